@@ -1,0 +1,32 @@
+# Thin wrapper: the build logic lives in CMake, the installs in scripts/setup.sh.
+.PHONY: run test bench fuzz build clean
+
+build:
+	./scripts/setup.sh
+	cmake --preset release
+	ln -sf build/compile_commands.json compile_commands.json
+	cmake --build --preset release
+
+# Without a display the program runs in a virtual one.
+run: build
+	if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/tesselo; else xvfb-run -a ./build/tesselo; fi
+
+test:
+	./scripts/setup.sh test
+	cmake --preset release
+	ln -sf build/compile_commands.json compile_commands.json
+	cmake --build --preset release
+	cd build && ctest --output-on-failure -j2
+
+bench:
+	./scripts/setup.sh bench
+	cmake --preset release
+	cmake --build --preset release --target tesselo_bench
+	./build/bench/tesselo_bench
+
+fuzz:
+	./scripts/setup.sh fuzz
+	./fuzz/run.sh
+
+clean:
+	rm -rf build build-asan build-fuzz

@@ -1,0 +1,88 @@
+#include "app/fenster.h"
+
+#include "app/puz_hpt.h"
+#include "app/stil.h"
+#include "dialogs/puz_danl.h"
+#include "dialogs/puz_err.h"
+#include "dialogs/puz_hilf.h"
+#include "dialogs/puz_inf.h"
+#include "dialogs/puz_opt.h"
+#include "dialogs/puz_ranl.h"
+#include "dialogs/puz_sanl.h"
+#include "export/htm_chk.h"
+#include "export/puz_warn.h"
+#include "games/puz_drag.h"
+#include "games/puz_raet.h"
+#include "games/puz_sch.h"
+
+#include <QApplication>
+#include <QFont>
+
+TForm1* Form1 = nullptr;
+TFoPlay* FoPlay = nullptr;
+TFo_Optionen* Fo_Optionen = nullptr;
+TFoBilderRaetselAnleitung* FoBilderRaetselAnleitung = nullptr;
+TFoSchiebePuzzleAnleitung* FoSchiebePuzzleAnleitung = nullptr;
+TFoFehler* FoFehler = nullptr;
+TFoDragPuzzle* FoDragPuzzle = nullptr;
+TFoDragPuzzleAnleitung* FoDragPuzzleAnleitung = nullptr;
+TFoBilderRaetsel* FoBilderRaetsel = nullptr;
+TFoInfo* FoInfo = nullptr;
+TFoHilfe* FoHilfe = nullptr;
+TFoWarn* FoWarn = nullptr;
+TFoCheck4HtmlName* FoCheck4HtmlName = nullptr;
+
+void ErzeugeFenster()
+{
+    // One face and one size everywhere, so captions that fit on one machine
+    // fit on every machine (the font is installed by the setup script).
+    QFont schrift(QStringLiteral("DejaVu Sans"));
+    schrift.setPixelSize(11);
+    QApplication::setFont(schrift);
+    if (!qobject_cast<Tesselostil*>(QApplication::style()))
+        QApplication::setStyle(new Tesselostil);
+
+    Form1 = new TForm1;
+    FoPlay = new TFoPlay;
+    Fo_Optionen = new TFo_Optionen;
+    FoBilderRaetselAnleitung = new TFoBilderRaetselAnleitung;
+    FoSchiebePuzzleAnleitung = new TFoSchiebePuzzleAnleitung;
+    FoFehler = new TFoFehler;
+    FoDragPuzzle = new TFoDragPuzzle;
+    FoDragPuzzleAnleitung = new TFoDragPuzzleAnleitung;
+    FoBilderRaetsel = new TFoBilderRaetsel;
+    FoInfo = new TFoInfo;
+    FoHilfe = new TFoHilfe;
+    FoWarn = new TFoWarn;
+    FoCheck4HtmlName = new TFoCheck4HtmlName;
+}
+
+void ZerstoereFenster()
+{
+    delete FoCheck4HtmlName;
+    delete FoWarn;
+    delete FoHilfe;
+    delete FoInfo;
+    delete FoBilderRaetsel;
+    delete FoDragPuzzleAnleitung;
+    delete FoDragPuzzle;
+    delete FoFehler;
+    delete FoSchiebePuzzleAnleitung;
+    delete FoBilderRaetselAnleitung;
+    delete Fo_Optionen;
+    delete FoPlay;
+    delete Form1;
+    FoCheck4HtmlName = nullptr;
+    FoWarn = nullptr;
+    FoHilfe = nullptr;
+    FoInfo = nullptr;
+    FoBilderRaetsel = nullptr;
+    FoDragPuzzleAnleitung = nullptr;
+    FoDragPuzzle = nullptr;
+    FoFehler = nullptr;
+    FoSchiebePuzzleAnleitung = nullptr;
+    FoBilderRaetselAnleitung = nullptr;
+    Fo_Optionen = nullptr;
+    FoPlay = nullptr;
+    Form1 = nullptr;
+}

@@ -1,0 +1,38 @@
+#include "app/formular.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+Formular::Formular(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+void Formular::zeigeVorn()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Formular::keyPressEvent(QKeyEvent* ereignis)
+{
+    const auto druecke = [ereignis](QPushButton* knopf) {
+        if (!knopf || !knopf->isEnabled())
+            return false;
+        knopf->click();
+        ereignis->accept();
+        return true;
+    };
+    switch (ereignis->key()) {
+    case Qt::Key_Escape:
+        if (druecke(m_abbruch))
+            return;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (druecke(m_standard))
+            return;
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(ereignis);
+}

@@ -1,0 +1,27 @@
+#include "app/stil.h"
+
+#include "app/hinweis.h"
+
+#include <QStyleFactory>
+
+namespace {
+constexpr int MenueRandBreit = 8; // horizontal padding of a menu bar item
+}
+
+Tesselostil::Tesselostil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+int Tesselostil::styleHint(StyleHint hinweis, const QStyleOption* option, const QWidget* element,
+                           QStyleHintReturn* rueckgabe) const
+{
+    if (hinweis == SH_ToolTip_WakeUpDelay)
+        return Hinweisverzoegerung();
+    return QProxyStyle::styleHint(hinweis, option, element, rueckgabe);
+}
+
+QSize Tesselostil::sizeFromContents(ContentsType art, const QStyleOption* option, const QSize& groesse,
+                                    const QWidget* element) const
+{
+    if (art == CT_MenuBarItem && !groesse.isEmpty())
+        return groesse + QSize(MenueRandBreit, 6);
+    return QProxyStyle::sizeFromContents(art, option, groesse, element);
+}

@@ -1,0 +1,35 @@
+#include "dialogs/anleitung.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int TextLinks = 8;
+constexpr int TextOben = 8;
+constexpr int Textbreite = 441;
+constexpr int Textpixel = 13; // larger than the window's 11-pixel font
+constexpr QSize Knopfgroesse{73, 25};
+} // namespace
+
+Anleitungsfenster::Anleitungsfenster(const Form& form, const QStringList& zeilen, QWidget* parent)
+    : Formular(parent)
+{
+    setWindowTitle(form.titel);
+    // A fixed frame without system menu, so the title bar cannot close it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(form.klientgroesse);
+    move(form.ort);
+
+    MeAnleitung = new QPlainTextEdit(this);
+    MeAnleitung->setGeometry(TextLinks, TextOben, Textbreite, form.texthoehe);
+    QFont schrift = font();
+    schrift.setPixelSize(Textpixel);
+    MeAnleitung->setFont(schrift);
+    MeAnleitung->setPlainText(zeilen.join(QLatin1Char('\n')));
+
+    BuSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    BuSchliessen->setGeometry(QRect(form.knopfort, Knopfgroesse));
+    connect(BuSchliessen, &QPushButton::clicked, this, &Anleitungsfenster::BuSchliessenClick);
+    setzeAbbruchknopf(BuSchliessen);
+}

@@ -1,0 +1,54 @@
+#include "dialogs/puz_hilf.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr QSize Fenstergroesse{433, 345};
+constexpr QPoint Fensterort{73, 139};
+constexpr QRect RectMeHilfe{8, 8, 409, 273};
+constexpr QRect RectBuSchliessen{344, 288, 73, 25};
+} // namespace
+
+const QStringList TFoHilfe::Hilfetext{
+    QStringLiteral("Zweck:"),
+    QStringLiteral("======"),
+    QStringLiteral("Tesselo erzeugt dynamische HTML-Dateien mit Spielen in drei Formaten"),
+    QStringLiteral("(JavaScript muss im Browser aktiviert sein)"),
+    QStringLiteral("  (I) Schiebepuzzle: Lösen durch Verschieben eines Leerfeldes"),
+    QStringLiteral(" (II) Tauschpuzzle: Lösen durch paarweises Vertauschen von Puzzleteilen"),
+    QStringLiteral("(III) Bilderrätsel: Lösen durch schrittweises Aufdecken des Bildes"),
+    QString(),
+    QStringLiteral("Alle Spiele können auch direkt im Programm gespielt werden."),
+    QString(),
+    QString(),
+    QStringLiteral("Vorgehensweise:"),
+    QStringLiteral("==============="),
+    QStringLiteral("0) Das zu verarbeitende Bild muss im bmp- oder jpg-Format vorliegen, gegebenenfalls"),
+    QStringLiteral("    andere Formate mit einem Bildverarbeitungsprogramm(z.B. Picture Publisher)"),
+    QStringLiteral("    konvertieren oder über die Zwischenablage hereinholen."),
+    QStringLiteral("1) Bild Laden"),
+    QStringLiteral("2) Breite der Puzzleteile festlegen(Auto, Vorschau)"),
+    QStringLiteral("3) Schneiden"),
+    QStringLiteral("4) Spielen oder Speichern"),
+    QString(),
+};
+
+TFoHilfe::TFoHilfe(QWidget* parent) : Formular(parent)
+{
+    setWindowTitle(QStringLiteral("Tesselo - Hilfe"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(Fenstergroesse);
+    move(Fensterort);
+
+    MeHilfe = new QPlainTextEdit(this);
+    MeHilfe->setGeometry(RectMeHilfe);
+    MeHilfe->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MeHilfe->setPlainText(Hilfetext.join(QLatin1Char('\n')));
+
+    BuSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
+    BuSchliessen->setGeometry(RectBuSchliessen);
+    connect(BuSchliessen, &QPushButton::clicked, this, &TFoHilfe::BuSchliessenClick);
+    setzeAbbruchknopf(BuSchliessen);
+}

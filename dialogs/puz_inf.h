@@ -1,0 +1,27 @@
+#pragma once
+#include "app/formular.h"
+
+class Bildfeld;
+class QLabel;
+class QPushButton;
+
+// About window: a picture, three lines about the project, the version line.
+class TFoInfo : public Formular
+{
+    Q_OBJECT
+public:
+    explicit TFoInfo(QWidget* parent = nullptr);
+
+    Bildfeld* ImInfo = nullptr;
+    QLabel* LaAutor = nullptr;
+    QLabel* LaWeb = nullptr;
+    QLabel* LaEmail = nullptr;
+    QLabel* LaVersion = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+    void BitBtn1Click() { hide(); }
+
+    // The about picture: a 200 x 200 tile mosaic with one tile slid out,
+    // drawn here rather than shipped as a file.
+    static QImage Infobild();
+};

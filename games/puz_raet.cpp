@@ -1,0 +1,6 @@
+#include "games/puz_raet.h"
+
+TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
+{
+    setWindowTitle(QStringLiteral("BilderRätsel"));
+}

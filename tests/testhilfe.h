@@ -1,0 +1,25 @@
+#pragma once
+// Shared helpers for the tests: a temporary directory per test, small pictures.
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testhilfe {
+
+// A picture whose every pixel differs from its neighbours, so a shifted or
+// mirrored copy never compares equal.
+QImage Muster(int breite, int hoehe);
+
+// Compares pixel by pixel in RGB32; true when size and every pixel agree.
+bool GleicheBilder(const QImage& a, const QImage& b);
+
+#ifdef TESSELO_FENSTER_TEST
+// Answers every standard dialog with "cancel" and swallows message boxes, so
+// no test ever waits for a real dialog. Tests install the answers they need.
+void StummeDialoge();
+#endif
+
+// Directory of the built program, where the templates and answer pictures lie.
+inline QString Bauverzeichnis() { return QStringLiteral(TESSELO_BAUVERZEICHNIS); }
+
+} // namespace testhilfe
