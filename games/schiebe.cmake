@@ -1,0 +1,2 @@
+target_sources(tesselo_kern PRIVATE ${CMAKE_CURRENT_LIST_DIR}/zufall.cpp ${CMAKE_CURRENT_LIST_DIR}/spielanzeige.cpp)
+target_sources(tesselo_fenster PRIVATE ${CMAKE_CURRENT_LIST_DIR}/puz_sch.cpp)

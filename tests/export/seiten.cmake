@@ -1,0 +1,1 @@
+# Tests of the page writers and templates.

@@ -1,0 +1,1 @@
+# Tests of the shared game parts and the sliding puzzle.

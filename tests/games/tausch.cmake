@@ -1,0 +1,1 @@
+# Tests of the swap puzzle and the picture riddle.
