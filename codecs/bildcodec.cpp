@@ -1,15 +1,120 @@
 #include "codecs/bildcodec.h"
 
+#include "codecs/codecintern.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace bildcodec {
 
-std::optional<QImage> LeseBild(const QString&, QString* fehler)
+namespace intern {
+
+std::nullopt_t Fehler(QString* fehler, const QString& text)
 {
     if (fehler)
-        *fehler = QStringLiteral("noch nicht gebaut");
+        *fehler = text;
     return std::nullopt;
 }
 
-bool SchreibeBmp(const QImage&, const QString&, QString*) { return false; }
-bool SchreibeJpeg(const QImage&, const QString&, int, QString*) { return false; }
+bool GroesseErlaubt(qint64 breite, qint64 hoehe, const Grenzen& grenzen, QString* fehler)
+{
+    if (breite <= grenzen.maxSeite && hoehe <= grenzen.maxSeite && breite * hoehe <= grenzen.maxPixel)
+        return true;
+    Fehler(fehler, QStringLiteral("Das Bild ist mit %1 x %2 Pixeln zu groß (erlaubt sind höchstens "
+                                  "%3 Pixel Breite und Höhe und %4 Millionen Pixel)")
+                       .arg(breite)
+                       .arg(hoehe)
+                       .arg(grenzen.maxSeite)
+                       .arg(grenzen.maxPixel / 1'000'000));
+    return false;
+}
+
+void UeberWeiss(QImage& bild)
+{
+    if (!bild.hasAlphaChannel()) {
+        if (bild.format() != QImage::Format_RGB32)
+            bild = bild.convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    if (bild.format() != QImage::Format_ARGB32)
+        bild = bild.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < bild.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < bild.width(); ++x) {
+            const QRgb p = zeile[x];
+            const int a = qAlpha(p);
+            const auto mische = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+            zeile[x] = qRgb(mische(qRed(p)), mische(qGreen(p)), mische(qBlue(p)));
+        }
+    }
+    bild.reinterpretAsFormat(QImage::Format_RGB32);
+}
+
+bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler)
+{
+    QSaveFile datei(pfad);
+    // Without write access to the directory a temporary file cannot be made;
+    // then the file itself is written, as a plain write would.
+    datei.setDirectWriteFallback(true);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
+        Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+        return false;
+    }
+    return true;
+}
+
+} // namespace intern
+
+std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
+{
+    using intern::Fehler;
+    const QString endung = QFileInfo(pfad).suffix();
+    const QString klein = endung.toLower();
+    std::optional<QImage> (*leser)(QByteArrayView, QString*, Grenzen) = nullptr;
+    if (klein == u"bmp")
+        leser = LeseBmp;
+    else if (klein == u"png")
+        leser = LesePng;
+    else if (klein == u"jpg" || klein == u"jpeg")
+        leser = LeseJpeg;
+    else
+        return Fehler(fehler, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(endung));
+
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly) || QFileInfo(datei).isDir())
+        return Fehler(fehler, QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad));
+    // Mapping spares a copy of large files; files that cannot be mapped
+    // (empty, special) are read instead.
+    const qint64 groesse = datei.size();
+    if (groesse > 0) {
+        if (const uchar* abbild = datei.map(0, groesse))
+            return leser(QByteArrayView(abbild, groesse), fehler, Grenzen{});
+    }
+    const QByteArray inhalt = datei.readAll();
+    if (datei.error() != QFileDevice::NoError)
+        return Fehler(fehler, QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad));
+    return leser(inhalt, fehler, Grenzen{});
+}
+
+bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler)
+{
+    const std::optional<QByteArray> inhalt = KodiereBmp(bild);
+    if (!inhalt) {
+        intern::Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+        return false;
+    }
+    return intern::SchreibeDatei(*inhalt, pfad, fehler);
+}
+
+bool SchreibeJpeg(const QImage& bild, const QString& pfad, int qualitaet, QString* fehler)
+{
+    const std::optional<QByteArray> inhalt = KodiereJpeg(bild, qualitaet);
+    if (!inhalt) {
+        intern::Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+        return false;
+    }
+    return intern::SchreibeDatei(*inhalt, pfad, fehler);
+}
 
 } // namespace bildcodec

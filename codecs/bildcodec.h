@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing picture files. Every picture file of the program goes
 // through here (Qt's own JPEG and PNG plugins are not used).
+#include <QByteArrayView>
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -12,11 +13,26 @@ namespace bildcodec {
 inline constexpr int MaxSeite = 30000;
 inline constexpr qint64 MaxPixel = 150'000'000;
 
+// The size limits a reader applies. The program always uses the defaults; the
+// fuzzers pass smaller ones so that a hostile header cannot make every run
+// allocate hundreds of megabytes.
+struct Grenzen {
+    int maxSeite = MaxSeite;
+    qint64 maxPixel = MaxPixel;
+};
+
 // Reads a BMP, PNG or JPEG file, choosing the format by the extension
 // (case-insensitive: .bmp, .png, .jpg, .jpeg). The result is a drawable
 // RGB32 picture. On failure: no picture, and *fehler holds the German
 // message for the user.
 std::optional<QImage> LeseBild(const QString& pfad, QString* fehler);
+
+// The readers behind LeseBild, on the file's bytes. They never crash, hang or
+// allocate without bound on damaged or hostile data; transparency is
+// composited over white. The bytes must stay valid during the call only.
+std::optional<QImage> LeseBmp(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
+std::optional<QImage> LesePng(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
+std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 
 // Writes a picture as a 24-bit BMP file. False with *fehler set on failure.
 bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler);
@@ -24,5 +40,10 @@ bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler);
 // Writes a picture as a baseline colour JPEG at quality 1..100 (0 is taken as
 // 1), every other encoder setting at libjpeg's defaults.
 bool SchreibeJpeg(const QImage& bild, const QString& pfad, int qualitaet, QString* fehler);
+
+// The encoders behind the two writers, into memory; nullopt only for a picture
+// that cannot be encoded (empty, or too large for the format).
+std::optional<QByteArray> KodiereBmp(const QImage& bild);
+std::optional<QByteArray> KodiereJpeg(const QImage& bild, int qualitaet);
 
 } // namespace bildcodec

@@ -1,0 +1,24 @@
+#pragma once
+// Helpers shared by the format readers and writers; not part of the public API.
+#include "codecs/bildcodec.h"
+
+namespace bildcodec::intern {
+
+// Sets *fehler when the caller wants the message; always returns nullopt so a
+// reader can `return Fehler(fehler, ...)`.
+std::nullopt_t Fehler(QString* fehler, const QString& text);
+
+// True when a picture of breite × hoehe fits the limits. Otherwise false with
+// the German size message in *fehler. Zero or negative sizes are the format
+// reader's business and are not judged here.
+bool GroesseErlaubt(qint64 breite, qint64 hoehe, const Grenzen& grenzen, QString* fehler);
+
+// Lays a picture that may carry transparency over white, in place, and marks it
+// RGB32. Premultiplied formats are converted to straight alpha first.
+void UeberWeiss(QImage& bild);
+
+// Writes the bytes to pfad in one write; an existing file is only replaced
+// when the whole new content was written.
+bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler);
+
+} // namespace bildcodec::intern

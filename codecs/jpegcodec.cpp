@@ -1,0 +1,258 @@
+// JPEG over libjpeg-turbo's libjpeg API. libjpeg reports errors by calling
+// error_exit, which must not return; it jumps back with longjmp. Every
+// function that calls setjmp holds only trivially destructible locals, so the
+// jump skips no destructor; the QImage is made and owned outside them.
+#include "codecs/bildcodec.h"
+
+#include "codecs/codecintern.h"
+
+#include <csetjmp>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace bildcodec {
+
+namespace {
+
+// A progressive file may carry any number of scans, each of which walks the
+// whole picture; more than this many is no real picture but a way to hang.
+constexpr int MaxScans = 500;
+
+struct Fehlerverwalter {
+    jpeg_error_mgr basis{};
+    jmp_buf sprung{};
+    int nummer = 0;
+};
+
+[[noreturn]] void Abbruch(j_common_ptr info)
+{
+    auto* verwalter = reinterpret_cast<Fehlerverwalter*>(info->err);
+    verwalter->nummer = verwalter->basis.msg_code;
+    std::longjmp(verwalter->sprung, 1);
+}
+
+// Warnings are silent, except that a file ending early is an error: libjpeg
+// would fill the rest with grey and call that a success.
+void Meldung(j_common_ptr info, int stufe)
+{
+    if (stufe < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+        Abbruch(info);
+}
+
+void KeineAusgabe(j_common_ptr) {}
+
+struct ScanWaechter {
+    jpeg_progress_mgr basis{};
+};
+
+void ScansZaehlen(j_common_ptr info)
+{
+    if (!info->is_decompressor)
+        return;
+    auto* dinfo = reinterpret_cast<j_decompress_ptr>(info);
+    if (dinfo->input_scan_number > MaxScans) {
+        auto* verwalter = reinterpret_cast<Fehlerverwalter*>(info->err);
+        verwalter->nummer = -1;
+        std::longjmp(verwalter->sprung, 1);
+    }
+}
+
+void Einrichten(Fehlerverwalter& verwalter)
+{
+    jpeg_std_error(&verwalter.basis);
+    verwalter.basis.error_exit = Abbruch;
+    verwalter.basis.emit_message = Meldung;
+    verwalter.basis.output_message = KeineAusgabe;
+}
+
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE Rgb32Lesen = JCS_EXT_BGRA;  // alpha written as 0xFF, as RGB32 wants
+constexpr J_COLOR_SPACE Rgb32Schreiben = JCS_EXT_BGRX;
+#else
+constexpr J_COLOR_SPACE Rgb32Lesen = JCS_EXT_ARGB;
+constexpr J_COLOR_SPACE Rgb32Schreiben = JCS_EXT_XRGB;
+#endif
+
+// Reads the header and chooses the output colour space. False after a libjpeg error.
+bool KopfLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, ScanWaechter& waechter,
+               const uchar* daten, size_t laenge)
+{
+    if (setjmp(verwalter.sprung))
+        return false;
+    jpeg_create_decompress(&info);
+    waechter.basis.progress_monitor = ScansZaehlen;
+    info.progress = &waechter.basis;
+    jpeg_mem_src(&info, daten, static_cast<unsigned long>(laenge));
+    jpeg_read_header(&info, TRUE);
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : Rgb32Lesen;
+    return true;
+}
+
+// Turns one CMYK scanline into RGB32. Adobe's tools store the channels
+// inverted and mark the file with their APP14 marker.
+void CmykZeile(const JSAMPLE* cmyk, QRgb* ziel, JDIMENSION breite, bool invertiert)
+{
+    for (JDIMENSION x = 0; x < breite; ++x, cmyk += 4) {
+        int c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!invertiert) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        ziel[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
+    }
+}
+
+// Decodes into the picture's scanlines; cmykZeile is one line of scratch
+// space, needed only for CMYK. False after a libjpeg error.
+bool PixelLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, uchar* bits,
+                qsizetype zeilenLaenge, JSAMPLE* cmykZeile)
+{
+    if (setjmp(verwalter.sprung))
+        return false;
+    jpeg_start_decompress(&info);
+    const bool invertiert = info.saw_Adobe_marker;
+    while (info.output_scanline < info.output_height) {
+        uchar* ziel = bits + qsizetype(info.output_scanline) * zeilenLaenge;
+        JSAMPROW zeile = cmykZeile ? cmykZeile : ziel;
+        if (jpeg_read_scanlines(&info, &zeile, 1) != 1)
+            return false;
+        if (cmykZeile)
+            CmykZeile(cmykZeile, reinterpret_cast<QRgb*>(ziel), info.output_width, invertiert);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+QString JpegFehler(const Fehlerverwalter& verwalter)
+{
+    if (verwalter.nummer < 0)
+        return QStringLiteral("JPEG-Datei ist ungültig (mehr als %1 Durchgänge)").arg(MaxScans);
+    return QStringLiteral("JPEG-Fehlernr. %1").arg(verwalter.nummer);
+}
+
+// Collects the encoded file in a QByteArray, so nothing has to be copied or
+// freed by hand, whichever way the encoding ends.
+struct Ziel {
+    jpeg_destination_mgr basis{};
+    QByteArray* puffer = nullptr;
+};
+
+constexpr qsizetype ZielSchritt = 64 * 1024;
+
+void ZielAnfang(j_compress_ptr info)
+{
+    auto* ziel = reinterpret_cast<Ziel*>(info->dest);
+    ziel->puffer->resize(ZielSchritt);
+    ziel->basis.next_output_byte = reinterpret_cast<JOCTET*>(ziel->puffer->data());
+    ziel->basis.free_in_buffer = size_t(ziel->puffer->size());
+}
+
+boolean ZielVoll(j_compress_ptr info)
+{
+    auto* ziel = reinterpret_cast<Ziel*>(info->dest);
+    const qsizetype alt = ziel->puffer->size();
+    ziel->puffer->resize(alt * 2);
+    ziel->basis.next_output_byte = reinterpret_cast<JOCTET*>(ziel->puffer->data()) + alt;
+    ziel->basis.free_in_buffer = size_t(ziel->puffer->size() - alt);
+    return TRUE;
+}
+
+void ZielEnde(j_compress_ptr info)
+{
+    auto* ziel = reinterpret_cast<Ziel*>(info->dest);
+    ziel->puffer->resize(ziel->puffer->size() - qsizetype(ziel->basis.free_in_buffer));
+}
+
+bool Kodieren(jpeg_compress_struct& info, Fehlerverwalter& verwalter, Ziel& ziel, const QImage& bild,
+              int qualitaet)
+{
+    if (setjmp(verwalter.sprung))
+        return false;
+    jpeg_create_compress(&info);
+    ziel.basis.init_destination = ZielAnfang;
+    ziel.basis.empty_output_buffer = ZielVoll;
+    ziel.basis.term_destination = ZielEnde;
+    info.dest = &ziel.basis;
+    info.image_width = JDIMENSION(bild.width());
+    info.image_height = JDIMENSION(bild.height());
+    info.input_components = 4;
+    info.in_color_space = Rgb32Schreiben;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, qualitaet, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        // libjpeg only reads the rows; its API just lacks const.
+        JSAMPROW zeile = const_cast<uchar*>(bild.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &zeile, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+} // namespace
+
+std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen grenzen)
+{
+    jpeg_decompress_struct info{};
+    Fehlerverwalter verwalter;
+    ScanWaechter waechter;
+    Einrichten(verwalter);
+    info.err = &verwalter.basis;
+
+    if (daten.isEmpty()) {
+        // libjpeg refuses an empty buffer with its own error exit before reading.
+        verwalter.nummer = JERR_INPUT_EMPTY;
+        return intern::Fehler(fehler, JpegFehler(verwalter));
+    }
+    if (!KopfLesen(info, verwalter, waechter, reinterpret_cast<const uchar*>(daten.data()), size_t(daten.size()))) {
+        jpeg_destroy_decompress(&info);
+        return intern::Fehler(fehler, JpegFehler(verwalter));
+    }
+    if (!intern::GroesseErlaubt(info.image_width, info.image_height, grenzen, fehler)) {
+        jpeg_destroy_decompress(&info);
+        return std::nullopt;
+    }
+
+    QImage bild(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
+    std::vector<JSAMPLE> cmyk;
+    if (info.out_color_space == JCS_CMYK)
+        cmyk.resize(size_t(info.image_width) * 4);
+    if (bild.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return intern::Fehler(fehler, QStringLiteral("Nicht genug Speicher für das Bild"));
+    }
+    const bool gelesen = PixelLesen(info, verwalter, bild.bits(), bild.bytesPerLine(),
+                                    cmyk.empty() ? nullptr : cmyk.data());
+    jpeg_destroy_decompress(&info);
+    if (!gelesen)
+        return intern::Fehler(fehler, JpegFehler(verwalter));
+    return bild;
+}
+
+std::optional<QByteArray> KodiereJpeg(const QImage& quelle, int qualitaet)
+{
+    if (quelle.isNull())
+        return std::nullopt;
+    const QImage bild = quelle.format() == QImage::Format_RGB32 || quelle.format() == QImage::Format_ARGB32
+                            ? quelle
+                            : quelle.convertToFormat(QImage::Format_RGB32);
+    jpeg_compress_struct info{};
+    Fehlerverwalter verwalter;
+    Einrichten(verwalter);
+    info.err = &verwalter.basis;
+    QByteArray inhalt;
+    Ziel ziel;
+    ziel.puffer = &inhalt;
+    const bool fertig = Kodieren(info, verwalter, ziel, bild, qBound(1, qualitaet, 100));
+    jpeg_destroy_compress(&info);
+    if (!fertig)
+        return std::nullopt;
+    return inhalt;
+}
+
+} // namespace bildcodec
