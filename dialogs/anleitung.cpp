@@ -1,6 +1,7 @@
 #include "dialogs/anleitung.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 
 namespace {
@@ -23,9 +24,12 @@ Anleitungsfenster::Anleitungsfenster(const Form& form, const QStringList& zeilen
 
     MeAnleitung = new QPlainTextEdit(this);
     MeAnleitung->setGeometry(TextLinks, TextOben, Textbreite, form.texthoehe);
-    QFont schrift = font();
+    // The condensed face keeps the longest instruction line on one line of
+    // the field at this larger size.
+    QFont schrift(QStringLiteral("DejaVu Sans Condensed"));
     schrift.setPixelSize(Textpixel);
     MeAnleitung->setFont(schrift);
+    MeAnleitung->document()->setDocumentMargin(2);
     MeAnleitung->setPlainText(zeilen.join(QLatin1Char('\n')));
 
     BuSchliessen = new QPushButton(QStringLiteral("Schließen"), this);

@@ -44,7 +44,11 @@ TFoHilfe::TFoHilfe(QWidget* parent) : Formular(parent)
 
     MeHilfe = new QPlainTextEdit(this);
     MeHilfe->setGeometry(RectMeHilfe);
-    MeHilfe->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Condensed, so nearly every line fits the field; the one longer line
+    // wraps instead of hiding behind a horizontal scroll bar.
+    QFont schrift(QStringLiteral("DejaVu Sans Condensed"));
+    schrift.setPixelSize(font().pixelSize());
+    MeHilfe->setFont(schrift);
     MeHilfe->setPlainText(Hilfetext.join(QLatin1Char('\n')));
 
     BuSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
