@@ -8,6 +8,7 @@
 #include <QString>
 
 class QAction;
+class QIODevice;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -83,6 +84,7 @@ public:
     int Zaehler = 0;        // tiles cut so far in the running cut
     bool TempDatei = false; // Bilddatei names a temporary bitmap the program wrote
     bool SchnittLaeuft = false; // a cut is running; other picture commands wait
+    int Schnittbreite = 0;      // tile width of the last cut; the empty tile takes it
 
     // The client area's height: the window below its menu bar.
     int Klienthoehe() const;
@@ -119,6 +121,11 @@ public:
     void RaetselnClick();
     void TabelleClick();
     void alleHTMLSpieleClick();
+    // Copies the template Programmverzeichnis + vorlage line by line into the
+    // page; false (after showing abbruch) when it cannot be opened.
+    bool VorlageKopieren(QIODevice& seite, const QString& vorlage, const QString& abbruch);
+    // Saves the tiles as JPEG through EinzelbilderClick unless JpegGespeichert.
+    void KachelnSichern();
 
     // Commands of this window.
     void MenuLadenClick() { BuLadenClick(); }

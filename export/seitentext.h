@@ -1,0 +1,73 @@
+#pragma once
+// The text that the program generates for the exported pages: the JavaScript
+// variable block between the two templates and the page body after them, and
+// the whole picture table page. Plain functions of plain inputs, so the exact
+// lines can be checked without a window; the main window gathers the inputs
+// and does the file work (export/puz_hpt_export.cpp).
+#include "app/puz_var.h"
+#include <QString>
+#include <QStringList>
+
+// Six hexadecimal digits red, green, blue for "#" in a page. System colours
+// are not resolved: 0x8000000F gives "000080" (digits 5-6, 3-4, 1-2 of the
+// upper-case hexadecimal text of at least six digits).
+QString HtmlFarbe(puz_var::Farbwert farbe);
+
+// Everything a game page reads, taken at the moment of the export.
+struct SeitenEingabe
+{
+    QString Dateikuerzel;
+    int Zeilen = 0;
+    int Spalten = 0;
+    puz_var::Farbwert Hintergrundfarbe = 0xFF0000;
+    puz_var::Farbwert Gitterlinienfarbe = puz_var::SystemfarbeButtonFace;
+    int Gitterbreite = 1;
+    QString Ueberschrift;
+    bool VorschauErzeugen = true;
+    int VorschauBreite = 240;
+    int VorschauHoehe = 160;
+    int Kachelbreite = 80; // the tile-width field's current value
+    bool ZugZeigen = true;
+    bool ZeitZeigen = true;
+
+    // Sliding page: the empty field, counted from 0. A position outside the
+    // grid is written as it stands (no cell then names the empty tile).
+    int LeerfeldX = 0;
+    int LeerfeldY = 0;
+
+    // Swap page: whether the page opens its move-log window.
+    bool Zugausgabe = true;
+
+    // Riddle page. Antworten are the memo's lines; the answers end before the
+    // first empty line. RichtigAntwort is written unchecked.
+    QStringList Antworten;
+    int RichtigAntwort = 1;
+    bool AntwortenUnten = false; // false: right of the tiles
+};
+
+// The generated part of a game page: Skript goes between the two templates
+// (bare JavaScript statements), Koerper after the second one. One entry per
+// line, without line ends; characters outside Latin-1 are still in them.
+struct Seitentext
+{
+    QStringList Skript;
+    QStringList Koerper;
+};
+
+Seitentext SchiebeSeite(const SeitenEingabe& e);
+Seitentext TauschSeite(const SeitenEingabe& e);
+Seitentext RaetselSeite(const SeitenEingabe& e);
+
+// Everything the picture table page reads.
+struct TabellenEingabe
+{
+    QString Bilddatei; // full path, shown in the heading
+    QString Dateikuerzel;
+    int Zeilen = 0;
+    int Spalten = 0;
+    puz_var::Farbwert Hintergrundfarbe = 0xFF0000;
+    int Gitterbreite = 1;
+};
+
+// All lines of the picture table page (it uses no template).
+QStringList TabellenSeite(const TabellenEingabe& e);
