@@ -1,5 +1,8 @@
 #include "app/dialoge.h"
 
+#include "app/puz_var.h"
+#include "prepare/bilddialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -8,19 +11,7 @@ namespace Dialoge {
 
 void EchteDialoge()
 {
-    BildOeffnen = [](QWidget* eltern) {
-        QFileDialog dialog(eltern);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(QStringLiteral("bmp"));
-        dialog.setNameFilters({QStringLiteral("JPEG-Bilder (*.jpg *.jpeg)"),
-                               QStringLiteral("PNG-Bilder (*.png)"),
-                               QStringLiteral("Bitmaps (*.bmp)"),
-                               QStringLiteral("alle Dateien (*)")});
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        return dialog.selectedFiles().constFirst();
-    };
+    BildOeffnen = [](QWidget* eltern) { return BildOeffnenDialog(eltern, puz_var::Bildverzeichnis); };
     FarbeWaehlen = [](QWidget* eltern, const QColor& vorgabe) -> std::optional<QColor> {
         const QColor farbe = QColorDialog::getColor(vorgabe, eltern);
         if (!farbe.isValid())

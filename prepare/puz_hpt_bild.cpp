@@ -1,13 +1,187 @@
-// Picture commands of the main window: load, clipboard, grid, cut, save.
+// Picture commands of the main window: loading a file, importing the
+// clipboard, and taking the new picture over.
 #include "app/puz_hpt.h"
 
-void TForm1::BuLadenClick() {}
-void TForm1::BuZwischenablageClick() {}
-void TForm1::HoleBildEigenschaften(bool) {}
-void TForm1::LoescheBilddatei() {}
-void TForm1::BuVorschauClick() {}
-void TForm1::BuAutoClick() {}
-void TForm1::BuSchneidenClick() {}
-void TForm1::BuSpeichernClick() {}
-void TForm1::EinzelbilderClick() {}
-void TForm1::EinzelbilderbmpClick() {}
+#include "app/bildfeld.h"
+#include "app/dialoge.h"
+#include "app/puz_var.h"
+#include "codecs/bildcodec.h"
+#include "prepare/kachelnamen.h"
+#include "prepare/schnitt.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTableWidget>
+
+namespace {
+
+// Window fitting: the picture panel's left edge, the margin right of it and
+// the least client height.
+constexpr int BildLinks = 160;
+constexpr int RandRechts = 10;
+constexpr int MindestKlienthoehe = 420;
+constexpr int BildOben = 8;
+
+const QString Zwischenablagedatei = QStringLiteral("zwischenablage_temp.bmp");
+
+QString MitTrenner(QString verzeichnis)
+{
+    verzeichnis = QDir::toNativeSeparators(verzeichnis);
+    if (!verzeichnis.endsWith(QDir::separator()))
+        verzeichnis += QDir::separator();
+    return verzeichnis;
+}
+
+// Output goes beside the picture; Windows holds the path in lower case, a
+// case-sensitive file system keeps it as it is.
+QString AlsAusgabeverzeichnis(const QString& verzeichnis)
+{
+#ifdef Q_OS_WIN
+    return verzeichnis.toLower();
+#else
+    return verzeichnis;
+#endif
+}
+
+bool IstJpeg(const QString& pfad)
+{
+    const QString endung = QFileInfo(pfad).suffix().toLower();
+    return endung == QLatin1String("jpg") || endung == QLatin1String("jpeg");
+}
+
+} // namespace
+
+void TForm1::BuLadenClick()
+{
+    if (SchnittLaeuft)
+        return;
+    const QString gewaehlt = Dialoge::BildOeffnen(this);
+    if (gewaehlt.isEmpty())
+        return;
+
+    // Everything is read and converted before anything changes, so a failed
+    // load leaves the current picture, its file and all paths usable.
+    const QString pfad = QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath());
+    QString fehler;
+    const std::optional<QImage> bild = bildcodec::LeseBild(pfad, &fehler);
+    if (!bild) {
+        Dialoge::Meldung(this, fehler);
+        return;
+    }
+
+    // Our own temporary bitmap may be reused; any other existing file of the
+    // converted name belongs to the user and is never touched.
+    const auto eigeneTempDatei = [this](const QString& datei) {
+        return TempDatei && datei == puz_var::Bilddatei;
+    };
+    QString neueBilddatei = pfad;
+    bool neueTempDatei = false;
+    if (IstJpeg(pfad)) {
+        neueBilddatei = kachelnamen::Wandeldatei(pfad, [&](const QString& datei) {
+            return QFileInfo::exists(datei) && !eigeneTempDatei(datei);
+        });
+        if (neueBilddatei.isEmpty()) {
+            Dialoge::Meldung(this, QStringLiteral("Datei %1 kann nicht erstellt werden")
+                                       .arg(QFileInfo(pfad).completeBaseName() + QStringLiteral(".bmp")));
+            return;
+        }
+        if (const auto schreibfehler = schnitt::SchreibeBild(*bild, neueBilddatei, true, 0)) {
+            Dialoge::Meldung(this, *schreibfehler);
+            return;
+        }
+        neueTempDatei = true;
+    } else if (eigeneTempDatei(pfad)) {
+        neueTempDatei = true; // the user picked our temporary bitmap: it stays ours
+    }
+
+    if (TempDatei && !eigeneTempDatei(neueBilddatei))
+        LoescheBilddatei();
+    puz_var::Bilddatei = neueBilddatei;
+    puz_var::Bildverzeichnis = MitTrenner(QFileInfo(pfad).absolutePath());
+    puz_var::Ausgabeverzeichnis = AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
+    TempDatei = neueTempDatei;
+    ImBild->setzeBild(*bild);
+    QCoreApplication::processEvents();
+    HoleBildEigenschaften(true);
+}
+
+void TForm1::BuZwischenablageClick()
+{
+    if (SchnittLaeuft)
+        return;
+    const QImage bild = QGuiApplication::clipboard()->image();
+    if (bild.isNull())
+        return;
+
+    // The file is written first: when it cannot be, nothing changes and the
+    // user learns why at once instead of at the next preview.
+    const QString datei = puz_var::Ausgabeverzeichnis + Zwischenablagedatei;
+    const QImage bitmap = bild.convertToFormat(QImage::Format_RGB32);
+    if (const auto fehler = schnitt::SchreibeBild(bitmap, datei, true, 0)) {
+        Dialoge::Meldung(this, *fehler);
+        return;
+    }
+    // A converted JPEG bitmap of the previous picture is ours to remove.
+    if (TempDatei && puz_var::Bilddatei != datei)
+        LoescheBilddatei();
+
+    ImBild->setzeBild(bitmap);
+    puz_var::Bilddatei = datei;
+    puz_var::Bildverzeichnis = puz_var::Ausgabeverzeichnis;
+    puz_var::JpegGespeichert = false;
+    puz_var::AusgabeGeprueft = false;
+    HoleBildEigenschaften(false);
+    TempDatei = true;
+}
+
+void TForm1::HoleBildEigenschaften(bool)
+{
+    puz_var::JpegGespeichert = false;
+    puz_var::AusgabeGeprueft = false;
+    ZustandBildGeladen();
+
+    const QString name = QFileInfo(puz_var::Bilddatei).fileName();
+    const QSize groesse = ImBild->bild().size();
+    StGrInfo->item(0, 1)->setText(name);
+    StGrInfo->item(1, 1)->setText(QStringLiteral("%1 x %2").arg(groesse.width()).arg(groesse.height()));
+    puz_var::Dateikuerzel = kachelnamen::Dateikuerzel(name);
+    puz_var::Tabellendatei = puz_var::Dateikuerzel + QStringLiteral("ta.htm");
+
+    // Fit the window to the picture, but never beyond the screen: a larger
+    // picture then scrolls inside its panel.
+    int fensterBreite = BildLinks + groesse.width() + RandRechts;
+    int klientHoehe = std::max(groesse.height(), MindestKlienthoehe);
+    QSize panel = groesse;
+    if (const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect frei = bildschirm->availableGeometry();
+        const int rahmenBreite = frameGeometry().width() - width();
+        const int rahmenHoehe = frameGeometry().height() - height();
+        const int menueHoehe = height() - Klienthoehe();
+        const int maxBreite = frei.width() - rahmenBreite;
+        const int maxKlient = frei.height() - rahmenHoehe - menueHoehe;
+        if (fensterBreite > maxBreite) {
+            fensterBreite = maxBreite;
+            panel.setWidth(std::max(0, maxBreite - BildLinks - RandRechts));
+        }
+        if (klientHoehe > maxKlient) {
+            klientHoehe = maxKlient;
+            panel.setHeight(std::max(0, maxKlient - BildOben));
+        }
+    }
+    PaBild->resize(panel);
+    resize(fensterBreite, height());
+    setzeKlienthoehe(klientHoehe);
+
+    if (groesse.width() < groesse.height())
+        std::swap(puz_var::VorschauBreite, puz_var::VorschauHoehe);
+}
+
+void TForm1::LoescheBilddatei()
+{
+    QFile::remove(puz_var::Bilddatei);
+}

@@ -1,0 +1,72 @@
+#include "prepare/bilddialog.h"
+
+#include "codecs/bildcodec.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int VorschauSeite = 160;
+// Files larger than this are not decoded just for the preview.
+constexpr qint64 MaxVorschauBytes = 40 * 1024 * 1024;
+
+// The shown text comes first; the patterns in the last parentheses are what
+// the dialog filters by (hidden from the user).
+const QStringList Filter{
+    QStringLiteral("JPEG-Bilder (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
+    QStringLiteral("PNG-Bilder (*.png) (*.png)"),
+    QStringLiteral("Bitmaps (*.bmp) (*.bmp)"),
+    QStringLiteral("alle Dateien (*.*) (*)"),
+};
+
+void ZeigeVorschau(QLabel* vorschau, const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    if (!info.isFile() || info.size() > MaxVorschauBytes) {
+        vorschau->setPixmap(QPixmap());
+        vorschau->setText(QString());
+        return;
+    }
+    QString fehler;
+    const std::optional<QImage> bild = bildcodec::LeseBild(pfad, &fehler);
+    if (!bild) {
+        vorschau->setPixmap(QPixmap());
+        vorschau->setText(QStringLiteral("keine Vorschau"));
+        return;
+    }
+    vorschau->setPixmap(QPixmap::fromImage(
+        bild->scaled(VorschauSeite, VorschauSeite, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+} // namespace
+
+QString BildOeffnenDialog(QWidget* eltern, const QString& start)
+{
+    QFileDialog dialog(eltern, QStringLiteral("Bild laden"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // the preview needs the widget dialog
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setNameFilters(Filter);
+    dialog.selectNameFilter(Filter.constFirst());
+    if (!start.isEmpty() && QDir(start).exists())
+        dialog.setDirectory(start);
+
+    auto* vorschau = new QLabel(&dialog);
+    vorschau->setFixedSize(VorschauSeite, VorschauSeite);
+    vorschau->setAlignment(Qt::AlignCenter);
+    vorschau->setFrameShape(QFrame::StyledPanel);
+    if (auto* gitter = qobject_cast<QGridLayout*>(dialog.layout()))
+        gitter->addWidget(vorschau, 1, gitter->columnCount(), 1, 1, Qt::AlignTop);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, vorschau,
+                     [vorschau](const QString& pfad) { ZeigeVorschau(vorschau, pfad); });
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The picture-open dialog: four filters in a fixed order (the first one
+// selected), default extension "bmp", and a preview of the picture under
+// the cursor, read through the program's own picture reader.
+#include <QString>
+
+class QWidget;
+
+// The chosen file's full path, or empty on cancel. Starts in `start` when
+// that directory exists.
+QString BildOeffnenDialog(QWidget* eltern, const QString& start);

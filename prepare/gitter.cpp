@@ -1,0 +1,74 @@
+#include "prepare/gitter.h"
+
+#include "app/puz_var.h"
+#include "codecs/bildcodec.h"
+
+namespace gitter {
+
+qint64 Anzahl(int laenge, int offset, int breite)
+{
+    if (breite < 1)
+        return 0;
+    const qint64 rest = qint64(laenge) - breite - offset;
+    return rest < 0 ? 0 : rest / breite + 1;
+}
+
+std::vector<int> Linien(int laenge, int start, int breite)
+{
+    std::vector<int> linien;
+    if (breite < 1 || laenge < 1)
+        return linien;
+    // Lines left of or above the picture are invisible: begin at the first
+    // one at 0 or beyond, so a far negative offset costs nothing.
+    qint64 pos = start;
+    if (pos < 0)
+        pos += (-pos + breite - 1) / breite * qint64(breite);
+    for (; pos < laenge; pos += breite)
+        linien.push_back(int(pos));
+    return linien;
+}
+
+std::optional<Gitter> AutoGitter(QSize bild)
+{
+    const int breite = std::max(bild.width(), bild.height()) / 5;
+    if (breite < 1)
+        return std::nullopt;
+    return Gitter{(bild.width() % breite) / 2, (bild.height() % breite) / 2, breite};
+}
+
+std::optional<QString> BreitenFehler(int breite)
+{
+    if (breite >= 1)
+        return std::nullopt;
+    return QStringLiteral("Die Breite der Teile muss mindestens 1 Pixel betragen (eingestellt: %1).")
+        .arg(breite);
+}
+
+std::optional<QString> SchnittFehler(QSize bild, const Gitter& g)
+{
+    if (auto fehler = BreitenFehler(g.breite))
+        return fehler;
+    if (g.breite > MaxKachelbreite)
+        return QStringLiteral("Die Breite der Teile darf höchstens %1 Pixel betragen (eingestellt: %2).")
+            .arg(MaxKachelbreite)
+            .arg(g.breite);
+    const qint64 spalten = Spalten(bild, g);
+    const qint64 zeilen = Zeilen(bild, g);
+    const qint64 teile = spalten * zeilen;
+    if (teile > puz_var::MaxTeile)
+        return QStringLiteral("Das Gitter ergibt %1 Teile, höchstens %2 Teile sind möglich. "
+                              "Bitte eine größere Breite wählen.")
+            .arg(teile)
+            .arg(puz_var::MaxTeile);
+    // Only negative offsets can make the packed tiles larger than the picture.
+    const qint64 gesamtBreite = spalten * g.breite;
+    const qint64 gesamtHoehe = zeilen * g.breite;
+    if (gesamtBreite > bildcodec::MaxSeite || gesamtHoehe > bildcodec::MaxSeite ||
+        gesamtBreite * gesamtHoehe > bildcodec::MaxPixel)
+        return QStringLiteral("Die Teile ergäben ein Gesamtbild von %1 x %2 Pixeln; das ist zu groß.")
+            .arg(gesamtBreite)
+            .arg(gesamtHoehe);
+    return std::nullopt;
+}
+
+} // namespace gitter

@@ -1,0 +1,49 @@
+#pragma once
+// The grid rule: which whole square tiles a picture yields for two offsets and
+// one tile width, where the preview draws its lines, the automatic grid, and
+// which grids a cut refuses. All arithmetic is done in 64 bits, so the
+// unbounded grid fields can never overflow or make a loop run for ever.
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace gitter {
+
+struct Gitter
+{
+    int x0 = 10;     // offset x (SpEdOffx), may be negative
+    int y0 = 10;     // offset y (SpEdOffy), may be negative
+    int breite = 80; // tile width (SpEdBreite)
+};
+
+// Largest tile side a cut accepts: no tile of a readable picture is larger
+// unless negative offsets push the grid outside it.
+inline constexpr int MaxKachelbreite = 10000;
+
+// Number of whole tiles along one side of `laenge` pixels: 0 when
+// offset > laenge - breite, else (laenge - breite - offset) div breite + 1.
+// A width below 1 gives 0.
+qint64 Anzahl(int laenge, int offset, int breite);
+
+inline qint64 Spalten(QSize bild, const Gitter& g) { return Anzahl(bild.width(), g.x0, g.breite); }
+inline qint64 Zeilen(QSize bild, const Gitter& g) { return Anzahl(bild.height(), g.y0, g.breite); }
+
+// Positions start, start + breite, ... that lie in 0 .. laenge - 1: the
+// visible grid lines of the preview. Empty for a width below 1.
+std::vector<int> Linien(int laenge, int start, int breite);
+
+// The automatic grid: breite = longer side div 5, the leftover split evenly
+// with the odd pixel at the right or bottom. None for a picture whose longer
+// side is under 5 pixels (the width would be 0).
+std::optional<Gitter> AutoGitter(QSize bild);
+
+// German message when the width cannot be used at all (below 1), else none.
+std::optional<QString> BreitenFehler(int breite);
+
+// German message when a cut of this grid must be refused: a width below 1 or
+// above MaxKachelbreite, more tiles than the store holds (names the number
+// and the limit), or a packed picture beyond the readable picture size.
+std::optional<QString> SchnittFehler(QSize bild, const Gitter& g);
+
+} // namespace gitter

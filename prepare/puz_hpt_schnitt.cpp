@@ -1,0 +1,138 @@
+// The cut: the picture becomes the tile set, tile by tile, column by column,
+// visibly and with a pause after every tile.
+#include "app/puz_hpt.h"
+
+#include "app/bildfeld.h"
+#include "app/dialoge.h"
+#include "app/farbe.h"
+#include "app/puz_var.h"
+#include "codecs/bildcodec.h"
+#include "prepare/gitter.h"
+#include "prepare/kachelnamen.h"
+#include "prepare/schnitt.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+const QColor Rahmengelb(0xFF, 0xFF, 0x00);
+constexpr int SchlusspauseFaktor = 3;
+
+// A pause of about `ms` milliseconds during which the window keeps painting;
+// 0 returns at once.
+void Warte(int ms)
+{
+    if (ms <= 0)
+        return;
+    QEventLoop schleife;
+    QTimer::singleShot(ms, &schleife, &QEventLoop::quit);
+    schleife.exec();
+}
+
+// The frame lies on the tile's own border pixels and is drawn after the tile
+// was copied, so no tile contains it.
+void Rahmen(QImage& bild, const QRect& feld, const QColor& farbe)
+{
+    QPainter maler(&bild);
+    maler.fillRect(QRect(feld.left(), feld.top(), feld.width(), 1), farbe);
+    maler.fillRect(QRect(feld.left(), feld.bottom(), feld.width(), 1), farbe);
+    maler.fillRect(QRect(feld.left(), feld.top(), 1, feld.height()), farbe);
+    maler.fillRect(QRect(feld.right(), feld.top(), 1, feld.height()), farbe);
+}
+
+// While a cut runs, every command that would load, cut, draw on the picture,
+// write or play is switched off; the cut's end restores the states.
+void SchnittSperre(TForm1& fenster, bool gesperrt)
+{
+    for (QAction* aktion : {fenster.MenuLaden, fenster.Zwischenablage1, fenster.MenuVorschau,
+                            fenster.MenuSchneiden, fenster.MenuSpeichern->menuAction(),
+                            fenster.MenuSpielen->menuAction()})
+        aktion->setEnabled(!gesperrt);
+    for (QPushButton* knopf : {fenster.BuLaden, fenster.BuZwischenablage, fenster.BuAuto,
+                               fenster.BuVorschau, fenster.BuSchneiden, fenster.BuSpeichern,
+                               fenster.BuSpielen})
+        knopf->setEnabled(!gesperrt);
+    fenster.SchnittLaeuft = gesperrt;
+}
+
+} // namespace
+
+void TForm1::BuSchneidenClick()
+{
+    if (SchnittLaeuft)
+        return;
+    const gitter::Gitter g{SpEdOffx->value(), SpEdOffy->value(), SpEdBreite->value()};
+    const int b = g.breite;
+    if (const auto fehler = gitter::BreitenFehler(b)) {
+        Dialoge::Meldung(this, *fehler);
+        return;
+    }
+    QString lesefehler;
+    const std::optional<QImage> bild = bildcodec::LeseBild(puz_var::Bilddatei, &lesefehler);
+    if (!bild) {
+        Dialoge::Meldung(this, lesefehler);
+        return;
+    }
+    if (const auto fehler = gitter::SchnittFehler(bild->size(), g)) {
+        Dialoge::Meldung(this, *fehler);
+        return;
+    }
+    const int spalten = int(gitter::Spalten(bild->size(), g));
+    const int zeilen = int(gitter::Zeilen(bild->size(), g));
+    const QColor hintergrund = Farbe(puz_var::Hintergrundfarbe);
+
+    SchnittSperre(*this, true);
+    ImBild->setzeBild(*bild);
+    if (PaBoSchnitt->bild().size() != PaBoSchnitt->size())
+        PaBoSchnitt->fuelle(hintergrund);
+    Ziel = QRect(0, 0, b, b);
+    Zaehler = 0;
+    for (int spalte = 0; spalte < spalten; ++spalte) {
+        for (int zeile = 0; zeile < zeilen; ++zeile) {
+            Quelle = QRect(g.x0 + spalte * b, g.y0 + zeile * b, b, b);
+            ++Zaehler;
+            const QImage teil = schnitt::SchneideTeil(ImBild->bild(), Quelle, hintergrund);
+            {
+                QPainter maler(&PaBoSchnitt->bild());
+                maler.drawImage(Ziel.topLeft(), teil);
+            }
+            PaBoSchnitt->update();
+            StGrInfo->item(2, 1)->setText(kachelnamen::Kachellabel(puz_var::Dateikuerzel, spalte, zeile));
+            // SchnittFehler bounded the count by the store's size.
+            puz_var::Teile[size_t(Zaehler - 1)] = teil;
+            Rahmen(ImBild->bild(), Quelle, Rahmengelb);
+            ImBild->update();
+            QCoreApplication::processEvents();
+            Warte(ScBaWartezeit->value());
+        }
+    }
+    puz_var::Spalten = spalten;
+    puz_var::Zeilen = spalten > 0 ? zeilen : 0;
+    Schnittbreite = b;
+    Warte(SchlusspauseFaktor * ScBaWartezeit->value());
+
+    // The tiles packed together from the top-left corner, on the background.
+    puz_var::Gesamtbild = schnitt::Mosaik(puz_var::Teile, puz_var::Spalten, puz_var::Zeilen, b);
+    ImBild->bild().fill(hintergrund);
+    {
+        QPainter maler(&ImBild->bild());
+        maler.drawImage(0, 0, puz_var::Gesamtbild);
+    }
+    ImBild->update();
+    Ziel = Quelle = QRect(0, 0, puz_var::Spalten * b, puz_var::Zeilen * b);
+
+    SchnittSperre(*this, false);
+    ZustandBildGeladen();
+    ZustandGeschnitten();
+    puz_var::JpegGespeichert = false;
+    puz_var::AusgabeGeprueft = false;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The pixel work of a cut and a save: one tile out of the picture, the tiles
+// packed together, the stretched preview picture, and writing one picture
+// file with the save's failure message.
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <span>
+
+namespace schnitt {
+
+// The area `quelle` of the picture as a tile of quelle's size. Parts of the
+// area outside the picture (negative offsets) show `hintergrund`.
+QImage SchneideTeil(const QImage& bild, const QRect& quelle, const QColor& hintergrund);
+
+// All tiles packed without gaps: tile (c, r) = teile[c * zeilen + r] at
+// (c * breite, r * breite). A null picture when there is no tile;
+// teile must hold at least spalten * zeilen pictures.
+QImage Mosaik(std::span<const QImage> teile, int spalten, int zeilen, int breite);
+
+// The packed tiles stretched over breite x hoehe pixels, proportions not
+// kept; white where there is nothing to stretch.
+QImage Vorschaubild(const QImage& gesamtbild, int breite, int hoehe);
+
+// German message when a preview of this size cannot be made (a side below 1
+// or beyond the readable picture size), else none.
+std::optional<QString> VorschauFehler(int breite, int hoehe);
+
+// Writes a picture as BMP or as JPEG of the given quality. On failure the
+// message "Datei <pfad> kann nicht erstellt werden".
+std::optional<QString> SchreibeBild(const QImage& bild, const QString& pfad, bool bmp, int qualitaet);
+
+} // namespace schnitt
