@@ -22,7 +22,7 @@ bench:
 	./scripts/setup.sh bench
 	cmake --preset release
 	cmake --build --preset release --target tesselo_bench
-	./build/bench/tesselo_bench
+	./bench/run.sh
 
 fuzz:
 	./scripts/setup.sh fuzz

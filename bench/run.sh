@@ -1,0 +1,81 @@
+#!/bin/sh
+# The benchmark: our main path on photos of 6, 12 and 24 megapixels, the
+# start-up time, and the same job done by vips and ImageMagick on the 24
+# megapixel photo. Each figure is the median of RUNDEN runs (default 5).
+set -e
+cd "$(dirname "$0")/.."
+BAU=build
+RUNDEN=${RUNDEN:-5}
+ARBEIT=$(mktemp -d)
+trap 'rm -rf "$ARBEIT"' EXIT
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+jetzt_ns() { date +%s%N; }
+wert() { sed -n "s/^$1=//p"; }
+
+echo "Tesselo-Benchmark ($(nproc) Kerne, $RUNDEN Runden, Median)"
+echo
+
+# Start-up: from exec until the thirteen windows exist and the main window is shown.
+for i in $(seq "$RUNDEN"); do
+  vorher=$(jetzt_ns)
+  gezeigt=$(QT_QPA_PLATFORM=offscreen "$BAU/tesselo_bench" start 2>/dev/null | wert gezeigt_ns)
+  echo $(( (gezeigt - vorher) / 1000000 ))
+done | median > "$ARBEIT/start"
+echo "Start bis Hauptfenster gezeigt: $(cat "$ARBEIT/start") ms (Ziel < 150 ms)"
+echo
+
+for groesse in 3000x2000 4240x2830 6000x4000; do
+  breite=${groesse%x*}; hoehe=${groesse#*x}
+  mp=$(( breite * hoehe / 1000000 ))
+  mkdir -p "$ARBEIT/$groesse"
+  "$BAU/tesselo_foto" "$breite" "$hoehe" "$ARBEIT/$groesse/foto.jpg"
+  : > "$ARBEIT/$groesse/laeufe"
+  for i in $(seq "$RUNDEN"); do
+    rm -f "$ARBEIT/$groesse"/foto[0-9]* "$ARBEIT/$groesse"/foto.bmp "$ARBEIT/$groesse"/*.htm
+    QT_QPA_PLATFORM=offscreen "$BAU/tesselo_bench" "$ARBEIT/$groesse/foto.jpg" > "$ARBEIT/$groesse/lauf" 2>"$ARBEIT/$groesse/fehler" || {
+      cat "$ARBEIT/$groesse/fehler"; exit 1; }
+    cat "$ARBEIT/$groesse/lauf" >> "$ARBEIT/$groesse/laeufe"
+  done
+  echo "${mp} MP ($groesse), $(wert kacheln < "$ARBEIT/$groesse/lauf") Kacheln:"
+  for stufe in laden auto schneiden kacheln seite gesamt; do
+    ms=$(wert "${stufe}_us" < "$ARBEIT/$groesse/laeufe" | median | awk '{printf "%.1f", $1/1000}')
+    printf "  %-10s %8s ms\n" "$stufe" "$ms"
+  done
+  speicher=$(wert spitzenspeicher_kib < "$ARBEIT/$groesse/laeufe" | median)
+  printf "  %-10s %8s MiB\n" "Speicher" "$(( speicher / 1024 ))"
+  wert gesamt_us < "$ARBEIT/$groesse/laeufe" | median > "$ARBEIT/$groesse/gesamt"
+done
+echo
+
+# The peers do the same job on the 24 megapixel photo: the 6000 x 3600 area at
+# (0, 200) cut into 1200 x 1200 tiles at JPEG quality 85, plus a 240 x 160 preview.
+FOTO="$ARBEIT/6000x4000/foto.jpg"
+unser=$(( $(cat "$ARBEIT/6000x4000/gesamt") / 1000 ))
+peer() {
+  name=$1; shift
+  for i in $(seq "$RUNDEN"); do
+    rm -rf "$ARBEIT/peer"; mkdir -p "$ARBEIT/peer"
+    vorher=$(jetzt_ns)
+    ( cd "$ARBEIT/peer" && "$@" ) >/dev/null 2>&1
+    echo $(( ($(jetzt_ns) - vorher) / 1000000 ))
+  done | median > "$ARBEIT/$name"
+  zeit=$(cat "$ARBEIT/$name")
+  printf "%-12s %6s ms   Verhältnis Tesselo/%s = %s\n" "$name" "$zeit" "$name" \
+    "$(awk -v a="$unser" -v b="$zeit" 'BEGIN {printf "%.2f", a/b}')"
+}
+vips_job() {
+  vips crop "$FOTO" ausschnitt.v 0 200 6000 3600 &&
+  vips dzsave ausschnitt.v kacheln --tile-size 1200 --overlap 0 --depth one --suffix '.jpg[Q=85]' &&
+  vips resize ausschnitt.v vs.jpg[Q=85] 0.04 --vscale 0.0444444
+}
+magick_job() {
+  convert "$FOTO" -crop 6000x3600+0+200 +repage \
+    \( +clone -resize '240x160!' -quality 85 -write vs.jpg +delete \) \
+    -crop 1200x1200 -quality 85 kachel_%d.jpg
+}
+printf "%-12s %6s ms\n" "Tesselo" "$unser"
+if command -v vips >/dev/null; then peer vips vips_job; else echo "vips fehlt"; fi
+if command -v convert >/dev/null; then peer ImageMagick magick_job; else echo "ImageMagick fehlt"; fi
+speicher_magick=$( { cd "$ARBEIT/peer" && /usr/bin/time -f '%M' sh -c "convert '$FOTO' -crop 6000x3600+0+200 +repage -crop 1200x1200 -quality 85 k_%d.jpg" ; } 2>&1 | tail -1 )
+echo "Spitzenspeicher ImageMagick: $(( speicher_magick / 1024 )) MiB (Tesselo: siehe 24 MP, Ziel <= 250 MiB)"
