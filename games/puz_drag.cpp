@@ -1,6 +1,330 @@
 #include "games/puz_drag.h"
 
+#include "app/bildfeld.h"
+#include "app/farbe.h"
+#include "app/fenster.h"
+#include "app/puz_hpt.h"
+#include "app/puz_var.h"
+#include "dialogs/puz_danl.h"
+#include "dialogs/puz_opt.h"
+#include "games/spielanzeige.h"
+#include "games/tauschmasse.h"
+#include "games/zufall.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+// Form as drawn: window and controls (left, top, width, height).
+constexpr QRect Fensterort(18, 84, 699, 587);
+constexpr QRect OrtAnleitung(242, 424, 54, 25);
+constexpr QRect OrtSchliessen(374, 424, 54, 25);
+constexpr QPoint OrtVon(36, 432);
+constexpr QPoint OrtNach(104, 432);
+constexpr QRect OrtSpielfeld(0, 0, 569, 349);
+constexpr QRect OrtMischen(176, 424, 54, 25);
+constexpr QPoint OrtPos(0, 432);
+constexpr QRect OrtAufloesen(308, 424, 54, 25);
+constexpr QPoint OrtZugZaehler(TauschZaehlerLinks, 432);
+constexpr QPoint OrtZeit(TauschZeitLinks, 432);
+constexpr QRect OrtVorschau(583, 5, 89, 195);
+constexpr int Zeittakt = 1000; // ms
+
+// The field edge comes from the main window's unbounded width field; keep it
+// usable for division and for the board's pixel sizes.
+constexpr int KleinsteFeldbreite = 1;
+constexpr int GroessteFeldbreite = 10000;
+
+QLabel* NeuesLabel(const QString& text, QPoint ort, QWidget* eltern)
+{
+    auto* label = new QLabel(text, eltern);
+    label->move(ort);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* NeuerKnopf(const QString& text, const QRect& ort, QWidget* eltern)
+{
+    auto* knopf = new QPushButton(text, eltern);
+    knopf->setGeometry(ort);
+    knopf->setFocusPolicy(Qt::TabFocus);
+    return knopf;
+}
+
+void SetzeText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+// Field of a board pixel; a place left of or above the board gives -1, so it
+// never rounds onto field 0.
+int FeldAus(int pixel, int feldbreite)
+{
+    return pixel < 0 ? -1 : pixel / feldbreite;
+}
+} // namespace
+
 TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Formular(parent)
 {
     setWindowTitle(QStringLiteral("TauschPuzzle"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setGeometry(Fensterort);
+    setAutoFillBackground(true);
+
+    BuAnleitung = NeuerKnopf(QStringLiteral("Anleitung"), OrtAnleitung, this);
+    BuSchliessen = NeuerKnopf(QStringLiteral("Schließen"), OrtSchliessen, this);
+    LaVon = NeuesLabel(QStringLiteral("Tausche"), OrtVon, this);
+    LaNach = NeuesLabel(QStringLiteral("und"), OrtNach, this);
+    PaBoSpielfeld = new Bildfeld(this);
+    PaBoSpielfeld->setGeometry(OrtSpielfeld);
+    BuMischen = NeuerKnopf(QStringLiteral("Mischen"), OrtMischen, this);
+    LaPos = NeuesLabel(QStringLiteral("Pos:"), OrtPos, this);
+    BuAufloesen = NeuerKnopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
+    LaZugZaehler = NeuesLabel(Zugtext(0), OrtZugZaehler, this);
+    LaZeit = NeuesLabel(QStringLiteral("Zeit: 0"), OrtZeit, this);
+    TiSpielZeit = new QTimer(this);
+    ImVorschau = new Bildfeld(this);
+    ImVorschau->setGeometry(OrtVorschau);
+    // "Auflösen" is drawn as a cancel button too; Escape closes, as a user expects.
+    setzeAbbruchknopf(BuSchliessen);
+
+    connect(BuAnleitung, &QPushButton::clicked, this, &TFoDragPuzzle::BuAnleitungClick);
+    connect(BuSchliessen, &QPushButton::clicked, this, &TFoDragPuzzle::BuSchliessenClick);
+    connect(BuMischen, &QPushButton::clicked, this, &TFoDragPuzzle::BuMischenClick);
+    connect(BuAufloesen, &QPushButton::clicked, this, &TFoDragPuzzle::BuAufloesenClick);
+    connect(PaBoSpielfeld, &Bildfeld::mausBewegt, this, &TFoDragPuzzle::PaBoSpielfeldMouseMove);
+    connect(PaBoSpielfeld, &Bildfeld::geklickt, this, &TFoDragPuzzle::PaBoSpielfeldClick);
+    connect(TiSpielZeit, &QTimer::timeout, this, &TFoDragPuzzle::TiSpielZeitTimer);
+
+    m_startzeit = MillisekundenDesTages();
+    TiSpielZeit->start(Zeittakt);
+}
+
+// FormDestroy: a window destroyed while it was open brings the main window back.
+TFoDragPuzzle::~TFoDragPuzzle()
+{
+    if (isVisible())
+        ZeigeHauptfenster();
+}
+
+void TFoDragPuzzle::FormShow()
+{
+    m_startzeit = MillisekundenDesTages();
+    SetzeText(LaZugZaehler, Zugtext(0));
+    if (!m_brett.Aufbauen(puz_var::Spalten, puz_var::Zeilen, puz_var::SpielfeldMinimal))
+        m_brett.Aufbauen(0, 0, true); // an impossible tile set gives an empty board
+    m_feldbreite = std::clamp(Form1->SpEdBreite->value(), KleinsteFeldbreite, GroessteFeldbreite);
+
+    Tauscheingabe e;
+    e.feldSpalten = m_brett.FeldSpalten();
+    e.feldZeilen = m_brett.FeldZeilen();
+    e.feldbreite = m_feldbreite;
+    e.zugausgabe = Fo_Optionen->ChBoZugausgabe->isChecked();
+    e.spielzeit = Fo_Optionen->ChBoSpielzeit->isChecked();
+    e.zugzaehler = Fo_Optionen->ChBoZugZaehler->isChecked();
+    e.vorschau = puz_var::VorschauErzeugen;
+    e.vorschauBreite = puz_var::VorschauBreite;
+    e.vorschauHoehe = puz_var::VorschauHoehe;
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    e.bildschirm = bildschirm ? bildschirm->geometry().size() : QSize(1024, 768);
+    e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999));
+    e.zaehlerBreite = fontMetrics().horizontalAdvance(Zugtext(9999));
+    const Tauschmasse m = BerechneTauschmasse(e);
+
+    m_mindestbreite = m.mindestbreite;
+    LaPos->setVisible(m.zugausgabeSichtbar);
+    LaVon->setVisible(m.zugausgabeSichtbar);
+    LaNach->setVisible(m.zugausgabeSichtbar);
+    LaZeit->setVisible(m.zeitSichtbar);
+    LaZugZaehler->setVisible(m.zaehlerSichtbar);
+    LaZeit->move(m.zeitLinks, m.labelOben);
+
+    PaBoSpielfeld->setGeometry(QRect(QPoint(0, 0), m.brett));
+    for (QLabel* label : {LaVon, LaNach, LaPos, LaZugZaehler})
+        label->move(label->x(), m.labelOben);
+    for (QPushButton* knopf : {BuAufloesen, BuMischen, BuSchliessen, BuAnleitung})
+        knopf->move(knopf->x(), m.knopfOben);
+
+    QPalette farben = palette();
+    farben.setColor(QPalette::Window, Farbe(puz_var::Hintergrundfarbe));
+    setPalette(farben);
+
+    ImVorschau->setVisible(!m.vorschau.isEmpty());
+    if (!m.vorschau.isEmpty()) {
+        ImVorschau->setGeometry(m.vorschau);
+        ImVorschau->fuelle(Farbe(puz_var::Hintergrundfarbe));
+        if (!puz_var::Gesamtbild.isNull()) {
+            QPainter maler(&ImVorschau->bild());
+            maler.drawImage(QRect(QPoint(0, 0), m.vorschau.size()), puz_var::Gesamtbild);
+        }
+        ImVorschau->update();
+    }
+
+    resize(m.fenster);
+    move(m.linksNull ? 0 : x(), m.obenNull ? 0 : y());
+    FormPaint();
+}
+
+void TFoDragPuzzle::FormPaint()
+{
+    const int f = m_feldbreite;
+    QImage& brett = PaBoSpielfeld->bild();
+    if (brett.size() != PaBoSpielfeld->size())
+        brett = QImage(PaBoSpielfeld->size(), QImage::Format_RGB32);
+    m_leerfeld = QImage(f, f, QImage::Format_RGB32);
+    if (!brett.isNull()) {
+        QPainter maler(&brett);
+        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
+        maler.setBrush(Farbe(puz_var::Hintergrundfarbe));
+        maler.drawRect(0, 0, width() - 1, height() - 1);
+    }
+    // The blank field: background colour inside a one-pixel grid-line outline.
+    {
+        QPainter maler(&m_leerfeld);
+        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
+        maler.setBrush(Farbe(puz_var::Hintergrundfarbe));
+        maler.drawRect(0, 0, f - 1, f - 1);
+    }
+    puz_var::Leerbild = m_leerfeld;
+    Zeichne();
+}
+
+void TFoDragPuzzle::Zeichne()
+{
+    QImage& brett = PaBoSpielfeld->bild();
+    if (brett.isNull())
+        return;
+    const int f = m_feldbreite;
+    const QColor hintergrund = Farbe(puz_var::Hintergrundfarbe);
+    QPainter maler(&brett);
+    for (int c = 0; c < m_brett.FeldSpalten(); ++c)
+        for (int r = 0; r < m_brett.FeldZeilen(); ++r) {
+            const int teil = m_brett.Tauschfeld(c * m_brett.FeldZeilen() + r).Aktuell;
+            const QPoint ort(c * f, r * f);
+            if (teil == Tauschbrett::Leer) {
+                maler.drawImage(ort, m_leerfeld);
+            } else if (teil >= 0 && teil < puz_var::MaxTeile) {
+                // A tile cut smaller than today's field leaves no remnant.
+                maler.fillRect(QRect(ort, QSize(f, f)), hintergrund);
+                maler.drawImage(ort, puz_var::Teile[teil]);
+            }
+        }
+    PaBoSpielfeld->update();
+}
+
+void TFoDragPuzzle::BuMischenClick()
+{
+    SetzeText(LaZugZaehler, Zugtext(0));
+    m_startzeit = MillisekundenDesTages();
+    Zufall zufall = Zufall::AusUhrzeit();
+    m_brett.Mischen(zufall);
+    Zeichne();
+}
+
+void TFoDragPuzzle::PaBoSpielfeldMouseMove(QPoint stelle)
+{
+    m_mausSpalte = FeldAus(stelle.x(), m_feldbreite);
+    m_mausZeile = FeldAus(stelle.y(), m_feldbreite);
+    SetzeText(LaPos, Positionstext(m_mausSpalte, m_mausZeile));
+}
+
+void TFoDragPuzzle::PaBoSpielfeldClick(QPoint stelle)
+{
+    m_mausSpalte = FeldAus(stelle.x(), m_feldbreite);
+    m_mausZeile = FeldAus(stelle.y(), m_feldbreite);
+    const QString ort = Positionstext(m_mausSpalte, m_mausZeile);
+    switch (m_brett.Klick(m_mausSpalte, m_mausZeile)) {
+    case Tauschbrett::Klickfolge::Ausserhalb:
+        break;
+    case Tauschbrett::Klickfolge::Erster:
+        SetzeText(LaVon, QStringLiteral("Tausche ") + ort);
+        break;
+    case Tauschbrett::Klickfolge::Getauscht:
+        SetzeText(LaZugZaehler, Zugtext(m_brett.Zugzahl()));
+        SetzeText(LaNach, QStringLiteral("und ") + ort);
+        Zeichne();
+        break;
+    }
+}
+
+void TFoDragPuzzle::BuAufloesenClick()
+{
+    m_brett.Aufloesen();
+    Zeichne();
+}
+
+void TFoDragPuzzle::BuAnleitungClick()
+{
+    FoDragPuzzleAnleitung->zeigeVorn();
+}
+
+void TFoDragPuzzle::BuSchliessenClick()
+{
+    hide();
+    ZeigeHauptfenster();
+}
+
+void TFoDragPuzzle::TiSpielZeitTimer()
+{
+    SetzeText(LaZeit, Zeittext(Spielsekunden(m_startzeit, MillisekundenDesTages())));
+}
+
+void TFoDragPuzzle::ZeigeHauptfenster()
+{
+    if (m_zeigtHauptfenster || !Form1)
+        return;
+    m_zeigtHauptfenster = true;
+    QWidget* aktiv = QApplication::activeWindow();
+    Form1->show();
+    Form1->raise();
+    // A window of the program that just took over (the instructions, say)
+    // stays in front of the main window.
+    if (aktiv && aktiv != this && aktiv != Form1 && aktiv->isVisible())
+        aktiv->raise();
+    m_zeigtHauptfenster = false;
+}
+
+void TFoDragPuzzle::showEvent(QShowEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        FormShow();
+    Formular::showEvent(ereignis);
+}
+
+// FormHide
+void TFoDragPuzzle::hideEvent(QHideEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        ZeigeHauptfenster();
+    Formular::hideEvent(ereignis);
+}
+
+// FormCloseQuery and FormClose: closing is always allowed and ends like "Schließen".
+void TFoDragPuzzle::closeEvent(QCloseEvent* ereignis)
+{
+    ZeigeHauptfenster();
+    ereignis->accept();
+    BuSchliessenClick();
+}
+
+// FormDeactivate brings the main window back; activation repaints the board
+// in the colours set meanwhile.
+void TFoDragPuzzle::changeEvent(QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
+        if (isActiveWindow())
+            FormPaint();
+        else
+            ZeigeHauptfenster();
+    }
+    Formular::changeEvent(ereignis);
 }

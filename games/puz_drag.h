@@ -1,10 +1,69 @@
 #pragma once
+// Window "TauschPuzzle": the swap puzzle played inside the program. The board
+// logic lives in Tauschbrett, the layout arithmetic in BerechneTauschmasse.
 #include "app/formular.h"
+#include "games/tauschbrett.h"
 
-// Window "TauschPuzzle"; built out in its own change.
+#include <QImage>
+
+class Bildfeld;
+class QLabel;
+class QPushButton;
+class QTimer;
+
 class TFoDragPuzzle : public Formular
 {
     Q_OBJECT
 public:
     explicit TFoDragPuzzle(QWidget* parent = nullptr);
+    ~TFoDragPuzzle() override;
+
+    QPushButton* BuAnleitung = nullptr;
+    QPushButton* BuSchliessen = nullptr; // answers Escape
+    QLabel* LaVon = nullptr;
+    QLabel* LaNach = nullptr;
+    Bildfeld* PaBoSpielfeld = nullptr;
+    QPushButton* BuMischen = nullptr;
+    QLabel* LaPos = nullptr;
+    QPushButton* BuAufloesen = nullptr;
+    QLabel* LaZugZaehler = nullptr;
+    QLabel* LaZeit = nullptr;
+    QTimer* TiSpielZeit = nullptr;
+    Bildfeld* ImVorschau = nullptr;
+
+    const Tauschbrett& Brett() const { return m_brett; }
+    int Feldbreite() const { return m_feldbreite; }
+    int Mindestbreite() const { return m_mindestbreite; }
+
+    void FormShow();
+    void FormPaint();
+    void Zeichne();
+    void BuMischenClick();
+    void PaBoSpielfeldMouseMove(QPoint stelle);
+    void PaBoSpielfeldClick(QPoint stelle);
+    void BuAufloesenClick();
+    void BuAnleitungClick();
+    void BuSchliessenClick();
+    void TiSpielZeitTimer();
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+
+private:
+    // FormCloseQuery, FormHide, FormDeactivate and FormDestroy all end here:
+    // the main window comes back to the front. Guarded, so that showing it
+    // cannot set off another round of activation events.
+    void ZeigeHauptfenster();
+
+    Tauschbrett m_brett;
+    QImage m_leerfeld; // this window's blank field, also copied into Leerbild
+    int m_feldbreite = 1;
+    int m_mindestbreite = 0;
+    int m_mausSpalte = 0;
+    int m_mausZeile = 0;
+    int m_startzeit = 0;
+    bool m_zeigtHauptfenster = false;
 };

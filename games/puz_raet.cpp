@@ -1,6 +1,355 @@
 #include "games/puz_raet.h"
 
+#include "app/bildfeld.h"
+#include "app/farbe.h"
+#include "app/fenster.h"
+#include "app/puz_hpt.h"
+#include "app/puz_var.h"
+#include "dialogs/puz_opt.h"
+#include "dialogs/puz_ranl.h"
+#include "games/raetselmasse.h"
+#include "games/spielanzeige.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+// Form as drawn: window and controls (left, top, width, height).
+constexpr QRect Fensterort(9, 130, 747, 587);
+constexpr QRect OrtAnleitung(42, 424, 54, 25);
+constexpr QRect OrtSchliessen(174, 424, 54, 25);
+constexpr QRect OrtSpielfeld(0, 0, 569, 349);
+constexpr QPoint OrtPos(0, 430);
+constexpr QRect OrtAufloesen(108, 424, 54, 25);
+constexpr QPoint OrtZugZaehler(RaetselZaehlerLinks, 430);
+constexpr QPoint OrtZeit(296, 430);
+constexpr QRect OrtAntworten(216, 272, 321, 113);
+constexpr QRect OrtRichtig(352, 426, 50, 20);
+constexpr int RichtigSchrifthoehe = 16; // px, bold
+constexpr int Zeittakt = 1000;          // ms
+
+// Answer items inside the group: first item's top, item pitch, left margin.
+constexpr int AntwortOben = 15;
+constexpr int AntwortAbstand = 18;
+constexpr int AntwortLinks = 8;
+
+constexpr int KleinsteFeldbreite = 1;
+constexpr int GroessteFeldbreite = 10000;
+
+QLabel* NeuesLabel(const QString& text, QPoint ort, QWidget* eltern)
+{
+    auto* label = new QLabel(text, eltern);
+    label->move(ort);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* NeuerKnopf(const QString& text, const QRect& ort, QWidget* eltern)
+{
+    auto* knopf = new QPushButton(text, eltern);
+    knopf->setGeometry(ort);
+    knopf->setFocusPolicy(Qt::TabFocus);
+    return knopf;
+}
+
+void SetzeText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+int FeldAus(int pixel, int feldbreite)
+{
+    return pixel < 0 ? -1 : pixel / feldbreite;
+}
+} // namespace
+
 TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
 {
     setWindowTitle(QStringLiteral("BilderRätsel"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setGeometry(Fensterort);
+    setAutoFillBackground(true);
+
+    BuAnleitung = NeuerKnopf(QStringLiteral("Anleitung"), OrtAnleitung, this);
+    BuSchliessen = NeuerKnopf(QStringLiteral("Schließen"), OrtSchliessen, this);
+    PaBoSpielfeld = new Bildfeld(this);
+    PaBoSpielfeld->setGeometry(OrtSpielfeld);
+    LaPos = NeuesLabel(QStringLiteral("Pos:"), OrtPos, this);
+    BuAufloesen = NeuerKnopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
+    LaZugZaehler = NeuesLabel(Zugtext(0), OrtZugZaehler, this);
+    LaZeit = NeuesLabel(QStringLiteral("Zeit: 0"), OrtZeit, this);
+    TiSpielZeit = new QTimer(this);
+    RaGrAntworten = new QGroupBox(QStringLiteral("Was verbirgt sich dahinter?"), this);
+    RaGrAntworten->setGeometry(OrtAntworten);
+    m_antwortgruppe = new QButtonGroup(this);
+
+    LaRichtig = new QLabel(QStringLiteral("richtig"), this);
+    LaRichtig->setGeometry(OrtRichtig);
+    LaRichtig->setAutoFillBackground(true);
+    QPalette richtigFarben = LaRichtig->palette();
+    richtigFarben.setColor(QPalette::Window, Qt::yellow);
+    richtigFarben.setColor(QPalette::WindowText, Qt::red);
+    LaRichtig->setPalette(richtigFarben);
+    QFont richtigSchrift = LaRichtig->font();
+    richtigSchrift.setPixelSize(RichtigSchrifthoehe);
+    richtigSchrift.setBold(true);
+    LaRichtig->setFont(richtigSchrift);
+    LaRichtig->hide();
+    // "Auflösen" is drawn as a cancel button too; Escape closes, as a user expects.
+    setzeAbbruchknopf(BuSchliessen);
+
+    connect(BuAnleitung, &QPushButton::clicked, this, &TFoBilderRaetsel::BuAnleitungClick);
+    connect(BuSchliessen, &QPushButton::clicked, this, &TFoBilderRaetsel::BuSchliessenClick);
+    connect(BuAufloesen, &QPushButton::clicked, this, &TFoBilderRaetsel::BuAufloesenClick);
+    connect(PaBoSpielfeld, &Bildfeld::mausBewegt, this, &TFoBilderRaetsel::PaBoSpielfeldMouseMove);
+    connect(PaBoSpielfeld, &Bildfeld::geklickt, this, &TFoBilderRaetsel::PaBoSpielfeldClick);
+    connect(m_antwortgruppe, &QButtonGroup::idClicked, this, &TFoBilderRaetsel::RaGrAntwortenClick);
+    connect(TiSpielZeit, &QTimer::timeout, this, &TFoBilderRaetsel::TiSpielZeitTimer);
+
+    m_startzeit = MillisekundenDesTages();
+    TiSpielZeit->start(Zeittakt);
+}
+
+// FormDestroy: a window destroyed while it was open brings the main window back.
+TFoBilderRaetsel::~TFoBilderRaetsel()
+{
+    if (isVisible())
+        ZeigeHauptfenster();
+}
+
+void TFoBilderRaetsel::FuelleAntworten()
+{
+    for (QRadioButton* knopf : std::as_const(m_antworten)) {
+        m_antwortgruppe->removeButton(knopf);
+        delete knopf;
+    }
+    m_antworten.clear();
+
+    const QStringList antworten = Antwortliste(Fo_Optionen->MeAntworten->toPlainText());
+    int laengste = 0;
+    int textbreite = 0;
+    for (int i = 0; i < antworten.size(); ++i) {
+        // An "&" in an answer is shown as written, not taken as an access key.
+        QString beschriftung = antworten[i];
+        beschriftung.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* knopf = new QRadioButton(beschriftung, RaGrAntworten);
+        knopf->move(AntwortLinks, AntwortOben + i * AntwortAbstand);
+        knopf->adjustSize();
+        knopf->show();
+        m_antwortgruppe->addButton(knopf, i + 1);
+        m_antworten << knopf;
+        laengste = std::max(laengste, int(antworten[i].size()));
+        textbreite = std::max(textbreite, AntwortLinks + knopf->width());
+    }
+
+    // The counted size, widened only where this font needs more room for the
+    // answers or the question itself.
+    QSize groesse = Antwortgruppengroesse(int(antworten.size()), laengste);
+    const int titelbreite = RaGrAntworten->fontMetrics().horizontalAdvance(RaGrAntworten->title()) + 24;
+    groesse.setWidth(std::max({groesse.width(), textbreite + AntwortLinks, titelbreite}));
+    RaGrAntworten->resize(groesse);
+}
+
+void TFoBilderRaetsel::FormShow()
+{
+    FuelleAntworten();
+    LaRichtig->hide();
+    SetzeText(LaZugZaehler, Zugtext(0));
+    m_startzeit = MillisekundenDesTages();
+    m_feldbreite = std::clamp(Form1->SpEdBreite->value(), KleinsteFeldbreite, GroessteFeldbreite);
+    if (!m_brett.Aufbauen(puz_var::Spalten, puz_var::Zeilen))
+        m_brett.Aufbauen(0, 0); // an impossible tile set gives an empty board
+
+    Raetseleingabe e;
+    e.spalten = m_brett.Spalten();
+    e.zeilen = m_brett.Zeilen();
+    e.feldbreite = m_feldbreite;
+    e.zugausgabe = Fo_Optionen->ChBoZugausgabe->isChecked();
+    e.spielzeit = Fo_Optionen->ChBoSpielzeit->isChecked();
+    e.zugzaehler = Fo_Optionen->ChBoZugZaehler->isChecked();
+    e.antwortenRechts = Fo_Optionen->AntwortPosition() == 0;
+    e.gruppe = RaGrAntworten->size();
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    e.bildschirm = bildschirm ? bildschirm->geometry().size() : QSize(1024, 768);
+    e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999));
+    LaRichtig->setText(QStringLiteral(" richtig"));
+    e.richtigBreite = std::max(OrtRichtig.width(), LaRichtig->sizeHint().width());
+    const Raetselmasse m = BerechneRaetselmasse(e);
+
+    m_mindestbreite = m.mindestbreite;
+    LaPos->setVisible(m.posSichtbar);
+    LaZeit->setVisible(m.zeitSichtbar);
+    LaZugZaehler->setVisible(m.zaehlerSichtbar);
+    PaBoSpielfeld->setGeometry(QRect(QPoint(0, 0), m.brett));
+    RaGrAntworten->move(m.gruppe);
+    LaPos->move(LaPos->x(), m.labelOben);
+    LaZugZaehler->move(LaZugZaehler->x(), m.labelOben);
+    LaZeit->move(m.zeitLinks, m.labelOben);
+    LaRichtig->setGeometry(m.richtigLinks, m.richtigOben, e.richtigBreite, OrtRichtig.height());
+    for (QPushButton* knopf : {BuAufloesen, BuSchliessen, BuAnleitung})
+        knopf->move(knopf->x(), m.knopfOben);
+
+    QPalette farben = palette();
+    farben.setColor(QPalette::Window, Farbe(puz_var::Hintergrundfarbe));
+    setPalette(farben);
+
+    resize(m.fenster);
+    move(m.linksNull ? 0 : x(), m.obenNull ? 0 : y());
+    FormPaint();
+}
+
+void TFoBilderRaetsel::FormPaint()
+{
+    const int f = m_feldbreite;
+    QImage& brett = PaBoSpielfeld->bild();
+    if (brett.size() != PaBoSpielfeld->size())
+        brett = QImage(PaBoSpielfeld->size(), QImage::Format_RGB32);
+    if (!brett.isNull()) {
+        QPainter maler(&brett);
+        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
+        maler.setBrush(Farbe(puz_var::Leerfeldfarbe));
+        maler.drawRect(0, 0, width() - 1, height() - 1);
+    }
+    // The cover: empty-field colour inside a one-pixel grid-line outline.
+    m_deckel = QImage(f, f, QImage::Format_RGB32);
+    {
+        QPainter maler(&m_deckel);
+        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
+        maler.setBrush(Farbe(puz_var::Leerfeldfarbe));
+        maler.drawRect(0, 0, f - 1, f - 1);
+    }
+    puz_var::Leerbild = m_deckel;
+    Zeichne();
+}
+
+void TFoBilderRaetsel::Zeichne()
+{
+    QImage& brett = PaBoSpielfeld->bild();
+    if (brett.isNull())
+        return;
+    const int f = m_feldbreite;
+    const QColor grund = Farbe(puz_var::Leerfeldfarbe);
+    QPainter maler(&brett);
+    for (int c = 0; c < m_brett.Spalten(); ++c)
+        for (int r = 0; r < m_brett.Zeilen(); ++r) {
+            const int teil = m_brett.Raetselfeld(c * m_brett.Zeilen() + r).Sichtbar;
+            const QPoint ort(c * f, r * f);
+            if (teil == Raetselbrett::Verdeckt) {
+                maler.drawImage(ort, m_deckel);
+            } else if (teil >= 0 && teil < puz_var::MaxTeile) {
+                maler.fillRect(QRect(ort, QSize(f, f)), grund);
+                maler.drawImage(ort, puz_var::Teile[teil]);
+            }
+        }
+    PaBoSpielfeld->update();
+}
+
+void TFoBilderRaetsel::PaBoSpielfeldMouseMove(QPoint stelle)
+{
+    m_mausSpalte = FeldAus(stelle.x(), m_feldbreite);
+    m_mausZeile = FeldAus(stelle.y(), m_feldbreite);
+    SetzeText(LaPos, Positionstext(m_mausSpalte, m_mausZeile));
+}
+
+void TFoBilderRaetsel::PaBoSpielfeldClick(QPoint stelle)
+{
+    m_mausSpalte = FeldAus(stelle.x(), m_feldbreite);
+    m_mausZeile = FeldAus(stelle.y(), m_feldbreite);
+    if (!m_brett.Aufdecken(m_mausSpalte, m_mausZeile))
+        return;
+    SetzeText(LaZugZaehler, Zugtext(m_brett.Zugzahl()));
+    Zeichne();
+}
+
+void TFoBilderRaetsel::BuAufloesenClick()
+{
+    m_brett.AllesAufdecken();
+    Zeichne();
+}
+
+void TFoBilderRaetsel::RaGrAntwortenClick(int nummer)
+{
+    LaRichtig->show();
+    LaRichtig->setText(Antworturteil(Fo_Optionen->SpEdRichtigeAntwort->value(), nummer));
+    BuAufloesenClick();
+}
+
+void TFoBilderRaetsel::BuAnleitungClick()
+{
+    FoBilderRaetselAnleitung->zeigeVorn();
+}
+
+void TFoBilderRaetsel::BuSchliessenClick()
+{
+    hide();
+    ZeigeHauptfenster();
+}
+
+void TFoBilderRaetsel::TiSpielZeitTimer()
+{
+    SetzeText(LaZeit, Zeittext(Spielsekunden(m_startzeit, MillisekundenDesTages())));
+}
+
+void TFoBilderRaetsel::ZeigeHauptfenster()
+{
+    if (m_zeigtHauptfenster || !Form1)
+        return;
+    m_zeigtHauptfenster = true;
+    QWidget* aktiv = QApplication::activeWindow();
+    Form1->show();
+    // A window of the program that just took over (the instructions, say)
+    // stays in front of the main window.
+    if (aktiv && aktiv != this && aktiv != Form1 && aktiv->isVisible())
+        aktiv->raise();
+    m_zeigtHauptfenster = false;
+}
+
+void TFoBilderRaetsel::showEvent(QShowEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        FormShow();
+    Formular::showEvent(ereignis);
+}
+
+// FormHide
+void TFoBilderRaetsel::hideEvent(QHideEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        ZeigeHauptfenster();
+    Formular::hideEvent(ereignis);
+}
+
+// FormCloseQuery and FormClose: closing is always allowed and ends like "Schließen".
+void TFoBilderRaetsel::closeEvent(QCloseEvent* ereignis)
+{
+    ZeigeHauptfenster();
+    ereignis->accept();
+    BuSchliessenClick();
+}
+
+// FormDeactivate shows the main window; activation repaints the board in the
+// colours set meanwhile.
+void TFoBilderRaetsel::changeEvent(QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
+        if (isActiveWindow())
+            FormPaint();
+        else
+            ZeigeHauptfenster();
+    }
+    Formular::changeEvent(ereignis);
 }

@@ -1,10 +1,77 @@
 #pragma once
+// Window "BilderRätsel": the picture riddle played inside the program. The
+// board logic lives in Raetselbrett, the layout arithmetic in BerechneRaetselmasse.
 #include "app/formular.h"
+#include "games/raetselbrett.h"
 
-// Window "BilderRätsel"; built out in its own change.
+#include <QImage>
+
+class Bildfeld;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
 class TFoBilderRaetsel : public Formular
 {
     Q_OBJECT
 public:
     explicit TFoBilderRaetsel(QWidget* parent = nullptr);
+    ~TFoBilderRaetsel() override;
+
+    QPushButton* BuAnleitung = nullptr;
+    QPushButton* BuSchliessen = nullptr; // answers Escape
+    Bildfeld* PaBoSpielfeld = nullptr;
+    QLabel* LaPos = nullptr;
+    QPushButton* BuAufloesen = nullptr;
+    QLabel* LaZugZaehler = nullptr;
+    QLabel* LaZeit = nullptr;
+    QTimer* TiSpielZeit = nullptr;
+    QGroupBox* RaGrAntworten = nullptr; // "Was verbirgt sich dahinter?"
+    QLabel* LaRichtig = nullptr;
+
+    // The answer items, in memo order.
+    const QList<QRadioButton*>& Antworten() const { return m_antworten; }
+
+    const Raetselbrett& Brett() const { return m_brett; }
+    int Feldbreite() const { return m_feldbreite; }
+    int Mindestbreite() const { return m_mindestbreite; }
+
+    void FormShow();
+    void FormPaint();
+    void Zeichne();
+    void PaBoSpielfeldMouseMove(QPoint stelle);
+    void PaBoSpielfeldClick(QPoint stelle);
+    void BuAufloesenClick();
+    // Judges the item at position nummer, counted from 1.
+    void RaGrAntwortenClick(int nummer);
+    void BuAnleitungClick();
+    void BuSchliessenClick();
+    void TiSpielZeitTimer();
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+
+private:
+    // Fills the answer group from the options' memo and sizes it.
+    void FuelleAntworten();
+    // Shared end of FormClose, FormCloseQuery, FormHide, FormDeactivate and
+    // FormDestroy; guarded against a show/activate loop.
+    void ZeigeHauptfenster();
+
+    Raetselbrett m_brett;
+    QImage m_deckel; // this window's cover, also copied into Leerbild
+    QButtonGroup* m_antwortgruppe = nullptr;
+    QList<QRadioButton*> m_antworten;
+    int m_feldbreite = 1;
+    int m_mindestbreite = 0;
+    int m_mausSpalte = 0;
+    int m_mausZeile = 0;
+    int m_startzeit = 0;
+    bool m_zeigtHauptfenster = false;
 };

@@ -1,0 +1,45 @@
+#pragma once
+// Layout arithmetic of the picture riddle window: board, answer group, window
+// size and the bottom row. Window-free; sizes are outer (resize) sizes.
+#include <QPoint>
+#include <QSize>
+
+struct Raetseleingabe
+{
+    int spalten = 0;
+    int zeilen = 0;
+    int feldbreite = 1;
+    bool zugausgabe = false; // the options' check boxes at this moment
+    bool spielzeit = true;
+    bool zugzaehler = true;
+    bool antwortenRechts = true; // the options' "Position der Antworten"
+    QSize gruppe;                // size of the answer group
+    QSize bildschirm;
+    int zeitBreite = 0;    // width the time label needs with its text
+    int richtigBreite = 0; // likewise the result label
+};
+
+struct Raetselmasse
+{
+    QSize brett;
+    QSize fenster;
+    bool linksNull = false;
+    bool obenNull = false;
+    int mindestbreite = 0;
+    bool posSichtbar = false;
+    bool zeitSichtbar = false;
+    bool zaehlerSichtbar = false;
+    int zeitLinks = 0;
+    int richtigLinks = 0;
+    QPoint gruppe;
+    int labelOben = 0;   // LaPos, LaZugZaehler, LaZeit
+    int richtigOben = 0; // LaRichtig
+    int knopfOben = 0;   // the three buttons
+};
+
+inline constexpr int RaetselZaehlerLinks = 248;
+
+// The answer group's size from the number of answers and the longest one.
+QSize Antwortgruppengroesse(int anzahl, int laengste);
+
+Raetselmasse BerechneRaetselmasse(const Raetseleingabe& e);

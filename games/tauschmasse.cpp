@@ -1,0 +1,70 @@
+#include "games/tauschmasse.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int RandRechts = 4;         // outer width beyond the board
+constexpr int RandUnten = 60;         // outer height beyond the board
+constexpr int VorschauAbstand = 10;   // preview left of the board's right edge
+constexpr int VorschauZuschlag = 14;  // window width added besides the preview's own
+constexpr int LabelAbstand = 15;      // label tops below the board
+constexpr int KnopfAbstand = 5;       // button tops below the board
+constexpr int Mindest = 550, MindestNurZeit = 470, MindestOhneAlles = 434;
+constexpr int Innenrand = 8;          // room right of the last visible label
+}
+
+Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
+{
+    Tauschmasse m;
+    m.mindestbreite = Mindest;
+    m.zugausgabeSichtbar = e.zugausgabe;
+    m.zeitSichtbar = e.spielzeit;
+    m.zaehlerSichtbar = e.zugzaehler;
+    if (e.zugzaehler) {
+        m.zeitLinks = TauschZeitLinks;
+    } else {
+        m.mindestbreite = e.spielzeit ? MindestNurZeit : MindestOhneAlles;
+        m.zeitLinks = TauschZaehlerLinks;
+    }
+
+    m.brett = QSize(e.feldbreite * e.feldSpalten, e.feldbreite * e.feldZeilen);
+    // The preview sits beside the board at the top; on a board lower than the
+    // preview the bottom row moves below the preview so nothing overlaps.
+    const bool vorschau = e.vorschau && e.vorschauBreite > 0;
+    int vorschauHoehe = 0;
+    if (vorschau)
+        vorschauHoehe = std::max(0, int(std::lround(double(e.vorschauHoehe) / e.vorschauBreite * e.vorschauBreite)));
+    const int basis = std::max(m.brett.height(), vorschau ? vorschauHoehe : 0);
+
+    int hoehe = basis + RandUnten;
+    if (e.bildschirm.height() <= hoehe) {
+        hoehe = e.bildschirm.height();
+        m.obenNull = true;
+    }
+    int breite = m.brett.width() + RandRechts;
+    if (e.bildschirm.width() <= breite) {
+        breite = e.bildschirm.width();
+        m.linksNull = true;
+    }
+    m.labelOben = basis + LabelAbstand;
+    m.knopfOben = basis + KnopfAbstand;
+
+    if (vorschau) {
+        breite += VorschauZuschlag + e.vorschauBreite;
+        m.vorschau = QRect(m.brett.width() + VorschauAbstand, 0, e.vorschauBreite, vorschauHoehe);
+    }
+    breite = std::max(breite, m.mindestbreite);
+
+    // Never narrower than the visible labels need, so no caption is cut off.
+    int rechts = 0;
+    if (m.zaehlerSichtbar && e.zaehlerBreite > 0)
+        rechts = TauschZaehlerLinks + e.zaehlerBreite;
+    if (m.zeitSichtbar && e.zeitBreite > 0)
+        rechts = std::max(rechts, m.zeitLinks + e.zeitBreite);
+    if (rechts > 0)
+        breite = std::max(breite, rechts + Innenrand);
+
+    m.fenster = QSize(breite, hoehe);
+    return m;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Layout arithmetic of the swap puzzle window: board, window and preview size,
+// which labels show and where the bottom row stands. Window-free, so the rules
+// are tested without a window; sizes are the window's outer (resize) sizes.
+#include <QRect>
+#include <QSize>
+
+struct Tauscheingabe
+{
+    int feldSpalten = 0;
+    int feldZeilen = 0;
+    int feldbreite = 1;
+    bool zugausgabe = false; // the options' check boxes at this moment
+    bool spielzeit = true;
+    bool zugzaehler = true;
+    bool vorschau = true;
+    int vorschauBreite = 0;
+    int vorschauHoehe = 0;
+    QSize bildschirm;
+    int zeitBreite = 0;    // width the time label needs with its text
+    int zaehlerBreite = 0; // likewise the move counter
+};
+
+struct Tauschmasse
+{
+    QSize brett;
+    QSize fenster;
+    bool linksNull = false; // the window was as wide as the screen: left edge 0
+    bool obenNull = false;  // likewise the height: top edge 0
+    int mindestbreite = 0;
+    bool zugausgabeSichtbar = false; // LaPos, LaVon, LaNach
+    bool zeitSichtbar = false;
+    bool zaehlerSichtbar = false;
+    int zeitLinks = 0;
+    int labelOben = 0; // LaVon, LaNach, LaPos, LaZugZaehler, LaZeit
+    int knopfOben = 0; // the four buttons
+    QRect vorschau;    // empty when no preview is shown
+};
+
+// The labels of the bottom row stand at these lefts.
+inline constexpr int TauschZaehlerLinks = 440;
+inline constexpr int TauschZeitLinks = 504;
+
+Tauschmasse BerechneTauschmasse(const Tauscheingabe& e);
