@@ -45,6 +45,23 @@ Schiebebrett::Zugergebnis Schiebebrett::Zug(int spalte, int zeile)
     return Zugergebnis::Gezogen;
 }
 
+void Schiebebrett::Tausche(int a, int b)
+{
+    if (a < 0 || b < 0 || a >= Feldzahl() || b >= Feldzahl())
+        return;
+    std::swap(m_belegung[a], m_belegung[b]);
+    folgeDemLoch();
+}
+
+void Schiebebrett::folgeDemLoch()
+{
+    for (int i = 0; i < Feldzahl(); ++i)
+        if (m_belegung[i] == m_leernummer) {
+            m_leerSpalte = i / m_zeilen;
+            m_leerZeile = i % m_zeilen;
+        }
+}
+
 void Schiebebrett::Mischen(Zufall& zufall)
 {
     const int n = Feldzahl();
@@ -58,11 +75,7 @@ void Schiebebrett::Mischen(Zufall& zufall)
         std::swap(m_belegung[a], m_belegung[b]);
     }
     loesbarMachen();
-    for (int i = 0; i < n; ++i)
-        if (m_belegung[i] == m_leernummer) {
-            m_leerSpalte = i / m_zeilen;
-            m_leerZeile = i % m_zeilen;
-        }
+    folgeDemLoch();
 }
 
 void Schiebebrett::loesbarMachen()

@@ -42,6 +42,10 @@ public:
     // one field towards the hole and the clicked field becomes the hole.
     Zugergebnis Zug(int spalte, int zeile);
 
+    // Exchanges the tiles of fields a and b (both below Feldzahl(); others
+    // are ignored); the hole's field follows its tile.
+    void Tausche(int a, int b);
+
     // Starts from solved order and makes Mischtausche exchanges of two fields
     // drawn a, then b. An arrangement that no sequence of moves could bring
     // back is then mended: on a board of at least 2 x 2 the first two fields
@@ -60,6 +64,7 @@ public:
 
 private:
     void loesbarMachen();
+    void folgeDemLoch();
 
     int m_spalten = 0;
     int m_zeilen = 0;
