@@ -26,6 +26,33 @@ qint32 Int(const uchar* p) { return qFromLittleEndian<qint32>(p); }
 
 QString Ungueltig() { return QStringLiteral("Bitmap ist ungültig"); }
 
+// A channel mask Qt's reader can widen to 8 bits without spilling into the
+// neighbouring channels: one run of at most 8 set bits within the pixel.
+bool MaskeBrauchbar(quint32 maske, quint32 tiefe)
+{
+    if (tiefe < 32 && (maske >> tiefe) != 0)
+        return false;
+    while (maske != 0 && (maske & 1) == 0)
+        maske >>= 1;
+    return maske <= 0xFF && (maske & (maske + 1)) == 0;
+}
+
+// The masks sit right after the first 40 header bytes, inside the larger
+// headers or behind the small one. Red, green and blue must be present.
+bool MaskenPruefen(const uchar* d, qint64 laenge, quint32 kopfLaenge, quint32 tiefe, bool alphaMaske)
+{
+    const qint64 anfang = DateikopfLaenge + 40;
+    const bool mitAlpha = alphaMaske || kopfLaenge >= 56;
+    if (laenge < anfang + (mitAlpha ? 16 : 12))
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        const quint32 maske = DWort(d + anfang + 4 * i);
+        if (maske == 0 || !MaskeBrauchbar(maske, tiefe))
+            return false;
+    }
+    return !mitAlpha || MaskeBrauchbar(DWort(d + anfang + 12), tiefe);
+}
+
 // Checks what Qt's reader would otherwise take on trust: sizes, depth,
 // compression, and that uncompressed pixel data is really all there (a cut-off
 // file would else come back as a picture with a blank part).
@@ -81,6 +108,11 @@ bool KopfPruefen(QByteArrayView daten, const Grenzen& grenzen, QString* fehler)
     default: passt = false;
     }
     if (!passt || datenAnfang >= laenge) {
+        intern::Fehler(fehler, Ungueltig());
+        return false;
+    }
+    if ((kompression == KompressionBitfelder || kompression == KompressionAlphaBitfelder)
+        && !MaskenPruefen(d, laenge, kopfLaenge, tiefe, kompression == KompressionAlphaBitfelder)) {
         intern::Fehler(fehler, Ungueltig());
         return false;
     }

@@ -242,6 +242,15 @@ TEST(BmpLesen, BeschaedigteKoepfe)
     a = gut;
     a.kopfLaenge = 39;
     pruefe(a, "Kopflaenge");
+    // Channel masks Qt would spill into the neighbouring channel or the alpha byte.
+    a = proben::BmpAngaben{.breite = 2, .hoehe = 1, .tiefe = 32, .kompression = 3,
+                           .masken = {0x00FF0000, 0x0000FF00, 0x000000FF}, .pixel = QByteArray(8, '\x40')};
+    ASSERT_TRUE(LeseBmp(proben::BmpDatei(a), &fehler)) << qPrintable(fehler);
+    for (auto masken : {std::vector<uint32_t>{0, 0xFF00, 0xFF}, std::vector<uint32_t>{0xFF0000, 0xF0F0, 0xFF},
+                        std::vector<uint32_t>{0xFF8000, 0x7F00, 0xFF}}) {
+        a.masken = masken;
+        pruefe(a, "Maske");
+    }
     QByteArray falsch = proben::BmpDatei(gut);
     falsch[0] = 'X';
     EXPECT_FALSE(LeseBmp(falsch, &fehler));
