@@ -9,10 +9,11 @@
 
 namespace {
 constexpr QSize Klientgroesse{302, 130};
-constexpr QRect RectLaWarnung{8, 8, 281, 26};
-constexpr QPoint PosLaWarn2{8, 48};
-constexpr QRect RectBuWeiter{24, 88, 97, 25};
-constexpr QRect RectBuAbbrechen{176, 88, 97, 25};
+// The question may wrap over three lines, so a long directory still shows.
+constexpr QRect RectLaWarnung{8, 8, 281, 42};
+constexpr QRect RectLaWarn2{8, 54, 281, 30};
+constexpr QRect RectBuWeiter{24, 94, 97, 25};
+constexpr QRect RectBuAbbrechen{176, 94, 97, 25};
 } // namespace
 
 TFoWarn::TFoWarn(QWidget* parent) : Formular(parent)
@@ -36,8 +37,9 @@ TFoWarn::TFoWarn(QWidget* parent) : Formular(parent)
     LaWarnung->setFont(fett);
 
     LaWarn2 = new QLabel(QStringLiteral("Das Verzeichnis kann bei den Optionen eingestellt werden."), this);
-    LaWarn2->move(PosLaWarn2);
-    LaWarn2->adjustSize();
+    LaWarn2->setGeometry(RectLaWarn2);
+    LaWarn2->setWordWrap(true);
+    LaWarn2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     BuWeiter = new QPushButton(QStringLiteral("&Weiter"), this);
     BuWeiter->setGeometry(RectBuWeiter);

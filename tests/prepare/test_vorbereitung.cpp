@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
@@ -302,4 +303,27 @@ TEST_F(Vorbereitung, ZwischenablageWirdAlsBitmapUebernommen)
     EXPECT_EQ(puz_var::Bilddatei, datei);
     EXPECT_EQ(Form1->ImBild->bild().size(), QSize(150, 100));
     QGuiApplication::clipboard()->clear();
+}
+
+TEST_F(Vorbereitung, GrossesBildBleibtAufDemBildschirmUndRollt)
+{
+    lade(legeBmpAn(QStringLiteral("gross.bmp"), testhilfe::Muster(1000, 999)));
+    Form1->BuAuto->click();
+    EXPECT_EQ(Form1->SpEdBreite->value(), 200);
+    EXPECT_EQ(Form1->SpEdOffx->value(), 0);
+    EXPECT_EQ(Form1->SpEdOffy->value(), 99);
+    for (int y : {99, 299, 499, 699, 899})
+        EXPECT_EQ(Form1->ImBild->bild().pixelColor(500, y), Rot) << y;
+
+    const QRect frei = Form1->screen()->availableGeometry();
+    EXPECT_LE(Form1->frameGeometry().width(), frei.width());
+    EXPECT_LE(Form1->frameGeometry().height(), frei.height());
+    EXPECT_EQ(Form1->ImBild->size(), QSize(1000, 999));
+    EXPECT_LT(Form1->PaBild->width(), 1000);
+    EXPECT_LT(Form1->PaBild->height(), 999);
+    EXPECT_LE(Form1->PaBild->geometry().bottom(), Form1->Klienthoehe());
+
+    Form1->MenuSchneiden->trigger();
+    EXPECT_EQ(puz_var::Spalten, 5);
+    EXPECT_EQ(puz_var::Zeilen, 4);
 }
