@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <climits>
 
@@ -507,6 +508,15 @@ void TFo_Optionen::ChBoSpielzeitClick()
 void TFo_Optionen::ChBoZugausgabeClick()
 {
     puz_var::Zugausgabe = ChBoZugausgabe->isChecked();
+}
+
+void TFo_Optionen::showEvent(QShowEvent* ereignis)
+{
+    Formular::showEvent(ereignis);
+    // A window shown while it still counts as the active one (some platforms
+    // keep a hidden window active) gets no activation event.
+    if (!ereignis->spontaneous() && isActiveWindow())
+        FormActivate();
 }
 
 void TFo_Optionen::changeEvent(QEvent* ereignis)

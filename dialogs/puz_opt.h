@@ -118,6 +118,7 @@ public:
     void ChBoZugausgabeClick();
 
 protected:
+    void showEvent(QShowEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
 
 private:

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
@@ -323,6 +324,10 @@ void TFoPlay::showEvent(QShowEvent* ereignis)
     if (!ereignis->spontaneous())
         FormShow();
     Formular::showEvent(ereignis);
+    // A window shown while it still counts as the active one (some platforms
+    // keep a hidden window active) gets no activation event: build now.
+    if (!ereignis->spontaneous() && isActiveWindow())
+        FormActivate();
 }
 
 void TFoPlay::changeEvent(QEvent* ereignis)
