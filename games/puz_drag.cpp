@@ -36,6 +36,9 @@ constexpr QPoint OrtZugZaehler(TauschZaehlerLinks, 432);
 constexpr QPoint OrtZeit(TauschZeitLinks, 432);
 constexpr QRect OrtVorschau(583, 5, 89, 195);
 constexpr int Zeittakt = 1000; // ms
+constexpr int Knopfrand = 10;   // a button is never narrower than its caption plus this
+constexpr int Knopfabstand = 3; // least gap between two buttons
+constexpr int Labelabstand = 6; // least gap between two labels of the bottom row
 
 // The field edge comes from the main window's unbounded width field; keep it
 // usable for division and for the board's pixel sizes.
@@ -136,8 +139,18 @@ void TFoDragPuzzle::FormShow()
     e.vorschauHoehe = puz_var::VorschauHoehe;
     const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
     e.bildschirm = bildschirm ? bildschirm->geometry().size() : QSize(1024, 768);
-    e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999));
-    e.zaehlerBreite = fontMetrics().horizontalAdvance(Zugtext(9999));
+    const int versatz = OrdneZuglabels(e.zugausgabe);
+    int rechts = 0;
+    for (const auto& [knopf, ort] : {std::pair{BuMischen, OrtMischen}, std::pair{BuAnleitung, OrtAnleitung},
+                                     std::pair{BuAufloesen, OrtAufloesen}, std::pair{BuSchliessen, OrtSchliessen}}) {
+        const int breite = std::max(ort.width(), fontMetrics().horizontalAdvance(knopf->text()) + Knopfrand);
+        const int links = std::max(ort.x() + versatz, rechts + Knopfabstand);
+        knopf->setGeometry(links, knopf->y(), breite, ort.height());
+        rechts = links + breite;
+    }
+    e.knoepfeRechts = rechts;
+    e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999)) + versatz;
+    e.zaehlerBreite = fontMetrics().horizontalAdvance(Zugtext(9999)) + versatz;
     const Tauschmasse m = BerechneTauschmasse(e);
 
     m_mindestbreite = m.mindestbreite;
@@ -146,12 +159,13 @@ void TFoDragPuzzle::FormShow()
     LaNach->setVisible(m.zugausgabeSichtbar);
     LaZeit->setVisible(m.zeitSichtbar);
     LaZugZaehler->setVisible(m.zaehlerSichtbar);
-    LaZeit->move(m.zeitLinks, m.labelOben);
+    LaZeit->move(m.zeitLinks + versatz, m.labelOben);
+    LaZugZaehler->move(OrtZugZaehler.x() + versatz, m.labelOben);
 
     PaBoSpielfeld->setGeometry(QRect(QPoint(0, 0), m.brett));
-    for (QLabel* label : {LaVon, LaNach, LaPos, LaZugZaehler})
+    for (QLabel* label : {LaVon, LaNach, LaPos})
         label->move(label->x(), m.labelOben);
-    for (QPushButton* knopf : {BuAufloesen, BuMischen, BuSchliessen, BuAnleitung})
+    for (QPushButton* knopf : {BuMischen, BuAnleitung, BuAufloesen, BuSchliessen})
         knopf->move(knopf->x(), m.knopfOben);
 
     QPalette farben = palette();
@@ -172,6 +186,26 @@ void TFoDragPuzzle::FormShow()
     resize(m.fenster);
     move(m.linksNull ? 0 : x(), m.obenNull ? 0 : y());
     FormPaint();
+}
+
+int TFoDragPuzzle::OrdneZuglabels(bool sichtbar)
+{
+    LaPos->move(OrtPos);
+    LaVon->move(OrtVon);
+    LaNach->move(OrtNach);
+    if (!sichtbar)
+        return 0;
+    const QFontMetrics masse = fontMetrics();
+    const QString groesste =
+        Positionstext(std::max(0, m_brett.FeldSpalten() - 1), std::max(0, m_brett.FeldZeilen() - 1));
+    const int posBreite = std::max(masse.horizontalAdvance(groesste), masse.horizontalAdvance(LaPos->text()));
+    const int vonLinks = std::max(OrtVon.x(), OrtPos.x() + posBreite + Labelabstand);
+    const int nachLinks =
+        std::max(OrtNach.x(), vonLinks + masse.horizontalAdvance(QStringLiteral("Tausche ") + groesste) + Labelabstand);
+    LaVon->move(vonLinks, OrtVon.y());
+    LaNach->move(nachLinks, OrtNach.y());
+    const int nachRechts = nachLinks + masse.horizontalAdvance(QStringLiteral("und ") + groesste) + Labelabstand;
+    return std::max(0, nachRechts - OrtMischen.x());
 }
 
 void TFoDragPuzzle::FormPaint()

@@ -57,6 +57,10 @@ private:
     // the main window comes back to the front. Guarded, so that showing it
     // cannot set off another round of activation events.
     void ZeigeHauptfenster();
+    // Places LaPos, LaVon and LaNach so that their widest texts for this board
+    // fit side by side; returns how far the buttons and counters must move
+    // right to make room (0 for the usual boards).
+    int OrdneZuglabels(bool sichtbar);
 
     Tauschbrett m_brett;
     QImage m_leerfeld; // this window's blank field, also copied into Leerbild

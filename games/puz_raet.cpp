@@ -39,6 +39,8 @@ constexpr QRect OrtAntworten(216, 272, 321, 113);
 constexpr QRect OrtRichtig(352, 426, 50, 20);
 constexpr int RichtigSchrifthoehe = 16; // px, bold
 constexpr int Zeittakt = 1000;          // ms
+constexpr int Knopfrand = 10;   // a button is never narrower than its caption plus this
+constexpr int Knopfabstand = 3; // least gap between two buttons
 
 // Answer items inside the group: first item's top, item pitch, left margin.
 constexpr int AntwortOben = 15;
@@ -95,6 +97,12 @@ TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
     TiSpielZeit = new QTimer(this);
     RaGrAntworten = new QGroupBox(QStringLiteral("Was verbirgt sich dahinter?"), this);
     RaGrAntworten->setGeometry(OrtAntworten);
+    // The answers keep the ordinary window colour: black on the board's
+    // background colour (blue at start) would be hard to read.
+    RaGrAntworten->setAutoFillBackground(true);
+    QPalette gruppenFarben = RaGrAntworten->palette();
+    gruppenFarben.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    RaGrAntworten->setPalette(gruppenFarben);
     m_antwortgruppe = new QButtonGroup(this);
 
     LaRichtig = new QLabel(QStringLiteral("richtig"), this);
@@ -200,8 +208,14 @@ void TFoBilderRaetsel::FormShow()
     LaZugZaehler->move(LaZugZaehler->x(), m.labelOben);
     LaZeit->move(m.zeitLinks, m.labelOben);
     LaRichtig->setGeometry(m.richtigLinks, m.richtigOben, e.richtigBreite, OrtRichtig.height());
-    for (QPushButton* knopf : {BuAufloesen, BuSchliessen, BuAnleitung})
-        knopf->move(knopf->x(), m.knopfOben);
+    int rechts = 0;
+    for (const auto& [knopf, ort] : {std::pair{BuAnleitung, OrtAnleitung}, std::pair{BuAufloesen, OrtAufloesen},
+                                     std::pair{BuSchliessen, OrtSchliessen}}) {
+        const int breite = std::max(ort.width(), fontMetrics().horizontalAdvance(knopf->text()) + Knopfrand);
+        const int links = std::max(ort.x(), rechts + Knopfabstand);
+        knopf->setGeometry(links, m.knopfOben, breite, ort.height());
+        rechts = links + breite;
+    }
 
     QPalette farben = palette();
     farben.setColor(QPalette::Window, Farbe(puz_var::Hintergrundfarbe));

@@ -31,7 +31,8 @@ Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
     m.brett = QSize(e.feldbreite * e.feldSpalten, e.feldbreite * e.feldZeilen);
     // The preview sits beside the board at the top; on a board lower than the
     // preview the bottom row moves below the preview so nothing overlaps.
-    const bool vorschau = e.vorschau && e.vorschauBreite > 0;
+    // A board as wide as the screen leaves no room for the preview beside it.
+    const bool vorschau = e.vorschau && e.vorschauBreite > 0 && m.brett.width() + RandRechts < e.bildschirm.width();
     int vorschauHoehe = 0;
     if (vorschau)
         vorschauHoehe = std::max(0, int(std::lround(double(e.vorschauHoehe) / e.vorschauBreite * e.vorschauBreite)));
@@ -57,9 +58,9 @@ Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
     breite = std::max(breite, m.mindestbreite);
 
     // Never narrower than the visible labels need, so no caption is cut off.
-    int rechts = 0;
+    int rechts = e.knoepfeRechts;
     if (m.zaehlerSichtbar && e.zaehlerBreite > 0)
-        rechts = TauschZaehlerLinks + e.zaehlerBreite;
+        rechts = std::max(rechts, TauschZaehlerLinks + e.zaehlerBreite);
     if (m.zeitSichtbar && e.zeitBreite > 0)
         rechts = std::max(rechts, m.zeitLinks + e.zeitBreite);
     if (rechts > 0)

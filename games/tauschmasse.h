@@ -19,6 +19,7 @@ struct Tauscheingabe
     QSize bildschirm;
     int zeitBreite = 0;    // width the time label needs with its text
     int zaehlerBreite = 0; // likewise the move counter
+    int knoepfeRechts = 0; // right edge of the button row
 };
 
 struct Tauschmasse

@@ -205,10 +205,14 @@ TEST(Tauschmasse, MindestbreitenUndBeschriftungen)
     EXPECT_FALSE(m.zeitSichtbar);
     EXPECT_TRUE(m.zugausgabeSichtbar);
 
-    // A label wider than the form allows widens the window instead of being cut.
+    // A label or button wider than the form allows widens the window instead
+    // of being cut off.
     e = KleinesBrett();
     e.zeitBreite = 80;
     EXPECT_EQ(BerechneTauschmasse(e).fenster.width(), 504 + 80 + 8);
+    e.spielzeit = e.zugzaehler = false;
+    e.knoepfeRechts = 438;
+    EXPECT_EQ(BerechneTauschmasse(e).fenster.width(), 438 + 8);
 }
 
 TEST(Tauschmasse, VorschauNebenDemBrettUndBildschirmgrenze)
@@ -242,8 +246,12 @@ TEST(Tauschmasse, VorschauNebenDemBrettUndBildschirmgrenze)
     e.feldZeilen = 3;
     e.feldbreite = 20;
     e.bildschirm = QSize(1024, 40);
+    e.vorschau = true;
+    e.vorschauBreite = 240;
+    e.vorschauHoehe = 160;
     m = BerechneTauschmasse(e);
     EXPECT_EQ(m.fenster, QSize(1024, 40));
     EXPECT_TRUE(m.linksNull);
     EXPECT_TRUE(m.obenNull);
+    EXPECT_TRUE(m.vorschau.isEmpty()); // it would lie beyond the screen
 }
