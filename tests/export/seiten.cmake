@@ -14,3 +14,4 @@ if(TESSELO_NODE)
     ENVIRONMENT "SEITEN_ERZEUGEN=$<TARGET_FILE:seiten_erzeugen>;SEITEN_VORLAGEN=${CMAKE_BINARY_DIR};QT_QPA_PLATFORM=offscreen"
     TIMEOUT 300)
 endif()
+tesselo_test(seiten_export_test FENSTER ${CMAKE_CURRENT_LIST_DIR}/test_seitenexport.cpp)

@@ -1,0 +1,294 @@
+// The export commands of the main window: whole page files from templates and
+// generated text, the answer pictures, the tiles, and what a failure leaves.
+#include "app/dialoge.h"
+#include "app/fenster.h"
+#include "app/puz_hpt.h"
+#include "app/puz_var.h"
+#include "dialogs/puz_danl.h"
+#include "dialogs/puz_opt.h"
+#include "dialogs/puz_ranl.h"
+#include "dialogs/puz_sanl.h"
+#include "export/puz_warn.h"
+#include "export/seitenkodierung.h"
+#include "export/seitentext.h"
+#include "testhilfe.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTimer>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray lies(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+void schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+}
+
+// Small templates that exercise the line rules: a lone LF is text, byte 26
+// ends the file, the last line has no line end.
+const QByteArray Vorlage1("<html>\r\nA\nB\rC\r\n<script>");
+const QByteArray Vorlage1Seite("<html>\r\nA\nB\r\nC\r\n<script>\r\n");
+const QByteArray Vorlage2("</script>\r\n</head>\r\n\x1a" "danach");
+const QByteArray Vorlage2Seite("</script>\r\n</head>\r\n");
+
+class SeitenExport : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        puz_var::Startwerte();
+        testhilfe::StummeDialoge();
+        Dialoge::Meldung = [this](QWidget*, const QString& text) { meldungen << text; };
+        ASSERT_TRUE(aus.isValid() && prog.isValid());
+        puz_var::Ausgabeverzeichnis = aus.path() + QLatin1Char('/');
+        puz_var::Programmverzeichnis = prog.path() + QLatin1Char('/');
+        puz_var::Dateikuerzel = QStringLiteral("luftbl");
+        puz_var::Tabellendatei = QStringLiteral("luftblta.htm");
+        puz_var::Zeilen = 2;
+        puz_var::Spalten = 3;
+        puz_var::LeerfeldX = 2;
+        puz_var::LeerfeldY = 1;
+        puz_var::Ueberschrift = QStringLiteral("Luftbild");
+        puz_var::AusgabeGeprueft = true;
+        puz_var::JpegGespeichert = true;
+        Form1->SpEdBreite->setValue(80);
+        Fo_Optionen->ChBoZugZaehler->setChecked(true);
+        Fo_Optionen->ChBoSpielzeit->setChecked(true);
+        Fo_Optionen->MeAntworten->setPlainText(QStringLiteral("Hafen\nBurg"));
+        Fo_Optionen->SpEdRichtigeAntwort->setValue(1);
+        Fo_Optionen->RaGrAntwortenRechts->setChecked(true);
+        for (const char* name : {"spuzv1.htm", "tpuzv1.htm", "rpuzv1.htm"})
+            schreibe(vorlage(name), Vorlage1);
+        for (const char* name : {"spuzv2.htm", "tpuzv2.htm", "rpuzv2.htm"})
+            schreibe(vorlage(name), Vorlage2);
+        for (const QString& name : puz_var::Antwortbilder)
+            schreibe(puz_var::Programmverzeichnis + name, "GIF89a " + name.toLatin1());
+    }
+
+    QString vorlage(const char* name) const { return puz_var::Programmverzeichnis + QLatin1String(name); }
+    QString ausgabe(const QString& name) const { return puz_var::Ausgabeverzeichnis + name; }
+    QStringList ausgabedateien() const { return QDir(aus.path()).entryList(QDir::Files, QDir::Name); }
+
+    // The inputs the program state above stands for.
+    SeitenEingabe eingabe() const
+    {
+        SeitenEingabe e;
+        e.Dateikuerzel = QStringLiteral("luftbl");
+        e.Zeilen = 2;
+        e.Spalten = 3;
+        e.LeerfeldX = 2;
+        e.LeerfeldY = 1;
+        e.Ueberschrift = QStringLiteral("Luftbild");
+        e.Antworten = {QStringLiteral("Hafen"), QStringLiteral("Burg")};
+        return e;
+    }
+
+    static QByteArray seite(const Seitentext& s)
+    {
+        return Vorlage1Seite + Seitenbytes(s.Skript, Textart::Skript) + Vorlage2Seite +
+               Seitenbytes(s.Koerper, Textart::Html);
+    }
+
+    QTemporaryDir aus;
+    QTemporaryDir prog;
+    QStringList meldungen;
+};
+
+TEST_F(SeitenExport, SchiebeSeiteAusVorlagenUndSteuerelementen)
+{
+    Fo_Optionen->ChBoZugZaehler->setChecked(false);
+    Form1->SpEdBreite->setValue(50); // changed after the cut: the pages follow the field
+    puz_var::Ueberschrift = QString::fromUtf8("Gr\u00fc\u00dfe \u20ac");
+    Form1->SchiebePuzzleClick();
+
+    SeitenEingabe e = eingabe();
+    e.ZugZeigen = false;
+    e.Kachelbreite = 50;
+    e.Ueberschrift = puz_var::Ueberschrift;
+    const QByteArray datei = lies(ausgabe(QStringLiteral("luftblsp.htm")));
+    EXPECT_EQ(datei, seite(SchiebeSeite(e)));
+    EXPECT_TRUE(datei.contains("\r\n<h1>Gr\xfc\xdf" "e &#8364;</h1>\r\n"));
+    EXPECT_TRUE(datei.contains("var ZugZeigen=false;\r\nvar ZeitZeigen=true;\r\n"));
+    EXPECT_TRUE(meldungen.isEmpty());
+    EXPECT_EQ(ausgabedateien(), QStringList{QStringLiteral("luftblsp.htm")});
+}
+
+TEST_F(SeitenExport, TauschSeiteLiestZugausgabeAusDenEinstellungen)
+{
+    Fo_Optionen->ChBoZugausgabe->setChecked(true);
+    puz_var::Zugausgabe = false; // the page reads the setting, not the box
+    Form1->TauschPuzzleClick();
+    SeitenEingabe e = eingabe();
+    e.Zugausgabe = false;
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftbltp.htm"))), seite(TauschSeite(e)));
+}
+
+TEST_F(SeitenExport, RaetselSeiteErgaenztNurFehlendeAntwortbilder)
+{
+    Fo_Optionen->MeAntworten->setPlainText(QStringLiteral("eins\nzwei\n\nvier"));
+    Fo_Optionen->SpEdRichtigeAntwort->setValue(9);
+    Fo_Optionen->RaGrAntwortenUnten->setChecked(true);
+    schreibe(ausgabe(QStringLiteral("falsch.gif")), "eigenes falsch");
+    schreibe(ausgabe(QStringLiteral("falsrich.gif")), "eigenes falsrich");
+    Form1->RaetselnClick();
+
+    SeitenEingabe e = eingabe();
+    e.Antworten = {QStringLiteral("eins"), QStringLiteral("zwei"), QString(), QStringLiteral("vier")};
+    e.RichtigAntwort = 9;
+    e.AntwortenUnten = true;
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftblrp.htm"))), seite(RaetselSeite(e)));
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("falsch.gif"))), "eigenes falsch");
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("falsrich.gif"))), "eigenes falsrich");
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("richtig.gif"))), "GIF89a richtig.gif");
+}
+
+TEST_F(SeitenExport, FehlendeVorlageLaesstDieFruehereSeiteUnberuehrt)
+{
+    schreibe(ausgabe(QStringLiteral("luftblsp.htm")), "fruehere Seite");
+    QFile::remove(vorlage("spuzv2.htm"));
+    Form1->SchiebePuzzleClick();
+    EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei SPUZV2.HTM nicht gefunden!"));
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftblsp.htm"))), "fruehere Seite");
+    EXPECT_TRUE(puz_var::AusgabeGeprueft);
+
+    // No partial page and no temporary file is left behind either.
+    QFile::remove(vorlage("rpuzv1.htm"));
+    Form1->RaetselnClick();
+    EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei RPUZV1.HTM nicht gefunden!"));
+    EXPECT_EQ(ausgabedateien(), QStringList{QStringLiteral("luftblsp.htm")}); // nor answer pictures
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(SeitenExport, AlleSpieleUeberspringenNurDieSeiteOhneVorlage)
+{
+    QFile::remove(vorlage("tpuzv1.htm"));
+    Form1->alleHTMLSpieleClick();
+    EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei TPUZV1.HTM nicht gefunden!"));
+    EXPECT_EQ(ausgabedateien(), (QStringList{"falsch.gif", "falsrich.gif", "luftblrp.htm", "luftblsp.htm", "richtig.gif"}));
+}
+
+TEST_F(SeitenExport, DateifehlerMeldetEaFehlerUndBeendetAlleSpiele)
+{
+    puz_var::Ausgabeverzeichnis = aus.path() + QStringLiteral("/fehlt/");
+    Form1->alleHTMLSpieleClick();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen.first(), QStringLiteral("E/A-Fehler %1").arg(ENOENT)); // the system's number
+    Form1->TabelleClick();
+    EXPECT_EQ(meldungen.size(), 2);
+    EXPECT_TRUE(ausgabedateien().isEmpty());
+    EXPECT_FALSE(QDir(aus.path() + QStringLiteral("/fehlt")).exists());
+}
+
+TEST_F(SeitenExport, AbbruchDerWarnungSchreibtNichts)
+{
+    puz_var::AusgabeGeprueft = false;
+    puz_var::Ausgabeverzeichnis = puz_var::Programmverzeichnis;
+    const QStringList vorher = QDir(prog.path()).entryList(QDir::Files, QDir::Name);
+    int gefragt = 0;
+    for (int seite = 0; seite < 3; ++seite)
+        QTimer::singleShot(50 + 200 * seite, [&gefragt] {
+            if (FoWarn->isVisible()) {
+                ++gefragt;
+                FoWarn->BuAbbrechenClick();
+            }
+        });
+    Form1->alleHTMLSpieleClick();
+    EXPECT_EQ(gefragt, 3); // every page asks again
+    EXPECT_FALSE(puz_var::AusgabeGeprueft);
+    EXPECT_EQ(QDir(prog.path()).entryList(QDir::Files, QDir::Name), vorher);
+}
+
+TEST_F(SeitenExport, TabelleUndKachelnWennNochKeinJpegGespeichert)
+{
+    puz_var::JpegGespeichert = false;
+    puz_var::VorschauErzeugen = false;
+    for (int i = 0; i < 6; ++i)
+        puz_var::Teile[size_t(i)] = testhilfe::Muster(80, 80);
+    puz_var::Gesamtbild = testhilfe::Muster(240, 160);
+    puz_var::Bilddatei = QString::fromUtf8("/bilder/\u20ac/luftbild.bmp");
+    Form1->TabelleClick();
+
+    TabellenEingabe e;
+    e.Bilddatei = puz_var::Bilddatei;
+    e.Dateikuerzel = QStringLiteral("luftbl");
+    e.Zeilen = 2;
+    e.Spalten = 3;
+    const QByteArray datei = lies(ausgabe(QStringLiteral("luftblta.htm")));
+    EXPECT_EQ(datei, Seitenbytes(TabellenSeite(e), Textart::Html));
+    EXPECT_TRUE(datei.contains("<h1>Bildtabelle von /bilder/&#8364;/luftbild.bmp</h1>"));
+    EXPECT_TRUE(puz_var::JpegGespeichert);
+    EXPECT_EQ(ausgabedateien(), (QStringList{"luftbl0_0.jpg", "luftbl0_1.jpg", "luftbl0_2.jpg", "luftbl1_0.jpg",
+                                             "luftbl1_1.jpg", "luftbl1_2.jpg", "luftblle.jpg", "luftblta.htm"}));
+
+    // Saved once: the next page writes only itself.
+    QFile::remove(ausgabe(QStringLiteral("luftbl0_0.jpg")));
+    Form1->SchiebePuzzleClick();
+    EXPECT_FALSE(QFile::exists(ausgabe(QStringLiteral("luftbl0_0.jpg"))));
+}
+
+// The delivered templates: CR LF lines only (a lone LF would merge lines and
+// end the script in a comment), plain ASCII, the script left open by the first
+// template and closed by the second, and the program's instruction texts.
+TEST(Vorlagen, ZeilenSkriptgrenzenUndAnleitungstexte)
+{
+    const QString verzeichnis = testhilfe::Bauverzeichnis();
+    const struct
+    {
+        const char* spiel;
+        QStringList anleitung;
+    } spiele[] = {{"spuz", TFoSchiebePuzzleAnleitung::Text},
+                  {"tpuz", TFoDragPuzzleAnleitung::Text},
+                  {"rpuz", TFoBilderRaetselAnleitung::Text}};
+    for (const auto& s : spiele) {
+        SCOPED_TRACE(s.spiel);
+        const QByteArray v1 = lies(verzeichnis + QLatin1String(s.spiel) + QStringLiteral("v1.htm"));
+        const QByteArray v2 = lies(verzeichnis + QLatin1String(s.spiel) + QStringLiteral("v2.htm"));
+        ASSERT_FALSE(v1.isEmpty());
+        ASSERT_FALSE(v2.isEmpty());
+        for (const QByteArray& v : {v1, v2}) {
+            EXPECT_EQ(v.count('\n'), v.count("\r\n"));
+            EXPECT_EQ(v.count('\r'), v.count("\r\n"));
+            EXPECT_FALSE(std::any_of(v.begin(), v.end(), [](char z) { return static_cast<unsigned char>(z) >= 0x80; }));
+        }
+        EXPECT_TRUE(v1.contains("<meta charset=\"iso-8859-1\">"));
+        EXPECT_TRUE(v1.trimmed().endsWith("\r\n<script>") || v1.contains("\r\n<script>\r\n"));
+        EXPECT_EQ(v1.count("<script"), 1);
+        EXPECT_EQ(v1.count("</script>"), 0);
+        EXPECT_TRUE(v2.endsWith("</script>\r\n</head>\r\n"));
+
+        // var AnleitungText = [ "…", … ]; with \u escapes for the umlauts.
+        const QString text = QString::fromLatin1(v1);
+        const qsizetype anfang = text.indexOf(QStringLiteral("var AnleitungText = ["));
+        const qsizetype ende = text.indexOf(QStringLiteral("];"), anfang);
+        ASSERT_GE(anfang, 0);
+        QStringList zeilen;
+        const QRegularExpression eintrag(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+        for (auto treffer = eintrag.globalMatch(text.mid(anfang, ende - anfang)); treffer.hasNext();) {
+            QString zeile = treffer.next().captured(1);
+            const QRegularExpression flucht(QStringLiteral("\\\\u([0-9a-fA-F]{4})"));
+            for (auto u = flucht.match(zeile); u.hasMatch(); u = flucht.match(zeile))
+                zeile.replace(u.capturedStart(), u.capturedLength(), QChar(u.captured(1).toUShort(nullptr, 16)));
+            zeilen << zeile;
+        }
+        EXPECT_EQ(zeilen, s.anleitung);
+    }
+    for (const QString& name : puz_var::Antwortbilder)
+        EXPECT_TRUE(lies(verzeichnis + name).startsWith("GIF89a")) << name.toStdString();
+}
+
+} // namespace
