@@ -54,6 +54,12 @@ QString BildOeffnenDialog(QWidget* eltern, const QString& start)
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     dialog.setNameFilters(Filter);
     dialog.selectNameFilter(Filter.constFirst());
+    // The program ships no Qt translations; the dialog's own captions in German.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Öffnen"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     if (!start.isEmpty() && QDir(start).exists())
         dialog.setDirectory(start);
 
