@@ -12,6 +12,7 @@
 #include "codecs/bildcodec.h"
 #include "dialogs/puz_opt.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -91,8 +92,9 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, bool zweite)
         Fo_Optionen->MeAntworten->setPlainText(QString::fromUtf8("Gr\u00fc\u00dfe\nPreis in \u20ac\n\nverborgen"));
         Fo_Optionen->RaGrAntwortenUnten->setChecked(true);
     }
-    Form1->alleHTMLSpieleClick();
-    Form1->TabelleClick();
+    // Through the menu entries, as the user chooses them after the cut.
+    Form1->alleHTMLSpiele->trigger();
+    Form1->alsHTMLTabelle1->trigger();
     return !Fehler;
 }
 
