@@ -103,20 +103,25 @@ Ausgang spielseite(TForm1& form, const QString& endung, const Vorlagen& vorlagen
     return schliesse(form, seite);
 }
 
+// The tile saving reports its own failures in a message box; like a page
+// that cannot be written, that ends "&alle HTML-Spiele" (the next page would
+// only repeat the message).
+Ausgang kachelnSichern(TForm1& form)
+{
+    form.KachelnSichern();
+    return puz_var::JpegGespeichert ? Ausgang::Fertig : Ausgang::Dateifehler;
+}
+
 Ausgang schiebeSeite(TForm1& form)
 {
     const Ausgang a = spielseite(form, QStringLiteral("sp.htm"), {"spuzv1.htm", "spuzv2.htm"}, SchiebeSeite);
-    if (a == Ausgang::Fertig)
-        form.KachelnSichern();
-    return a;
+    return a == Ausgang::Fertig ? kachelnSichern(form) : a;
 }
 
 Ausgang tauschSeite(TForm1& form)
 {
     const Ausgang a = spielseite(form, QStringLiteral("tp.htm"), {"tpuzv1.htm", "tpuzv2.htm"}, TauschSeite);
-    if (a == Ausgang::Fertig)
-        form.KachelnSichern();
-    return a;
+    return a == Ausgang::Fertig ? kachelnSichern(form) : a;
 }
 
 // Copies the answer pictures that cannot be opened in the output directory
@@ -138,11 +143,10 @@ void antwortbilderErgaenzen(TForm1& form)
 Ausgang raetselSeite(TForm1& form)
 {
     const Ausgang a = spielseite(form, QStringLiteral("rp.htm"), {"rpuzv1.htm", "rpuzv2.htm"}, RaetselSeite);
-    if (a == Ausgang::Fertig) {
-        antwortbilderErgaenzen(form);
-        form.KachelnSichern();
-    }
-    return a;
+    if (a != Ausgang::Fertig)
+        return a;
+    antwortbilderErgaenzen(form);
+    return kachelnSichern(form);
 }
 
 } // namespace

@@ -194,6 +194,18 @@ TEST_F(SeitenExport, DateifehlerMeldetEaFehlerUndBeendetAlleSpiele)
     EXPECT_FALSE(QDir(aus.path() + QStringLiteral("/fehlt")).exists());
 }
 
+TEST_F(SeitenExport, KachelfehlerBeendetAlleSpiele)
+{
+    puz_var::JpegGespeichert = false;
+    for (int i = 0; i < 6; ++i)
+        puz_var::Teile[size_t(i)] = testhilfe::Muster(80, 80);
+    ASSERT_TRUE(QDir(aus.path()).mkdir(QStringLiteral("luftbl1_1.jpg"))); // this tile cannot be written
+    Form1->alleHTMLSpieleClick();
+    EXPECT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(QFile::exists(ausgabe(QStringLiteral("luftblsp.htm"))));
+    EXPECT_FALSE(QFile::exists(ausgabe(QStringLiteral("luftbltp.htm"))));
+}
+
 TEST_F(SeitenExport, AbbruchDerWarnungSchreibtNichts)
 {
     puz_var::AusgabeGeprueft = false;
