@@ -286,22 +286,29 @@ TEST(RaetselSeite, AntwortenRechtsEndenVorDerLeerzeile)
 TEST(RaetselSeite, AntwortenUntenFolgenDerLetztenTabelle)
 {
     SeitenEingabe e = luftbl();
+    e.Ueberschrift.clear();
+    e.ZeitZeigen = false;
+    e.Antworten = {QStringLiteral("Leuchtturm"), QStringLiteral("Hafen & <i>Mole</i>")};
     e.AntwortenUnten = true;
-    for (int i = 1; i <= 10; ++i)
-        e.Antworten << QStringLiteral("Antwort %1").arg(i);
-    const QStringList z = RaetselSeite(e).Koerper;
 
-    // B11 is missing: the tile table's cell is followed by the row's end.
-    const qsizetype zellenende = z.indexOf(QStringLiteral("</td>"));
-    EXPECT_EQ(z.at(zellenende + 1), QStringLiteral("</tr>"));
-    EXPECT_EQ(z.at(zellenende + 2), QStringLiteral("</table>"));
-    // The display's table closes, then the answers table, then the page end.
-    const qsizetype antworten = z.indexOf(QStringLiteral("<b>Was verbirgt sich hinter den Bildkarten?</b>"));
-    EXPECT_EQ(z.mid(antworten - 6, 3), (QStringList{"</td>", "</tr>", "</table>"}));
-    EXPECT_EQ(z.at(antworten - 3), QStringLiteral("<table>"));
-    EXPECT_EQ(z.mid(z.size() - 5), (QStringList{"</td>", "</tr>", "</table>", "</body>", "</html>"}));
-    EXPECT_TRUE(z.contains(QStringLiteral("<td bgcolor=\"#BBBBBB\"><a href=\"javascript:Antwort(10);\">&nbsp;10&nbsp;"
-                                          "</a></td><td>&nbsp;Antwort 10&nbsp;</td>")));
+    // The same page as with the answers to the right, except that the
+    // answers table (20 lines here) leaves its cell (B11 is missing
+    // entirely) and follows the last "</table>" directly.
+    QStringList erwartet = QString::fromLatin1(RaetselKoerperRechts).split(QLatin1Char('\n'));
+    const qsizetype tabelle = erwartet.indexOf(QStringLiteral("<table>"));
+    const QStringList antworten = erwartet.mid(tabelle, 20);
+    ASSERT_EQ(erwartet.at(tabelle - 1), QStringLiteral("<td>"));
+    ASSERT_EQ(erwartet.at(tabelle + 20), QStringLiteral("</td>"));
+    erwartet.remove(tabelle - 1, 22);
+    erwartet.remove(erwartet.size() - 2, 2);
+    erwartet << antworten << QStringLiteral("</body>") << QStringLiteral("</html>");
+    EXPECT_EQ(text(RaetselSeite(e).Koerper), text(erwartet));
+
+    for (int i = 3; i <= 10; ++i)
+        e.Antworten << QStringLiteral("Antwort %1").arg(i);
+    EXPECT_TRUE(RaetselSeite(e).Koerper.contains(
+        QStringLiteral("<td bgcolor=\"#BBBBBB\"><a href=\"javascript:Antwort(10);\">&nbsp;10&nbsp;"
+                       "</a></td><td>&nbsp;Antwort 10&nbsp;</td>")));
 }
 
 TEST(RaetselSeite, LeeresMemoGibtNurKopfUndFragebild)
