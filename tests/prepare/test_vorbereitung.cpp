@@ -119,6 +119,11 @@ TEST_F(Vorbereitung, JpegWirdAlsBitmapDanebenGeschriebenUndWiederGeloescht)
     lade(foto);
     EXPECT_EQ(puz_var::Bilddatei, pfad(QStringLiteral("Foto.bmp")));
 
+    // Picking our own bitmap in the dialog keeps it ours, not deleted.
+    lade(pfad(QStringLiteral("Foto.bmp")));
+    EXPECT_TRUE(Form1->TempDatei);
+    EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("Foto.bmp"))));
+
     // The next load deletes it; a PNG or BMP load writes nothing.
     lade(legeBmpAn(QStringLiteral("anderes.bmp"), testhilfe::Muster(50, 40)));
     EXPECT_FALSE(QFile::exists(pfad(QStringLiteral("Foto.bmp"))));
@@ -167,6 +172,7 @@ TEST_F(Vorbereitung, FehlgeschlagenesLadenAendertNichts)
         EXPECT_TRUE(testhilfe::GleicheBilder(Form1->ImBild->bild(), gezeigt));
     }
     EXPECT_EQ(meldungen.first(), QStringLiteral("Unbekannte Bilddateierweiterung (.gif)"));
+    EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("kaputt.bmp"))));
 
     // The picture the user sees is still the one a cut works on.
     meldungen.clear();
