@@ -74,37 +74,35 @@ void TForm1::BuLadenClick()
         return;
     }
 
-    // Our own temporary bitmap may be reused; any other existing file of the
-    // converted name belongs to the user and is never touched.
-    const auto eigeneTempDatei = [this](const QString& datei) {
-        return TempDatei && datei == puz_var::Bilddatei;
-    };
+    // The converted bitmap goes to a name where no file exists, so neither a
+    // file of the user nor the current picture's bitmap is ever overwritten.
+    const bool eigeneTempDatei = TempDatei && pfad == puz_var::Bilddatei;
     QString neueBilddatei = pfad;
-    bool neueTempDatei = false;
+    QString wunschname;
     if (IstJpeg(pfad)) {
-        neueBilddatei = kachelnamen::Wandeldatei(pfad, [&](const QString& datei) {
-            return QFileInfo::exists(datei) && !eigeneTempDatei(datei);
-        });
+        wunschname = kachelnamen::Wandeldatei(pfad, [](const QString&) { return false; });
+        neueBilddatei = kachelnamen::Wandeldatei(pfad, [](const QString& datei) { return QFileInfo::exists(datei); });
         if (neueBilddatei.isEmpty()) {
-            Dialoge::Meldung(this, QStringLiteral("Datei %1 kann nicht erstellt werden")
-                                       .arg(QFileInfo(pfad).completeBaseName() + QStringLiteral(".bmp")));
+            Dialoge::Meldung(this, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(wunschname));
             return;
         }
         if (const auto schreibfehler = schnitt::SchreibeBild(*bild, neueBilddatei, true, 0)) {
+            QFile::remove(neueBilddatei); // a partial file of a name that was free
             Dialoge::Meldung(this, *schreibfehler);
             return;
         }
-        neueTempDatei = true;
-    } else if (eigeneTempDatei(pfad)) {
-        neueTempDatei = true; // the user picked our temporary bitmap: it stays ours
     }
 
-    if (TempDatei && !eigeneTempDatei(neueBilddatei))
+    if (TempDatei && !eigeneTempDatei)
         LoescheBilddatei();
+    // Loading the same JPEG again: its bitmap takes the usual name back.
+    if (!wunschname.isEmpty() && neueBilddatei != wunschname && !QFileInfo::exists(wunschname) &&
+        QFile::rename(neueBilddatei, wunschname))
+        neueBilddatei = wunschname;
     puz_var::Bilddatei = neueBilddatei;
     puz_var::Bildverzeichnis = MitTrenner(QFileInfo(pfad).absolutePath());
     puz_var::Ausgabeverzeichnis = AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
-    TempDatei = neueTempDatei;
+    TempDatei = !wunschname.isEmpty() || eigeneTempDatei;
     ImBild->setzeBild(*bild);
     QCoreApplication::processEvents();
     HoleBildEigenschaften(true);
