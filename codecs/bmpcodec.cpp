@@ -7,7 +7,9 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace bildcodec {
 
@@ -53,53 +55,57 @@ bool MaskenPruefen(const uchar* d, qint64 laenge, quint32 kopfLaenge, quint32 ti
     return !mitAlpha || MaskeBrauchbar(DWort(d + anfang + 12), tiefe);
 }
 
-// Checks what Qt's reader would otherwise take on trust: sizes, depth,
-// compression, and that uncompressed pixel data is really all there (a cut-off
-// file would else come back as a picture with a blank part).
-bool KopfPruefen(QByteArrayView daten, const Grenzen& grenzen, QString* fehler)
-{
-    const auto* d = reinterpret_cast<const uchar*>(daten.data());
-    const qint64 laenge = daten.size();
-    if (laenge < DateikopfLaenge + 12 || d[0] != 'B' || d[1] != 'M') {
-        intern::Fehler(fehler, Ungueltig());
-        return false;
-    }
-    const quint32 datenAnfang = DWort(d + 10);
-    const quint32 kopfLaenge = DWort(d + DateikopfLaenge);
-    const uchar* k = d + DateikopfLaenge;
+struct Kopf {
     qint64 breite = 0;
     qint64 hoehe = 0;
     quint32 tiefe = 0;
     quint32 kompression = KompressionRgb;
-    if (kopfLaenge == 12) {
-        breite = Wort(k + 4);
-        hoehe = Wort(k + 6);
-        tiefe = Wort(k + 10);
-    } else {
-        if (kopfLaenge < 40 || kopfLaenge > 124 || laenge < DateikopfLaenge + 40) {
-            intern::Fehler(fehler, Ungueltig());
-            return false;
-        }
-        breite = Int(k + 4);
-        const qint32 h = Int(k + 8);
-        hoehe = h == INT_MIN ? 0 : (h < 0 ? -qint64(h) : qint64(h));
-        tiefe = Wort(k + 14);
-        kompression = DWort(k + 16);
-        // Compressed pictures are always stored bottom-up.
-        if (h < 0 && (kompression == KompressionRle8 || kompression == KompressionRle4)) {
-            intern::Fehler(fehler, Ungueltig());
-            return false;
-        }
-    }
-    if (breite <= 0 || hoehe <= 0) {
-        intern::Fehler(fehler, Ungueltig());
-        return false;
-    }
-    if (!intern::GroesseErlaubt(breite, hoehe, grenzen, fehler))
-        return false;
+    qint64 datenAnfang = 0;
+    std::vector<QRgb> palette;
+};
 
+bool IstRle(quint32 kompression) { return kompression == KompressionRle8 || kompression == KompressionRle4; }
+
+// Checks what Qt's reader would otherwise take on trust: sizes, depth,
+// compression, masks, and that uncompressed pixel data is all there and where
+// the header says (Qt hands back a cut-off picture as a success, with
+// whatever the memory held in the missing part).
+std::optional<Kopf> KopfPruefen(QByteArrayView daten, const Grenzen& grenzen, QString* fehler)
+{
+    const auto* d = reinterpret_cast<const uchar*>(daten.data());
+    const qint64 laenge = daten.size();
+    if (laenge < DateikopfLaenge + 12 || d[0] != 'B' || d[1] != 'M')
+        return intern::Fehler(fehler, Ungueltig());
+    Kopf kopf;
+    kopf.datenAnfang = DWort(d + 10);
+    const quint32 kopfLaenge = DWort(d + DateikopfLaenge);
+    const uchar* k = d + DateikopfLaenge;
+    quint32 farben = 0;
+    if (kopfLaenge == 12) {
+        kopf.breite = Wort(k + 4);
+        kopf.hoehe = Wort(k + 6);
+        kopf.tiefe = Wort(k + 10);
+    } else {
+        if (kopfLaenge < 40 || kopfLaenge > 124 || laenge < DateikopfLaenge + 40)
+            return intern::Fehler(fehler, Ungueltig());
+        kopf.breite = Int(k + 4);
+        const qint32 h = Int(k + 8);
+        kopf.hoehe = h == INT_MIN ? 0 : (h < 0 ? -qint64(h) : qint64(h));
+        kopf.tiefe = Wort(k + 14);
+        kopf.kompression = DWort(k + 16);
+        farben = DWort(k + 32);
+        // Compressed pictures are always stored bottom-up.
+        if (h < 0 && IstRle(kopf.kompression))
+            return intern::Fehler(fehler, Ungueltig());
+    }
+    if (kopf.breite <= 0 || kopf.hoehe <= 0)
+        return intern::Fehler(fehler, Ungueltig());
+    if (!intern::GroesseErlaubt(kopf.breite, kopf.hoehe, grenzen, fehler))
+        return std::nullopt;
+
+    const quint32 tiefe = kopf.tiefe;
     bool passt = false;
-    switch (kompression) {
+    switch (kopf.kompression) {
     case KompressionRgb: passt = tiefe == 1 || tiefe == 4 || tiefe == 8 || tiefe == 16 || tiefe == 24 || tiefe == 32; break;
     case KompressionRle8: passt = tiefe == 8; break;
     case KompressionRle4: passt = tiefe == 4; break;
@@ -107,31 +113,108 @@ bool KopfPruefen(QByteArrayView daten, const Grenzen& grenzen, QString* fehler)
     case KompressionAlphaBitfelder: passt = tiefe == 16 || tiefe == 32; break;
     default: passt = false;
     }
-    if (!passt || datenAnfang >= laenge) {
-        intern::Fehler(fehler, Ungueltig());
-        return false;
+    const bool bitfelder = kopf.kompression == KompressionBitfelder || kopf.kompression == KompressionAlphaBitfelder;
+    if (!passt || (bitfelder && !MaskenPruefen(d, laenge, kopfLaenge, tiefe, kopf.kompression == KompressionAlphaBitfelder)))
+        return intern::Fehler(fehler, Ungueltig());
+
+    // Header, masks behind the small header, palette: the pixels come after.
+    if (farben == 0 && tiefe <= 8)
+        farben = 1u << tiefe;
+    if (tiefe <= 8 && farben > 256)
+        return intern::Fehler(fehler, Ungueltig());
+    const qint64 paletteAnfang = DateikopfLaenge + kopfLaenge
+                                 + (kopfLaenge == 40 && bitfelder ? (kopf.kompression == KompressionAlphaBitfelder ? 16 : 12) : 0);
+    const qint64 eintrag = kopfLaenge == 12 ? 3 : 4;
+    const qint64 paletteEnde = paletteAnfang + qint64(farben) * eintrag;
+    if (kopf.datenAnfang < paletteEnde || kopf.datenAnfang >= laenge)
+        return intern::Fehler(fehler, Ungueltig());
+    if (IstRle(kopf.kompression)) {
+        for (quint32 i = 0; i < farben; ++i) {
+            const uchar* e = d + paletteAnfang + i * eintrag;
+            kopf.palette.push_back(qRgb(e[2], e[1], e[0]));
+        }
+    } else {
+        const qint64 zeilenLaenge = ((kopf.breite * tiefe + 31) / 32) * 4;
+        if (kopf.datenAnfang + zeilenLaenge * kopf.hoehe > laenge)
+            return intern::Fehler(fehler, Ungueltig());
     }
-    if ((kompression == KompressionBitfelder || kompression == KompressionAlphaBitfelder)
-        && !MaskenPruefen(d, laenge, kopfLaenge, tiefe, kompression == KompressionAlphaBitfelder)) {
-        intern::Fehler(fehler, Ungueltig());
-        return false;
-    }
-    if (kompression != KompressionRle8 && kompression != KompressionRle4) {
-        const qint64 zeilenLaenge = ((breite * tiefe + 31) / 32) * 4;
-        if (datenAnfang + zeilenLaenge * hoehe > laenge) {
-            intern::Fehler(fehler, Ungueltig());
-            return false;
+    return kopf;
+}
+
+// Run-length coded pictures are decoded here: Qt's reader leaves every pixel
+// that the runs do not reach (rows ended early, the picture ended early)
+// uninitialised. Pixels no run reaches take the colour of index 0; a stream
+// that stops before its end mark and before the last pixel is damaged.
+std::optional<QImage> RleLesen(QByteArrayView daten, const Kopf& kopf)
+{
+    QRgb farben[256];
+    for (int i = 0; i < 256; ++i)
+        farben[i] = size_t(i) < kopf.palette.size() ? kopf.palette[size_t(i)] : qRgb(0, 0, 0);
+    const int breite = int(kopf.breite);
+    const int hoehe = int(kopf.hoehe);
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    if (bild.isNull())
+        return std::nullopt;
+    bild.fill(farben[0]);
+
+    const auto* d = reinterpret_cast<const uchar*>(daten.data());
+    const qint64 laenge = daten.size();
+    const bool vier = kopf.kompression == KompressionRle4;
+    qint64 stelle = kopf.datenAnfang;
+    int x = 0;
+    int zeile = 0; // counted from the bottom, as stored
+    auto* pixel = reinterpret_cast<QRgb*>(bild.bits());
+    const qsizetype schritt = bild.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const auto setze = [&](int index) {
+        if (x < breite && zeile < hoehe)
+            pixel[qsizetype(hoehe - 1 - zeile) * schritt + x] = farben[index];
+        ++x;
+    };
+    while (zeile < hoehe) {
+        if (stelle + 2 > laenge)
+            return x >= breite && zeile == hoehe - 1 ? std::optional<QImage>(bild) : std::nullopt;
+        const int anzahl = d[stelle];
+        const int wert = d[stelle + 1];
+        stelle += 2;
+        if (anzahl > 0) {
+            for (int i = 0; i < anzahl && x < breite; ++i)
+                setze(!vier ? wert : (i % 2 == 0 ? wert >> 4 : wert & 0x0F));
+        } else if (wert == 0) {
+            x = 0;
+            ++zeile;
+        } else if (wert == 1) {
+            break;
+        } else if (wert == 2) {
+            if (stelle + 2 > laenge)
+                return std::nullopt;
+            x = int(std::min<qint64>(qint64(x) + d[stelle], breite));
+            zeile = int(std::min<qint64>(qint64(zeile) + d[stelle + 1], hoehe));
+            stelle += 2;
+        } else {
+            const qint64 bytes = vier ? (wert + 1) / 2 : wert;
+            if (stelle + bytes > laenge)
+                return std::nullopt;
+            for (int i = 0; i < wert; ++i)
+                setze(!vier ? d[stelle + i] : (i % 2 == 0 ? d[stelle + i / 2] >> 4 : d[stelle + i / 2] & 0x0F));
+            stelle += bytes + (bytes & 1);
         }
     }
-    return true;
+    return bild;
 }
 
 } // namespace
 
 std::optional<QImage> LeseBmp(QByteArrayView daten, QString* fehler, Grenzen grenzen)
 {
-    if (!KopfPruefen(daten, grenzen, fehler))
+    const std::optional<Kopf> kopf = KopfPruefen(daten, grenzen, fehler);
+    if (!kopf)
         return std::nullopt;
+    if (IstRle(kopf->kompression)) {
+        std::optional<QImage> bild = RleLesen(daten, *kopf);
+        if (!bild)
+            return intern::Fehler(fehler, Ungueltig());
+        return bild;
+    }
 
     // Qt refuses pictures above its own allocation limit (256 MB by default),
     // which is below ours; the header check above already bounds the size.

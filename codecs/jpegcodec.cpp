@@ -24,6 +24,9 @@ struct Fehlerverwalter {
     jpeg_error_mgr basis{};
     jmp_buf sprung{};
     int nummer = 0;
+    bool kopfGelesen = false;
+    bool mehrereScans = false;
+    bool dateiende = false;
 };
 
 [[noreturn]] void Abbruch(j_common_ptr info)
@@ -33,12 +36,32 @@ struct Fehlerverwalter {
     std::longjmp(verwalter->sprung, 1);
 }
 
+[[noreturn]] void DateiZuKurz(j_common_ptr info)
+{
+    info->err->msg_code = JWRN_JPEG_EOF;
+    Abbruch(info);
+}
+
 // Warnings are silent, except that a file ending early is an error: libjpeg
-// would fill the rest with grey and call that a success.
+// would fill the rest with grey and call that a success. A file that lacks
+// only its end marker is complete, though, and common enough: libjpeg reports
+// the end of the data there too (it reads ahead), but data really missing
+// shows as a marker hit while bits were still needed. Where several scans
+// build the picture, a missing scan leaves no such trace, so there any early
+// end is an error.
 void Meldung(j_common_ptr info, int stufe)
 {
-    if (stufe < 0 && info->err->msg_code == JWRN_JPEG_EOF)
-        Abbruch(info);
+    if (stufe >= 0)
+        return;
+    auto* verwalter = reinterpret_cast<Fehlerverwalter*>(info->err);
+    const int nummer = info->err->msg_code;
+    if (nummer == JWRN_JPEG_EOF) {
+        if (!verwalter->kopfGelesen || verwalter->mehrereScans)
+            DateiZuKurz(info);
+        verwalter->dateiende = true;
+    } else if (nummer == JWRN_HIT_MARKER && verwalter->dateiende) {
+        DateiZuKurz(info);
+    }
 }
 
 void KeineAusgabe(j_common_ptr) {}
@@ -86,6 +109,8 @@ bool KopfLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, ScanWae
     info.progress = &waechter.basis;
     jpeg_mem_src(&info, daten, static_cast<unsigned long>(laenge));
     jpeg_read_header(&info, TRUE);
+    verwalter.kopfGelesen = true;
+    verwalter.mehrereScans = jpeg_has_multiple_scans(&info);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : Rgb32Lesen;
     return true;

@@ -207,6 +207,23 @@ TEST(BmpLesen, DirektfarbenBitfelderUndRle)
         EXPECT_EQ(bild->pixel(x, 0), blau) << x;
     }
 
+    // Rows and the picture ended early: the rest is the colour of index 0,
+    // never what the memory held. Ended early without the end mark: damaged.
+    rle.pixel = QByteArray::fromHex("0203" "0000" "0101" "0001");
+    bild = LeseBmp(proben::BmpDatei(rle), &fehler);
+    ASSERT_TRUE(bild) << qPrintable(fehler);
+    EXPECT_EQ(bild->pixel(1, 1), blau);
+    EXPECT_EQ(bild->pixel(0, 0), rot);
+    for (int x = 2; x < 6; ++x) {
+        EXPECT_EQ(bild->pixel(x, 1), qRgb(0, 0, 0)) << x;
+        EXPECT_EQ(bild->pixel(x, 0), qRgb(0, 0, 0)) << x;
+    }
+    for (const char* kaputt : {"0301" "0003", "0301" "0003020302" "00" "0000" "0403", "0301" "0002"}) {
+        rle.pixel = QByteArray::fromHex(kaputt);
+        EXPECT_FALSE(LeseBmp(proben::BmpDatei(rle), &fehler)) << kaputt;
+        EXPECT_EQ(fehler, "Bitmap ist ungültig");
+    }
+
     // RLE4: runs alternate the two nibbles.
     rle.tiefe = 4;
     rle.kompression = 2;
@@ -251,7 +268,11 @@ TEST(BmpLesen, BeschaedigteKoepfe)
         a.masken = masken;
         pruefe(a, "Maske");
     }
+    // The pixel offset pointing into the header.
     QByteArray falsch = proben::BmpDatei(gut);
+    falsch[10] = 20;
+    EXPECT_FALSE(LeseBmp(falsch, &fehler));
+    falsch = proben::BmpDatei(gut);
     falsch[0] = 'X';
     EXPECT_FALSE(LeseBmp(falsch, &fehler));
 }

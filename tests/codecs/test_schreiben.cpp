@@ -192,13 +192,23 @@ TEST_F(Codecs, AbgeschnitteneDateienSindFehlerKeineHalbenBilder)
     EXPECT_FALSE(LeseBmp(QByteArrayView(bmp).first(bmp.size() - 10), &fehler));
     EXPECT_EQ(fehler, "Bitmap ist ungültig");
 
-    for (auto art : {proben::JpegArt::Grundlinie, proben::JpegArt::Progressiv}) {
+    const QString zuKurz = QStringLiteral("JPEG-Fehlernr. %1").arg(JWRN_JPEG_EOF);
+    for (auto art : {proben::JpegArt::Grundlinie, proben::JpegArt::Progressiv, proben::JpegArt::Cmyk}) {
         const QByteArray jpeg = proben::JpegDatei(bild, art);
-        for (qsizetype laenge : {jpeg.size() * 2 / 3, jpeg.size() - 2}) {
-            EXPECT_FALSE(LeseJpeg(QByteArrayView(jpeg).first(laenge), &fehler)) << laenge;
-            EXPECT_EQ(fehler, QStringLiteral("JPEG-Fehlernr. %1").arg(JWRN_JPEG_EOF));
+        for (qsizetype laenge : {qsizetype(200), jpeg.size() * 2 / 3, jpeg.size() - 3}) {
+            EXPECT_FALSE(LeseJpeg(QByteArrayView(jpeg).first(laenge), &fehler)) << int(art) << " " << laenge;
+            EXPECT_EQ(fehler, zuKurz);
         }
     }
+    // Only the end marker missing: the picture is complete.
+    const QByteArray grundlinie = proben::JpegDatei(bild, proben::JpegArt::Grundlinie);
+    const auto ohneEnde = LeseJpeg(QByteArrayView(grundlinie).first(grundlinie.size() - 2), &fehler);
+    ASSERT_TRUE(ohneEnde) << qPrintable(fehler);
+    EXPECT_TRUE(testhilfe::GleicheBilder(*ohneEnde, *LeseJpeg(grundlinie, &fehler)));
+    // With several scans a missing one leaves no trace, so any early end counts.
+    const QByteArray progressiv = proben::JpegDatei(bild, proben::JpegArt::Progressiv);
+    EXPECT_FALSE(LeseJpeg(QByteArrayView(progressiv).first(progressiv.size() - 2), &fehler));
+    EXPECT_EQ(fehler, zuKurz);
 
     const QByteArray png = proben::PngDatei({.breite = 40, .hoehe = 30, .farbtyp = 2, .tiefe = 8,
                                              .zeilen = QByteArray(40 * 30 * 3, '\x55')});
