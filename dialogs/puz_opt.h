@@ -122,6 +122,8 @@ protected:
     void changeEvent(QEvent* ereignis) override;
 
 private:
+    static constexpr int JpegMarkenabstand = 10; // tick marks at 0, 10, ... 100
+
     void baueOberenTeil();
     void baueLinkeSpalte();
     void baueRechteSpalte();
