@@ -351,13 +351,15 @@ void TFoDragPuzzle::closeEvent(QCloseEvent* ereignis)
 }
 
 // FormDeactivate brings the main window back; activation repaints the board
-// in the colours set meanwhile.
+// in the colours set meanwhile. When the main window itself takes over there
+// is nothing to bring back, and a late activation of the just hidden main
+// window must not show it over the game that replaced it.
 void TFoDragPuzzle::changeEvent(QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
         if (isActiveWindow())
             FormPaint();
-        else
+        else if (QApplication::activeWindow() != Form1)
             ZeigeHauptfenster();
     }
     Formular::changeEvent(ereignis);

@@ -356,13 +356,15 @@ void TFoBilderRaetsel::closeEvent(QCloseEvent* ereignis)
 }
 
 // FormDeactivate shows the main window; activation repaints the board in the
-// colours set meanwhile.
+// colours set meanwhile. When the main window itself takes over there is
+// nothing to show, and a late activation of the just hidden main window must
+// not show it over the game that replaced it.
 void TFoBilderRaetsel::changeEvent(QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
         if (isActiveWindow())
             FormPaint();
-        else
+        else if (QApplication::activeWindow() != Form1)
             ZeigeHauptfenster();
     }
     Formular::changeEvent(ereignis);

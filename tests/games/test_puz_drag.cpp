@@ -4,6 +4,7 @@
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
+#include "dialogs/puz_danl.h"
 #include "dialogs/puz_opt.h"
 #include "games/puz_drag.h"
 #include "testhilfe.h"
@@ -173,6 +174,21 @@ TEST_F(TauschFenster, ZweiKlicksTauschenMitBeschriftungUndEinemZug)
     QTest::mouseMove(FoDragPuzzle->PaBoSpielfeld, QPoint(2 * B + 1, B + 1));
     FoDragPuzzle->PaBoSpielfeldMouseMove(QPoint(2 * B + 1, B + 1));
     EXPECT_EQ(FoDragPuzzle->LaPos->text(), QStringLiteral("(2|1)"));
+}
+
+TEST_F(TauschFenster, AnleitungHoltDasHauptfensterZurueckOhneDasSpielZuSchliessen)
+{
+    Form1->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    Form1->Ziehen->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FoDragPuzzle));
+    FoDragPuzzle->BuAnleitung->click();
+    QTest::qWait(50);
+    EXPECT_TRUE(FoDragPuzzleAnleitung->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(FoDragPuzzle->isVisible());
+    FoDragPuzzleAnleitung->hide();
+    Form1->hide();
 }
 
 TEST_F(TauschFenster, MindestbreitenUndVorschauplatz)

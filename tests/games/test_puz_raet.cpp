@@ -5,6 +5,7 @@
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
+#include "dialogs/puz_ranl.h"
 #include "games/puz_raet.h"
 #include "testhilfe.h"
 
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -114,6 +116,21 @@ TEST_F(RaetselFenster, AntwortenBisZurLeerenZeileUndIhrUrteil)
     EXPECT_EQ(FoBilderRaetsel->Antworten()[0]->text(), QStringLiteral("Hafen && Leuchtturm"));
     EXPECT_FALSE(FoBilderRaetsel->LaRichtig->isVisible());
     EXPECT_EQ(Aufgedeckte(), 0);
+    Form1->hide();
+}
+
+TEST_F(RaetselFenster, AnleitungHoltDasHauptfensterZurueck)
+{
+    Form1->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    Form1->Bilderraetsel->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FoBilderRaetsel));
+    FoBilderRaetsel->BuAnleitung->click();
+    QTest::qWait(50);
+    EXPECT_TRUE(FoBilderRaetselAnleitung->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(FoBilderRaetsel->isVisible());
+    FoBilderRaetselAnleitung->hide();
     Form1->hide();
 }
 
