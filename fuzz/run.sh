@@ -16,7 +16,7 @@ cxx="${FUZZ_CXX:-clang++}"
 
 mkdir -p "$bau"
 qt=$(pkg-config --cflags --libs Qt6Gui)
-bib="$(pkg-config --cflags --libs libpng) -ljpeg"
+bib="$(pkg-config --cflags --libs libpng zlib) -ljpeg"
 codecs="codecs/bildcodec.cpp codecs/bmpcodec.cpp codecs/jpegcodec.cpp codecs/pngcodec.cpp"
 gemeinsam="-std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer -I$wurzel -I$wurzel/tests/codecs"
 
