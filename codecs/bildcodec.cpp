@@ -4,7 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <filesystem>
 
 namespace bildcodec {
 
@@ -53,15 +54,24 @@ void UeberWeiss(QImage& bild)
 
 bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    // Without write access to the directory a temporary file cannot be made;
-    // then the file itself is written, as a plain write would.
-    datei.setDirectWriteFallback(true);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
-        Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
-        return false;
+    // A plain write: QSaveFile would also sync to disk, which costs more than
+    // a whole picture's encoding for the large converted bitmaps, while every
+    // file written here can be written again.
+    QFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        const bool geschrieben = datei.write(inhalt) == inhalt.size() && datei.flush();
+        datei.close();
+        if (geschrieben && datei.error() == QFileDevice::NoError)
+            return true;
+        // Nothing half-written stays behind under the name; devices and
+        // other special files are of course left alone.
+        std::error_code fehlercode;
+        const std::filesystem::path name(QFile::encodeName(pfad).toStdString());
+        if (std::filesystem::symlink_status(name, fehlercode).type() == std::filesystem::file_type::regular)
+            std::filesystem::remove(name, fehlercode);
     }
-    return true;
+    Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+    return false;
 }
 
 } // namespace intern

@@ -17,8 +17,8 @@ bool GroesseErlaubt(qint64 breite, qint64 hoehe, const Grenzen& grenzen, QString
 // RGB32. Premultiplied formats are converted to straight alpha first.
 void UeberWeiss(QImage& bild);
 
-// Writes the bytes to pfad in one write; an existing file is only replaced
-// when the whole new content was written.
+// Writes the bytes to pfad in one write, replacing what was there. A write
+// that fails part-way removes the file, so no damaged picture stays behind.
 bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler);
 
 } // namespace bildcodec::intern
