@@ -64,6 +64,26 @@ TEST(JpegLesen, ProgressivGrauCmykUndYcckWerdenFarbbilder)
     }
 }
 
+TEST(JpegLesen, EndloseScanfolgeWirdAbgebrochen)
+{
+    // A progressive file whose last scan repeats hundreds of times: each scan
+    // walks the whole picture, so a large picture would keep the program busy
+    // for minutes.
+    const QByteArray jpeg = proben::JpegDatei(Verlauf(16, 16), proben::JpegArt::Progressiv);
+    const qsizetype letzterScan = jpeg.lastIndexOf(QByteArray::fromHex("ffda"));
+    ASSERT_GT(letzterScan, 0);
+    const QByteArray scan = jpeg.mid(letzterScan, jpeg.size() - 2 - letzterScan);
+    QByteArray viele = jpeg.left(letzterScan);
+    for (int i = 0; i < 20; ++i)
+        viele += scan;
+    QString fehler;
+    EXPECT_TRUE(LeseJpeg(viele + QByteArray::fromHex("ffd9"), &fehler)) << qPrintable(fehler);
+    for (int i = 0; i < 600; ++i)
+        viele += scan;
+    EXPECT_FALSE(LeseJpeg(viele + QByteArray::fromHex("ffd9"), &fehler));
+    EXPECT_TRUE(fehler.startsWith(QStringLiteral("JPEG-Datei ist ungültig"))) << qPrintable(fehler);
+}
+
 TEST(PngLesen, JederFarbtypJedeTiefeMitUndOhneZeilensprung)
 {
     struct Typ {
