@@ -246,12 +246,12 @@ TEST_F(Vorbereitung, WaehrendDesSchnittsWirdNichtsAnderesAngenommen)
     const QImage bild = testhilfe::Muster(361, 300);
     lade(legeBmpAn(QStringLiteral("luftbild.bmp"), bild));
     const QString zweites = legeBmpAn(QStringLiteral("zweites.bmp"), testhilfe::Muster(50, 50));
-    Form1->ScBaWartezeit->setValue(15);
+    Form1->ScBaWartezeit->setValue(5);
     QGuiApplication::clipboard()->setImage(testhilfe::Muster(30, 30));
 
     bool gesperrt = false;
     bool pruefungVerweigert = false;
-    QTimer::singleShot(40, Form1, [&] {
+    QTimer::singleShot(0, Form1, [&] {
         gesperrt = Form1->SchnittLaeuft && !Form1->MenuLaden->isEnabled() &&
                    !Form1->MenuSchneiden->isEnabled() && !Form1->MenuSpeichern->menuAction()->isEnabled();
         Dialoge::BildOeffnen = [zweites](QWidget*) { return zweites; };
