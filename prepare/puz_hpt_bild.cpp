@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -151,24 +152,25 @@ void TForm1::HoleBildEigenschaften(bool)
     puz_var::Tabellendatei = puz_var::Dateikuerzel + QStringLiteral("ta.htm");
 
     // Fit the window to the picture, but never beyond the screen: a larger
-    // picture then scrolls inside its panel.
+    // picture then scrolls inside a panel that fills the rest of the window,
+    // with room for the scroll bars.
     int fensterBreite = BildLinks + groesse.width() + RandRechts;
     int klientHoehe = std::max(groesse.height(), MindestKlienthoehe);
     QSize panel = groesse;
     if (const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect frei = bildschirm->availableGeometry();
-        const int rahmenBreite = frameGeometry().width() - width();
-        const int rahmenHoehe = frameGeometry().height() - height();
-        const int menueHoehe = height() - Klienthoehe();
-        const int maxBreite = frei.width() - rahmenBreite;
-        const int maxKlient = frei.height() - rahmenHoehe - menueHoehe;
-        if (fensterBreite > maxBreite) {
-            fensterBreite = maxBreite;
-            panel.setWidth(std::max(0, maxBreite - BildLinks - RandRechts));
-        }
-        if (klientHoehe > maxKlient) {
-            klientHoehe = maxKlient;
-            panel.setHeight(std::max(0, maxKlient - BildOben));
+        const int maxBreite = frei.width() - (frameGeometry().width() - width());
+        const int maxKlient = frei.height() - (frameGeometry().height() - height()) - (height() - Klienthoehe());
+        const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const bool zuBreit = fensterBreite > maxBreite;
+        const bool zuHoch = klientHoehe > maxKlient;
+        if (zuBreit || zuHoch) {
+            fensterBreite = std::min(fensterBreite + (zuHoch ? leiste : 0), maxBreite);
+            klientHoehe = std::min(std::max(groesse.height() + BildOben + (zuBreit ? leiste : 0),
+                                            MindestKlienthoehe),
+                                   maxKlient);
+            panel = QSize(std::max(0, fensterBreite - BildLinks - RandRechts),
+                          std::max(0, klientHoehe - BildOben));
         }
     }
     PaBild->resize(panel);
