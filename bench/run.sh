@@ -29,7 +29,7 @@ for groesse in 3000x2000 4240x2830 6000x4000; do
   breite=${groesse%x*}; hoehe=${groesse#*x}
   mp=$(( breite * hoehe / 1000000 ))
   mkdir -p "$ARBEIT/$groesse"
-  "$BAU/tesselo_foto" "$breite" "$hoehe" "$ARBEIT/$groesse/foto.jpg"
+  "$BAU/bench/tesselo_foto" "$breite" "$hoehe" "$ARBEIT/$groesse/foto.jpg"
   : > "$ARBEIT/$groesse/laeufe"
   for i in $(seq "$RUNDEN"); do
     rm -f "$ARBEIT/$groesse"/foto[0-9]* "$ARBEIT/$groesse"/foto.bmp "$ARBEIT/$groesse"/*.htm
