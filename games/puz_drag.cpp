@@ -11,9 +11,7 @@
 #include "games/tauschmasse.h"
 #include "games/zufall.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -39,43 +37,9 @@ constexpr int Zeittakt = 1000; // ms
 constexpr int Knopfrand = 10;   // a button is never narrower than its caption plus this
 constexpr int Knopfabstand = 3; // least gap between two buttons
 constexpr int Labelabstand = 6; // least gap between two labels of the bottom row
-
-// The field edge comes from the main window's unbounded width field; keep it
-// usable for division and for the board's pixel sizes.
-constexpr int KleinsteFeldbreite = 1;
-constexpr int GroessteFeldbreite = 10000;
-
-QLabel* NeuesLabel(const QString& text, QPoint ort, QWidget* eltern)
-{
-    auto* label = new QLabel(text, eltern);
-    label->move(ort);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton* NeuerKnopf(const QString& text, const QRect& ort, QWidget* eltern)
-{
-    auto* knopf = new QPushButton(text, eltern);
-    knopf->setGeometry(ort);
-    knopf->setFocusPolicy(Qt::TabFocus);
-    return knopf;
-}
-
-void SetzeText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
-
-// Field of a board pixel; a place left of or above the board gives -1, so it
-// never rounds onto field 0.
-int FeldAus(int pixel, int feldbreite)
-{
-    return pixel < 0 ? -1 : pixel / feldbreite;
-}
 } // namespace
 
-TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Formular(parent)
+TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Spielfenster(true, parent)
 {
     setWindowTitle(QStringLiteral("TauschPuzzle"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -83,17 +47,17 @@ TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Formular(parent)
     setGeometry(Fensterort);
     setAutoFillBackground(true);
 
-    BuAnleitung = NeuerKnopf(QStringLiteral("Anleitung"), OrtAnleitung, this);
-    BuSchliessen = NeuerKnopf(QStringLiteral("Schließen"), OrtSchliessen, this);
-    LaVon = NeuesLabel(QStringLiteral("Tausche"), OrtVon, this);
-    LaNach = NeuesLabel(QStringLiteral("und"), OrtNach, this);
+    BuAnleitung = NeuerSpielknopf(QStringLiteral("Anleitung"), OrtAnleitung, this);
+    BuSchliessen = NeuerSpielknopf(QStringLiteral("Schließen"), OrtSchliessen, this);
+    LaVon = NeuesSpiellabel(QStringLiteral("Tausche"), OrtVon, this);
+    LaNach = NeuesSpiellabel(QStringLiteral("und"), OrtNach, this);
     PaBoSpielfeld = new Bildfeld(this);
     PaBoSpielfeld->setGeometry(OrtSpielfeld);
-    BuMischen = NeuerKnopf(QStringLiteral("Mischen"), OrtMischen, this);
-    LaPos = NeuesLabel(QStringLiteral("Pos:"), OrtPos, this);
-    BuAufloesen = NeuerKnopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
-    LaZugZaehler = NeuesLabel(Zugtext(0), OrtZugZaehler, this);
-    LaZeit = NeuesLabel(QStringLiteral("Zeit: 0"), OrtZeit, this);
+    BuMischen = NeuerSpielknopf(QStringLiteral("Mischen"), OrtMischen, this);
+    LaPos = NeuesSpiellabel(QStringLiteral("Pos:"), OrtPos, this);
+    BuAufloesen = NeuerSpielknopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
+    LaZugZaehler = NeuesSpiellabel(Zugtext(0), OrtZugZaehler, this);
+    LaZeit = NeuesSpiellabel(QStringLiteral("Zeit: 0"), OrtZeit, this);
     TiSpielZeit = new QTimer(this);
     ImVorschau = new Bildfeld(this);
     ImVorschau->setGeometry(OrtVorschau);
@@ -101,7 +65,7 @@ TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Formular(parent)
     setzeAbbruchknopf(BuSchliessen);
 
     connect(BuAnleitung, &QPushButton::clicked, this, &TFoDragPuzzle::BuAnleitungClick);
-    connect(BuSchliessen, &QPushButton::clicked, this, &TFoDragPuzzle::BuSchliessenClick);
+    connect(BuSchliessen, &QPushButton::clicked, this, &Spielfenster::BuSchliessenClick);
     connect(BuMischen, &QPushButton::clicked, this, &TFoDragPuzzle::BuMischenClick);
     connect(BuAufloesen, &QPushButton::clicked, this, &TFoDragPuzzle::BuAufloesenClick);
     connect(PaBoSpielfeld, &Bildfeld::mausBewegt, this, &TFoDragPuzzle::PaBoSpielfeldMouseMove);
@@ -112,20 +76,13 @@ TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Formular(parent)
     TiSpielZeit->start(Zeittakt);
 }
 
-// FormDestroy: a window destroyed while it was open brings the main window back.
-TFoDragPuzzle::~TFoDragPuzzle()
-{
-    if (isVisible())
-        ZeigeHauptfenster();
-}
-
 void TFoDragPuzzle::FormShow()
 {
     m_startzeit = MillisekundenDesTages();
     SetzeText(LaZugZaehler, Zugtext(0));
     if (!m_brett.Aufbauen(puz_var::Spalten, puz_var::Zeilen, puz_var::SpielfeldMinimal))
         m_brett.Aufbauen(0, 0, true); // an impossible tile set gives an empty board
-    m_feldbreite = std::clamp(Form1->SpEdBreite->value(), KleinsteFeldbreite, GroessteFeldbreite);
+    m_feldbreite = SpielFeldbreite();
 
     Tauscheingabe e;
     e.feldSpalten = m_brett.FeldSpalten();
@@ -301,66 +258,7 @@ void TFoDragPuzzle::BuAnleitungClick()
     FoDragPuzzleAnleitung->zeigeVorn();
 }
 
-void TFoDragPuzzle::BuSchliessenClick()
-{
-    hide();
-    ZeigeHauptfenster();
-}
-
 void TFoDragPuzzle::TiSpielZeitTimer()
 {
     SetzeText(LaZeit, Zeittext(Spielsekunden(m_startzeit, MillisekundenDesTages())));
-}
-
-void TFoDragPuzzle::ZeigeHauptfenster()
-{
-    if (m_zeigtHauptfenster || !Form1)
-        return;
-    m_zeigtHauptfenster = true;
-    QWidget* aktiv = QApplication::activeWindow();
-    Form1->show();
-    Form1->raise();
-    // A window of the program that just took over (the instructions, say)
-    // stays in front of the main window.
-    if (aktiv && aktiv != this && aktiv != Form1 && aktiv->isVisible())
-        aktiv->raise();
-    m_zeigtHauptfenster = false;
-}
-
-void TFoDragPuzzle::showEvent(QShowEvent* ereignis)
-{
-    if (!ereignis->spontaneous())
-        FormShow();
-    Formular::showEvent(ereignis);
-}
-
-// FormHide
-void TFoDragPuzzle::hideEvent(QHideEvent* ereignis)
-{
-    if (!ereignis->spontaneous())
-        ZeigeHauptfenster();
-    Formular::hideEvent(ereignis);
-}
-
-// FormCloseQuery and FormClose: closing is always allowed and ends like "Schließen".
-void TFoDragPuzzle::closeEvent(QCloseEvent* ereignis)
-{
-    ZeigeHauptfenster();
-    ereignis->accept();
-    BuSchliessenClick();
-}
-
-// FormDeactivate brings the main window back; activation repaints the board
-// in the colours set meanwhile. When the main window itself takes over there
-// is nothing to bring back, and a late activation of the just hidden main
-// window must not show it over the game that replaced it.
-void TFoDragPuzzle::changeEvent(QEvent* ereignis)
-{
-    if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
-        if (isActiveWindow())
-            FormPaint();
-        else if (QApplication::activeWindow() != Form1)
-            ZeigeHauptfenster();
-    }
-    Formular::changeEvent(ereignis);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Window "TauschPuzzle": the swap puzzle played inside the program. The board
 // logic lives in Tauschbrett, the layout arithmetic in BerechneTauschmasse.
-#include "app/formular.h"
+#include "games/spielfenster.h"
 #include "games/tauschbrett.h"
 
 #include <QImage>
@@ -11,12 +11,11 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class TFoDragPuzzle : public Formular
+class TFoDragPuzzle : public Spielfenster
 {
     Q_OBJECT
 public:
     explicit TFoDragPuzzle(QWidget* parent = nullptr);
-    ~TFoDragPuzzle() override;
 
     QPushButton* BuAnleitung = nullptr;
     QPushButton* BuSchliessen = nullptr; // answers Escape
@@ -35,28 +34,17 @@ public:
     int Feldbreite() const { return m_feldbreite; }
     int Mindestbreite() const { return m_mindestbreite; }
 
-    void FormShow();
-    void FormPaint();
+    void FormShow() override;
+    void FormPaint() override;
     void Zeichne();
     void BuMischenClick();
     void PaBoSpielfeldMouseMove(QPoint stelle);
     void PaBoSpielfeldClick(QPoint stelle);
     void BuAufloesenClick();
     void BuAnleitungClick();
-    void BuSchliessenClick();
     void TiSpielZeitTimer();
 
-protected:
-    void showEvent(QShowEvent* ereignis) override;
-    void hideEvent(QHideEvent* ereignis) override;
-    void closeEvent(QCloseEvent* ereignis) override;
-    void changeEvent(QEvent* ereignis) override;
-
 private:
-    // FormCloseQuery, FormHide, FormDeactivate and FormDestroy all end here:
-    // the main window comes back to the front. Guarded, so that showing it
-    // cannot set off another round of activation events.
-    void ZeigeHauptfenster();
     // Places LaPos, LaVon and LaNach so that their widest texts for this board
     // fit side by side; returns how far the buttons and counters must move
     // right to make room (0 for the usual boards).
@@ -69,5 +57,4 @@ private:
     int m_mausSpalte = 0;
     int m_mausZeile = 0;
     int m_startzeit = 0;
-    bool m_zeigtHauptfenster = false;
 };

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -46,39 +45,9 @@ constexpr int Knopfabstand = 3; // least gap between two buttons
 constexpr int AntwortOben = 15;
 constexpr int AntwortAbstand = 18;
 constexpr int AntwortLinks = 8;
-
-constexpr int KleinsteFeldbreite = 1;
-constexpr int GroessteFeldbreite = 10000;
-
-QLabel* NeuesLabel(const QString& text, QPoint ort, QWidget* eltern)
-{
-    auto* label = new QLabel(text, eltern);
-    label->move(ort);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton* NeuerKnopf(const QString& text, const QRect& ort, QWidget* eltern)
-{
-    auto* knopf = new QPushButton(text, eltern);
-    knopf->setGeometry(ort);
-    knopf->setFocusPolicy(Qt::TabFocus);
-    return knopf;
-}
-
-void SetzeText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
-
-int FeldAus(int pixel, int feldbreite)
-{
-    return pixel < 0 ? -1 : pixel / feldbreite;
-}
 } // namespace
 
-TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
+TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Spielfenster(false, parent)
 {
     setWindowTitle(QStringLiteral("BilderRätsel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -86,14 +55,14 @@ TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
     setGeometry(Fensterort);
     setAutoFillBackground(true);
 
-    BuAnleitung = NeuerKnopf(QStringLiteral("Anleitung"), OrtAnleitung, this);
-    BuSchliessen = NeuerKnopf(QStringLiteral("Schließen"), OrtSchliessen, this);
+    BuAnleitung = NeuerSpielknopf(QStringLiteral("Anleitung"), OrtAnleitung, this);
+    BuSchliessen = NeuerSpielknopf(QStringLiteral("Schließen"), OrtSchliessen, this);
     PaBoSpielfeld = new Bildfeld(this);
     PaBoSpielfeld->setGeometry(OrtSpielfeld);
-    LaPos = NeuesLabel(QStringLiteral("Pos:"), OrtPos, this);
-    BuAufloesen = NeuerKnopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
-    LaZugZaehler = NeuesLabel(Zugtext(0), OrtZugZaehler, this);
-    LaZeit = NeuesLabel(QStringLiteral("Zeit: 0"), OrtZeit, this);
+    LaPos = NeuesSpiellabel(QStringLiteral("Pos:"), OrtPos, this);
+    BuAufloesen = NeuerSpielknopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
+    LaZugZaehler = NeuesSpiellabel(Zugtext(0), OrtZugZaehler, this);
+    LaZeit = NeuesSpiellabel(QStringLiteral("Zeit: 0"), OrtZeit, this);
     TiSpielZeit = new QTimer(this);
     RaGrAntworten = new QGroupBox(QStringLiteral("Was verbirgt sich dahinter?"), this);
     RaGrAntworten->setGeometry(OrtAntworten);
@@ -121,7 +90,7 @@ TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
     setzeAbbruchknopf(BuSchliessen);
 
     connect(BuAnleitung, &QPushButton::clicked, this, &TFoBilderRaetsel::BuAnleitungClick);
-    connect(BuSchliessen, &QPushButton::clicked, this, &TFoBilderRaetsel::BuSchliessenClick);
+    connect(BuSchliessen, &QPushButton::clicked, this, &Spielfenster::BuSchliessenClick);
     connect(BuAufloesen, &QPushButton::clicked, this, &TFoBilderRaetsel::BuAufloesenClick);
     connect(PaBoSpielfeld, &Bildfeld::mausBewegt, this, &TFoBilderRaetsel::PaBoSpielfeldMouseMove);
     connect(PaBoSpielfeld, &Bildfeld::geklickt, this, &TFoBilderRaetsel::PaBoSpielfeldClick);
@@ -130,13 +99,6 @@ TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Formular(parent)
 
     m_startzeit = MillisekundenDesTages();
     TiSpielZeit->start(Zeittakt);
-}
-
-// FormDestroy: a window destroyed while it was open brings the main window back.
-TFoBilderRaetsel::~TFoBilderRaetsel()
-{
-    if (isVisible())
-        ZeigeHauptfenster();
 }
 
 void TFoBilderRaetsel::FuelleAntworten()
@@ -178,7 +140,7 @@ void TFoBilderRaetsel::FormShow()
     LaRichtig->hide();
     SetzeText(LaZugZaehler, Zugtext(0));
     m_startzeit = MillisekundenDesTages();
-    m_feldbreite = std::clamp(Form1->SpEdBreite->value(), KleinsteFeldbreite, GroessteFeldbreite);
+    m_feldbreite = SpielFeldbreite();
     if (!m_brett.Aufbauen(puz_var::Spalten, puz_var::Zeilen))
         m_brett.Aufbauen(0, 0); // an impossible tile set gives an empty board
 
@@ -307,65 +269,7 @@ void TFoBilderRaetsel::BuAnleitungClick()
     FoBilderRaetselAnleitung->zeigeVorn();
 }
 
-void TFoBilderRaetsel::BuSchliessenClick()
-{
-    hide();
-    ZeigeHauptfenster();
-}
-
 void TFoBilderRaetsel::TiSpielZeitTimer()
 {
     SetzeText(LaZeit, Zeittext(Spielsekunden(m_startzeit, MillisekundenDesTages())));
-}
-
-void TFoBilderRaetsel::ZeigeHauptfenster()
-{
-    if (m_zeigtHauptfenster || !Form1)
-        return;
-    m_zeigtHauptfenster = true;
-    QWidget* aktiv = QApplication::activeWindow();
-    Form1->show();
-    // A window of the program that just took over (the instructions, say)
-    // stays in front of the main window.
-    if (aktiv && aktiv != this && aktiv != Form1 && aktiv->isVisible())
-        aktiv->raise();
-    m_zeigtHauptfenster = false;
-}
-
-void TFoBilderRaetsel::showEvent(QShowEvent* ereignis)
-{
-    if (!ereignis->spontaneous())
-        FormShow();
-    Formular::showEvent(ereignis);
-}
-
-// FormHide
-void TFoBilderRaetsel::hideEvent(QHideEvent* ereignis)
-{
-    if (!ereignis->spontaneous())
-        ZeigeHauptfenster();
-    Formular::hideEvent(ereignis);
-}
-
-// FormCloseQuery and FormClose: closing is always allowed and ends like "Schließen".
-void TFoBilderRaetsel::closeEvent(QCloseEvent* ereignis)
-{
-    ZeigeHauptfenster();
-    ereignis->accept();
-    BuSchliessenClick();
-}
-
-// FormDeactivate shows the main window; activation repaints the board in the
-// colours set meanwhile. When the main window itself takes over there is
-// nothing to show, and a late activation of the just hidden main window must
-// not show it over the game that replaced it.
-void TFoBilderRaetsel::changeEvent(QEvent* ereignis)
-{
-    if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
-        if (isActiveWindow())
-            FormPaint();
-        else if (QApplication::activeWindow() != Form1)
-            ZeigeHauptfenster();
-    }
-    Formular::changeEvent(ereignis);
 }

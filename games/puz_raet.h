@@ -1,7 +1,7 @@
 #pragma once
 // Window "BilderRätsel": the picture riddle played inside the program. The
 // board logic lives in Raetselbrett, the layout arithmetic in BerechneRaetselmasse.
-#include "app/formular.h"
+#include "games/spielfenster.h"
 #include "games/raetselbrett.h"
 
 #include <QImage>
@@ -14,12 +14,11 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 
-class TFoBilderRaetsel : public Formular
+class TFoBilderRaetsel : public Spielfenster
 {
     Q_OBJECT
 public:
     explicit TFoBilderRaetsel(QWidget* parent = nullptr);
-    ~TFoBilderRaetsel() override;
 
     QPushButton* BuAnleitung = nullptr;
     QPushButton* BuSchliessen = nullptr; // answers Escape
@@ -39,8 +38,8 @@ public:
     int Feldbreite() const { return m_feldbreite; }
     int Mindestbreite() const { return m_mindestbreite; }
 
-    void FormShow();
-    void FormPaint();
+    void FormShow() override;
+    void FormPaint() override;
     void Zeichne();
     void PaBoSpielfeldMouseMove(QPoint stelle);
     void PaBoSpielfeldClick(QPoint stelle);
@@ -48,21 +47,11 @@ public:
     // Judges the item at position nummer, counted from 1.
     void RaGrAntwortenClick(int nummer);
     void BuAnleitungClick();
-    void BuSchliessenClick();
     void TiSpielZeitTimer();
-
-protected:
-    void showEvent(QShowEvent* ereignis) override;
-    void hideEvent(QHideEvent* ereignis) override;
-    void closeEvent(QCloseEvent* ereignis) override;
-    void changeEvent(QEvent* ereignis) override;
 
 private:
     // Fills the answer group from the options' memo and sizes it.
     void FuelleAntworten();
-    // Shared end of FormClose, FormCloseQuery, FormHide, FormDeactivate and
-    // FormDestroy; guarded against a show/activate loop.
-    void ZeigeHauptfenster();
 
     Raetselbrett m_brett;
     QImage m_deckel; // this window's cover, also copied into Leerbild
@@ -73,5 +62,4 @@ private:
     int m_mausSpalte = 0;
     int m_mausZeile = 0;
     int m_startzeit = 0;
-    bool m_zeigtHauptfenster = false;
 };

@@ -1,0 +1,121 @@
+#include "games/spielfenster.h"
+
+#include "app/fenster.h"
+#include "app/puz_hpt.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <algorithm>
+
+namespace {
+constexpr int KleinsteFeldbreite = 1;
+constexpr int GroessteFeldbreite = 10000;
+} // namespace
+
+Spielfenster::Spielfenster(bool hauptfensterNachVorn, QWidget* parent)
+    : Formular(parent), m_hauptfensterNachVorn(hauptfensterNachVorn)
+{
+}
+
+// FormDestroy: a window destroyed while it was open brings the main window
+// back; a hidden one does not, so nothing flashes up at the program's end.
+Spielfenster::~Spielfenster()
+{
+    if (isVisible())
+        ZeigeHauptfenster();
+}
+
+void Spielfenster::BuSchliessenClick()
+{
+    hide();
+    ZeigeHauptfenster();
+}
+
+void Spielfenster::ZeigeHauptfenster()
+{
+    if (m_zeigtHauptfenster || !Form1)
+        return;
+    m_zeigtHauptfenster = true;
+    QWidget* aktiv = QApplication::activeWindow();
+    Form1->show();
+    if (m_hauptfensterNachVorn)
+        Form1->raise();
+    // A window of the program that just took over (the instructions, say)
+    // stays in front of the main window.
+    if (aktiv && aktiv != this && aktiv != Form1 && aktiv->isVisible())
+        aktiv->raise();
+    m_zeigtHauptfenster = false;
+}
+
+void Spielfenster::showEvent(QShowEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        FormShow();
+    Formular::showEvent(ereignis);
+}
+
+// FormHide
+void Spielfenster::hideEvent(QHideEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        ZeigeHauptfenster();
+    Formular::hideEvent(ereignis);
+}
+
+// FormCloseQuery and FormClose: closing is always allowed and ends like "Schließen".
+void Spielfenster::closeEvent(QCloseEvent* ereignis)
+{
+    ZeigeHauptfenster();
+    ereignis->accept();
+    BuSchliessenClick();
+}
+
+// FormDeactivate shows the main window; activation repaints the board. When
+// the main window itself takes over there is nothing to show, and a late
+// activation of the just hidden main window must not show it over the game
+// that replaced it.
+void Spielfenster::changeEvent(QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
+        if (isActiveWindow())
+            FormPaint();
+        else if (QApplication::activeWindow() != Form1)
+            ZeigeHauptfenster();
+    }
+    Formular::changeEvent(ereignis);
+}
+
+QLabel* NeuesSpiellabel(const QString& text, QPoint ort, QWidget* eltern)
+{
+    auto* label = new QLabel(text, eltern);
+    label->move(ort);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* NeuerSpielknopf(const QString& text, const QRect& ort, QWidget* eltern)
+{
+    auto* knopf = new QPushButton(text, eltern);
+    knopf->setGeometry(ort);
+    knopf->setFocusPolicy(Qt::TabFocus);
+    return knopf;
+}
+
+void SetzeText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+int SpielFeldbreite()
+{
+    return std::clamp(Form1->SpEdBreite->value(), KleinsteFeldbreite, GroessteFeldbreite);
+}
+
+int FeldAus(int pixel, int feldbreite)
+{
+    return pixel < 0 ? -1 : pixel / feldbreite;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// What the swap puzzle and the picture riddle windows share: the main window
+// comes back whenever the game window is closed, hidden, destroyed or stops
+// being the active window; showing starts a game and activation repaints the
+// board in the colours set meanwhile.
+#include "app/formular.h"
+
+class QLabel;
+class QPushButton;
+
+class Spielfenster : public Formular
+{
+    Q_OBJECT
+public:
+    // hauptfensterNachVorn: the main window is also brought to the front when
+    // it comes back.
+    Spielfenster(bool hauptfensterNachVorn, QWidget* parent);
+    ~Spielfenster() override;
+
+    virtual void FormShow() = 0;
+    virtual void FormPaint() = 0;
+    // "Schließen": hides the game and shows the main window.
+    void BuSchliessenClick();
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+
+    // FormCloseQuery, FormHide, FormDeactivate and FormDestroy all end here.
+    // Guarded, so that showing the main window cannot set off another round
+    // of activation events.
+    void ZeigeHauptfenster();
+
+private:
+    bool m_hauptfensterNachVorn = false;
+    bool m_zeigtHauptfenster = false;
+};
+
+// Controls of the game windows: labels take their text's size, buttons get
+// the keyboard focus only by Tab (a click must not steal it from the board).
+QLabel* NeuesSpiellabel(const QString& text, QPoint ort, QWidget* eltern);
+QPushButton* NeuerSpielknopf(const QString& text, const QRect& ort, QWidget* eltern);
+void SetzeText(QLabel* label, const QString& text);
+
+// The field edge from the main window's unbounded width field, kept usable
+// for division and for the board's pixel sizes (1..10000).
+int SpielFeldbreite();
+
+// Field of a board pixel; a place left of or above the board gives -1, so it
+// never rounds onto field 0.
+int FeldAus(int pixel, int feldbreite);
