@@ -12,6 +12,7 @@
 #include "games/zufall.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
