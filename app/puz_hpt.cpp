@@ -129,6 +129,13 @@ void TForm1::baueSteuerelemente()
     StGrInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StGrInfo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StGrInfo->setFocusPolicy(Qt::NoFocus);
+    // The condensed face keeps sizes like "6000 x 4000" within the narrow
+    // column; a text that still does not fit shows whole at the pointer.
+    QFont schmal(QStringLiteral("DejaVu Sans Condensed"));
+    schmal.setPixelSize(font().pixelSize());
+    StGrInfo->setFont(schmal);
+    connect(StGrInfo, &QTableWidget::itemChanged, this,
+            [](QTableWidgetItem* eintrag) { eintrag->setToolTip(eintrag->text()); });
     for (int spalte = 0; spalte < 2; ++spalte)
         StGrInfo->setColumnWidth(spalte, InfoSpaltenbreite);
     StGrInfo->verticalHeader()->setMinimumSectionSize(InfoZeilenhoehe);
