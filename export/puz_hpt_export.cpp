@@ -2,7 +2,9 @@
 //
 // Each page is written into a QSaveFile beside its final name and put in
 // place only when it is complete: a missing template or a failed write leaves
-// an earlier page of that name untouched and no partial page behind.
+// an earlier page of that name untouched and no partial page behind. A page
+// name that leads to a device or pipe is written into it directly: putting a
+// file in its place would replace the device.
 #include "app/dialoge.h"
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
@@ -13,10 +15,12 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QSpinBox>
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -62,22 +66,65 @@ Ausgang dateifehler(TForm1& form, int nummer)
     return Ausgang::Dateifehler;
 }
 
-// Opens the page's temporary file; a failure is reported here.
-bool oeffne(TForm1& form, QSaveFile& seite)
+// QIODevice reports a short write (a full disk, a file size limit) only by
+// its count, and the system's error number is gone by the time the page is
+// closed: the first failure's number stays with the page under this name.
+constexpr char Fehlernummer[] = "Fehlernummer";
+
+// Writes all bytes or marks the page failed; a failed page is never put in
+// place. Also used by VorlageKopieren, which writes into the same page.
+void schreibe(QIODevice& seite, const QByteArray& bytes)
 {
     errno = 0;
-    if (seite.open(QIODevice::WriteOnly))
-        return true;
-    dateifehler(form, errno);
-    return false;
+    if (seite.write(bytes) == bytes.size())
+        return;
+    if (seite.property(Fehlernummer).toInt() == 0)
+        seite.setProperty(Fehlernummer, errno > 0 ? errno : EIO);
+    if (auto* sicher = qobject_cast<QSaveFile*>(&seite))
+        sicher->cancelWriting();
 }
 
-Ausgang schliesse(TForm1& form, QSaveFile& seite)
+// Opens the page: a save file beside its final name, or the target itself
+// when the name leads to something other than a regular file. A failure is
+// reported here.
+std::unique_ptr<QFileDevice> oeffne(TForm1& form, const QString& pfad)
+{
+    const QFileInfo ziel(QFileInfo(pfad).canonicalFilePath());
+    std::unique_ptr<QFileDevice> seite;
+    if (ziel.exists() && !ziel.isFile() && !ziel.isDir())
+        seite = std::make_unique<QFile>(ziel.filePath());
+    else
+        seite = std::make_unique<QSaveFile>(pfad);
+    errno = 0;
+    if (seite->open(QIODevice::WriteOnly))
+        return seite;
+    dateifehler(form, errno);
+    return nullptr;
+}
+
+// Puts the page in place. The buffered rest is written first and checked
+// here: a failure of that last write would not stop the commit.
+Ausgang schliesse(TForm1& form, QFileDevice& seite)
 {
     errno = 0;
-    if (!seite.commit())
-        return dateifehler(form, errno);
-    return Ausgang::Fertig;
+    if (!seite.flush() && seite.property(Fehlernummer).toInt() == 0)
+        seite.setProperty(Fehlernummer, errno > 0 ? errno : EIO);
+    const int nummer = seite.property(Fehlernummer).toInt();
+    auto* sicher = qobject_cast<QSaveFile*>(&seite);
+    if (nummer != 0) {
+        if (sicher)
+            sicher->cancelWriting(); // the unfinished page is dropped with its object
+        return dateifehler(form, nummer);
+    }
+    errno = 0;
+    bool geschrieben = true;
+    if (sicher) {
+        geschrieben = sicher->commit();
+    } else {
+        seite.close();
+        geschrieben = seite.error() == QFileDevice::NoError;
+    }
+    return geschrieben ? Ausgang::Fertig : dateifehler(form, errno);
 }
 
 // The merge shared by the three game pages: first template, variable block,
@@ -87,19 +134,20 @@ Ausgang spielseite(TForm1& form, const QString& endung, const Vorlagen& vorlagen
 {
     if (!form.AusgabePruefen())
         return Ausgang::Abgebrochen;
-    QSaveFile seite(puz_var::Ausgabeverzeichnis + puz_var::Dateikuerzel + endung);
-    if (!oeffne(form, seite))
+    const std::unique_ptr<QFileDevice> datei = oeffne(form, puz_var::Ausgabeverzeichnis + puz_var::Dateikuerzel + endung);
+    if (!datei)
         return Ausgang::Dateifehler;
+    QFileDevice& seite = *datei;
     const Seitentext s = text(sammleEingabe(form));
     const auto abbruch = [](const char* name) {
         return QStringLiteral("Abbruch: Vorlagedatei %1 nicht gefunden!").arg(QString::fromLatin1(name).toUpper());
     };
     if (!form.VorlageKopieren(seite, QString::fromLatin1(vorlagen.erste), abbruch(vorlagen.erste)))
         return Ausgang::Abgebrochen;
-    seite.write(Seitenbytes(s.Skript, Textart::Skript));
+    schreibe(seite, Seitenbytes(s.Skript, Textart::Skript));
     if (!form.VorlageKopieren(seite, QString::fromLatin1(vorlagen.zweite), abbruch(vorlagen.zweite)))
         return Ausgang::Abgebrochen;
-    seite.write(Seitenbytes(s.Koerper, Textart::Html));
+    schreibe(seite, Seitenbytes(s.Koerper, Textart::Html));
     return schliesse(form, seite);
 }
 
@@ -164,7 +212,7 @@ bool TForm1::VorlageKopieren(QIODevice& seite, const QString& vorlage, const QSt
     bytes.reserve(inhalt.size() + 1024);
     for (const QByteArray& zeile : VorlageZeilen(inhalt))
         bytes += zeile + "\r\n";
-    seite.write(bytes);
+    schreibe(seite, bytes);
     return true;
 }
 
@@ -200,8 +248,8 @@ void TForm1::TabelleClick()
 {
     if (!AusgabePruefen())
         return;
-    QSaveFile seite(puz_var::Ausgabeverzeichnis + puz_var::Tabellendatei);
-    if (!oeffne(*this, seite))
+    const std::unique_ptr<QFileDevice> seite = oeffne(*this, puz_var::Ausgabeverzeichnis + puz_var::Tabellendatei);
+    if (!seite)
         return;
     TabellenEingabe e;
     e.Bilddatei = puz_var::Bilddatei;
@@ -210,7 +258,7 @@ void TForm1::TabelleClick()
     e.Spalten = puz_var::Spalten;
     e.Hintergrundfarbe = puz_var::Hintergrundfarbe;
     e.Gitterbreite = puz_var::Gitterbreite;
-    seite.write(Seitenbytes(TabellenSeite(e), Textart::Html));
-    if (schliesse(*this, seite) == Ausgang::Fertig)
+    schreibe(*seite, Seitenbytes(TabellenSeite(e), Textart::Html));
+    if (schliesse(*this, *seite) == Ausgang::Fertig)
         KachelnSichern();
 }
