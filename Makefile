@@ -17,6 +17,10 @@ test:
 	ln -sf build/compile_commands.json compile_commands.json
 	cmake --build --preset release
 	cd build && ctest --output-on-failure -j2
+	# The same tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+	cmake --preset asan
+	cmake --build --preset asan
+	cd build-asan && ctest --output-on-failure -j2
 
 bench:
 	./scripts/setup.sh bench
