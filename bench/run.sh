@@ -4,7 +4,7 @@
 # megapixel photo. Each figure is the median of RUNDEN runs (default 5).
 set -e
 cd "$(dirname "$0")/.."
-BAU=build
+BAU=${BAU:-build}
 RUNDEN=${RUNDEN:-5}
 ARBEIT=$(mktemp -d)
 trap 'rm -rf "$ARBEIT"' EXIT

@@ -107,6 +107,11 @@ std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
     return leser(inhalt, fehler, Grenzen{});
 }
 
+bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler)
+{
+    return intern::SchreibeDatei(inhalt, pfad, fehler);
+}
+
 bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler)
 {
     const std::optional<QByteArray> inhalt = KodiereBmp(bild);

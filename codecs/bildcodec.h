@@ -41,6 +41,11 @@ bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler);
 // 1), every other encoder setting at libjpeg's defaults.
 bool SchreibeJpeg(const QImage& bild, const QString& pfad, int qualitaet, QString* fehler);
 
+// Writes bytes encoded by the functions below to pfad as the two writers do:
+// in one write, a file that fails part-way removed again. False with the
+// message "Datei <pfad> kann nicht erstellt werden" in *fehler on failure.
+bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler);
+
 // The encoders behind the two writers, into memory; nullopt only for a picture
 // that cannot be encoded (empty, or too large for the format).
 std::optional<QByteArray> KodiereBmp(const QImage& bild);

@@ -6,6 +6,7 @@
 #include "app/dialoge.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
+#include "prepare/bildablage.h"
 #include "prepare/kachelnamen.h"
 #include "prepare/schnitt.h"
 
@@ -69,7 +70,16 @@ void TForm1::BuLadenClick()
     // load leaves the current picture, its file and all paths usable.
     const QString pfad = QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath());
     QString fehler;
-    const std::optional<QImage> bild = bildcodec::LeseBild(pfad, &fehler);
+    // A bitmap or PNG is the picture file itself and is remembered as read;
+    // a JPEG's picture is remembered once its bitmap is written.
+    Bildablage& ablage = Hauptbildablage();
+    std::optional<QImage> bild;
+    if (IstJpeg(pfad)) {
+        ablage.Vergiss(); // the old picture goes before the new one is decoded
+        bild = bildcodec::LeseBild(pfad, &fehler);
+    } else {
+        bild = ablage.Lies(pfad, &fehler);
+    }
     if (!bild) {
         Dialoge::Meldung(this, fehler);
         return;
@@ -101,6 +111,10 @@ void TForm1::BuLadenClick()
         QFile::rename(neueBilddatei, wunschname))
         neueBilddatei = wunschname;
     puz_var::Bilddatei = neueBilddatei;
+    // The bitmap holds exactly the decoded pixels, so reading it back is
+    // spared until the file changes.
+    if (neueBilddatei != pfad)
+        ablage.Merke(neueBilddatei, *bild);
     puz_var::Bildverzeichnis = MitTrenner(QFileInfo(pfad).absolutePath());
     puz_var::Ausgabeverzeichnis = AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
     TempDatei = !wunschname.isEmpty() || eigeneTempDatei;
@@ -131,6 +145,7 @@ void TForm1::BuZwischenablageClick()
 
     ImBild->setzeBild(bitmap);
     puz_var::Bilddatei = datei;
+    Hauptbildablage().Merke(datei, bitmap);
     puz_var::Bildverzeichnis = puz_var::Ausgabeverzeichnis;
     puz_var::JpegGespeichert = false;
     puz_var::AusgabeGeprueft = false;

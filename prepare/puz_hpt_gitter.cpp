@@ -5,7 +5,7 @@
 #include "app/bildfeld.h"
 #include "app/dialoge.h"
 #include "app/puz_var.h"
-#include "codecs/bildcodec.h"
+#include "prepare/bildablage.h"
 #include "prepare/gitter.h"
 
 #include <QLabel>
@@ -28,7 +28,7 @@ void TForm1::BuVorschauClick()
         return;
     }
     QString fehler;
-    const std::optional<QImage> bild = bildcodec::LeseBild(puz_var::Bilddatei, &fehler);
+    const std::optional<QImage> bild = Hauptbildablage().Lies(puz_var::Bilddatei, &fehler);
     if (!bild) {
         Dialoge::Meldung(this, fehler);
         return;

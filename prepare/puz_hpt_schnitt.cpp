@@ -7,8 +7,10 @@
 #include "app/farbe.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
+#include "prepare/bildablage.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
+#include "prepare/mosaikbau.h"
 #include "prepare/schnitt.h"
 
 #include <QAction>
@@ -77,40 +79,49 @@ void TForm1::BuSchneidenClick()
         return;
     }
     QString lesefehler;
-    const std::optional<QImage> bild = bildcodec::LeseBild(puz_var::Bilddatei, &lesefehler);
+    std::optional<QImage> bild = Hauptbildablage().Lies(puz_var::Bilddatei, &lesefehler);
     if (!bild) {
         Dialoge::Meldung(this, lesefehler);
         return;
     }
-    if (const auto fehler = gitter::SchnittFehler(bild->size(), g)) {
+    const QSize groesse = bild->size();
+    if (const auto fehler = gitter::SchnittFehler(groesse, g)) {
         Dialoge::Meldung(this, *fehler);
         return;
     }
-    const int spalten = int(gitter::Spalten(bild->size(), g));
-    const int zeilen = int(gitter::Zeilen(bild->size(), g));
+    const int spalten = int(gitter::Spalten(groesse, g));
+    const int zeilen = int(gitter::Zeilen(groesse, g));
     const QColor hintergrund = Farbe(puz_var::Hintergrundfarbe);
 
     SchnittSperre(*this, true);
+    // The frames and then the mosaic are drawn on the clean picture itself:
+    // with the store's and this function's references gone, that needs no
+    // second copy of the whole picture.
+    Hauptbildablage().Vergiss();
     ImBild->setzeBild(*bild);
+    bild.reset();
     if (PaBoSchnitt->bild().size() != PaBoSchnitt->size())
         PaBoSchnitt->fuelle(hintergrund);
     Ziel = QRect(0, 0, b, b);
     Zaehler = 0;
+    // The tiles are cut straight into the mosaic and are views of it; the
+    // previous mosaic lives on as long as a tile of the last cut shows it.
+    Mosaikbau mosaik(spalten, zeilen, b);
     for (int spalte = 0; spalte < spalten; ++spalte) {
         for (int zeile = 0; zeile < zeilen; ++zeile) {
             Quelle = QRect(g.x0 + spalte * b, g.y0 + zeile * b, b, b);
             ++Zaehler;
-            const QImage teil = schnitt::SchneideTeil(ImBild->bild(), Quelle, hintergrund);
+            const QImage teil = mosaik.Schneide(ImBild->bild(), Quelle, spalte, zeile, hintergrund);
             {
                 QPainter maler(&PaBoSchnitt->bild());
                 maler.drawImage(Ziel.topLeft(), teil);
             }
-            PaBoSchnitt->update();
+            PaBoSchnitt->update(Ziel);
             StGrInfo->item(2, 1)->setText(kachelnamen::Kachellabel(puz_var::Dateikuerzel, spalte, zeile));
             // SchnittFehler bounded the count by the store's size.
             puz_var::Teile[size_t(Zaehler - 1)] = teil;
             Rahmen(ImBild->bild(), Quelle, Rahmengelb);
-            ImBild->update();
+            ImBild->update(Quelle);
             QCoreApplication::processEvents();
             Warte(ScBaWartezeit->value());
         }
@@ -120,11 +131,16 @@ void TForm1::BuSchneidenClick()
     Schnittbreite = b;
     Warte(SchlusspauseFaktor * ScBaWartezeit->value());
 
-    // The tiles packed together from the top-left corner, on the background.
-    puz_var::Gesamtbild = schnitt::Mosaik(puz_var::Teile, puz_var::Spalten, puz_var::Zeilen, b);
-    ImBild->bild().fill(hintergrund);
+    // The tiles packed together from the top-left corner, on the background;
+    // only what the mosaic leaves free needs the background.
+    puz_var::Gesamtbild = mosaik.Mosaik();
     {
-        QPainter maler(&ImBild->bild());
+        QImage& flaeche = ImBild->bild();
+        const QRect bedeckt = QRect(QPoint(0, 0), puz_var::Gesamtbild.size()) & flaeche.rect();
+        QPainter maler(&flaeche);
+        maler.setCompositionMode(QPainter::CompositionMode_Source);
+        maler.fillRect(QRect(bedeckt.width(), 0, flaeche.width() - bedeckt.width(), flaeche.height()), hintergrund);
+        maler.fillRect(QRect(0, bedeckt.height(), bedeckt.width(), flaeche.height() - bedeckt.height()), hintergrund);
         maler.drawImage(0, 0, puz_var::Gesamtbild);
     }
     ImBild->update();

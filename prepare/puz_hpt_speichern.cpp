@@ -5,8 +5,10 @@
 #include "app/dialoge.h"
 #include "app/farbe.h"
 #include "app/puz_var.h"
+#include "codecs/bildcodec.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
+#include "prepare/kodierreihe.h"
 #include "prepare/schnitt.h"
 
 #include <QPainter>
@@ -27,15 +29,30 @@ void TForm1::BuSpeichernClick()
     const QString& verzeichnis = puz_var::Ausgabeverzeichnis;
     const QString& kuerzel = puz_var::Dateikuerzel;
     const int anzahl = puz_var::Spalten * puz_var::Zeilen;
-    for (const kachelnamen::Kachel& kachel : kachelnamen::Speicherfolge(kuerzel, puz_var::Spalten,
-                                                                        puz_var::Zeilen, bmp)) {
+    const std::vector<kachelnamen::Kachel> folge =
+        kachelnamen::Speicherfolge(kuerzel, puz_var::Spalten, puz_var::Zeilen, bmp);
+    std::vector<QImage> teile;
+    teile.reserve(folge.size());
+    for (const kachelnamen::Kachel& kachel : folge) {
         const int index = puz_var::TeilIndex(kachel.spalte, kachel.zeile);
         Q_ASSERT(index >= 0 && index < anzahl && index < puz_var::MaxTeile);
-        if (const auto fehler = schnitt::SchreibeBild(puz_var::Teile[size_t(index)], verzeichnis + kachel.datei,
-                                                      bmp, puz_var::JPEGQualitaet)) {
-            Dialoge::Meldung(this, *fehler);
-            return;
-        }
+        teile.push_back(puz_var::Teile[size_t(index)]);
+    }
+    // The tiles are encoded on all cores, but written in the row's order:
+    // the first file that fails ends the save, the files before it stay.
+    // The helpers stop before the message is shown.
+    const int qualitaet = puz_var::JPEGQualitaet;
+    std::optional<QString> kachelfehler;
+    {
+        Kodierreihe reihe(std::move(teile), [bmp, qualitaet](const QImage& teil) {
+            return bmp ? bildcodec::KodiereBmp(teil) : bildcodec::KodiereJpeg(teil, qualitaet);
+        });
+        for (size_t i = 0; i < folge.size() && !kachelfehler; ++i)
+            kachelfehler = schnitt::SchreibeKodiert(reihe.Hole(i), verzeichnis + folge[i].datei);
+    }
+    if (kachelfehler) {
+        Dialoge::Meldung(this, *kachelfehler);
+        return;
     }
 
     // The empty tile has the width of the cut's tiles, so it always matches

@@ -62,4 +62,12 @@ std::optional<QString> SchreibeBild(const QImage& bild, const QString& pfad, boo
     return QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad);
 }
 
+std::optional<QString> SchreibeKodiert(const std::optional<QByteArray>& inhalt, const QString& pfad)
+{
+    QString grund;
+    if (inhalt && bildcodec::SchreibeDatei(*inhalt, pfad, &grund))
+        return std::nullopt;
+    return QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad);
+}
+
 } // namespace schnitt

@@ -2,6 +2,7 @@
 // The pixel work of a cut and a save: one tile out of the picture, the tiles
 // packed together, the stretched preview picture, and writing one picture
 // file with the save's failure message.
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -31,5 +32,9 @@ std::optional<QString> VorschauFehler(int breite, int hoehe);
 // Writes a picture as BMP or as JPEG of the given quality. On failure the
 // message "Datei <pfad> kann nicht erstellt werden".
 std::optional<QString> SchreibeBild(const QImage& bild, const QString& pfad, bool bmp, int qualitaet);
+
+// Writes a picture encoded beforehand (nullopt: it could not be encoded), with
+// the same failure message as SchreibeBild.
+std::optional<QString> SchreibeKodiert(const std::optional<QByteArray>& inhalt, const QString& pfad);
 
 } // namespace schnitt
