@@ -3,12 +3,25 @@
 #include <algorithm>
 #include <cstring>
 
-Mosaikbau::Mosaikbau(int spalten, int zeilen, int breite) : m_breite(breite)
+Mosaikbau::Mosaikbau(int spalten, int zeilen, int breite, QImage vorrat) : m_breite(breite)
 {
     if (spalten < 1 || zeilen < 1 || breite < 1)
         return;
-    m_mosaik = QImage(spalten * breite, zeilen * breite, QImage::Format_RGB32);
-    m_mosaik.fill(Qt::black);
+    const int w = spalten * breite;
+    const int h = zeilen * breite;
+    const qsizetype zeilenlaenge = qsizetype(w) * qsizetype(sizeof(QRgb));
+    // isDetached: no other picture shares the buffer, so writing into it
+    // changes nothing anybody shows.
+    if (!vorrat.isNull() && vorrat.isDetached() && vorrat.format() == QImage::Format_RGB32 &&
+        vorrat.sizeInBytes() >= zeilenlaenge * h) {
+        auto* halter = new QImage(std::move(vorrat));
+        m_mosaik = QImage(
+            halter->bits(), w, h, zeilenlaenge, QImage::Format_RGB32,
+            [](void* info) { delete static_cast<QImage*>(info); }, halter);
+    } else {
+        vorrat = QImage(); // a shared picture is let go before anything is drawn
+        m_mosaik = QImage(w, h, QImage::Format_RGB32);
+    }
     m_pixel = m_mosaik.bits();
 }
 

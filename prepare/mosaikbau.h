@@ -12,8 +12,10 @@ class Mosaikbau
 {
 public:
     // A mosaic of spalten x zeilen tiles of breite pixels; no mosaic at all
-    // (a null picture) when any of them is below 1.
-    Mosaikbau(int spalten, int zeilen, int breite);
+    // (a null picture) when any of them is below 1. A `vorrat` picture that
+    // is large enough and held nowhere else lends its buffer, which spares
+    // fresh memory for a picture about to be dropped anyway.
+    explicit Mosaikbau(int spalten, int zeilen, int breite, QImage vorrat = QImage());
 
     // Copies the area `quelle` of `bild` into field (spalte, zeile), exactly
     // as schnitt::SchneideTeil cuts it (parts outside the picture show
@@ -21,7 +23,7 @@ public:
     // in the mosaic and quelle must have the tile's size.
     QImage Schneide(const QImage& bild, const QRect& quelle, int spalte, int zeile, const QColor& hintergrund);
 
-    // The mosaic; fields not cut yet are black.
+    // The mosaic; a field not cut yet holds arbitrary pixels.
     const QImage& Mosaik() const { return m_mosaik; }
 
     // A read-only view of the area `feld` (inside the mosaic) that keeps the

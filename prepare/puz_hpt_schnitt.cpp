@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -97,6 +98,9 @@ void TForm1::BuSchneidenClick()
     // The frames and then the mosaic are drawn on the clean picture itself:
     // with the store's and this function's references gone, that needs no
     // second copy of the whole picture.
+    // The shown picture (with the grid lines, say) lends its buffer to the
+    // mosaic when nothing else holds it.
+    QImage vorrat = ImBild->bild();
     Hauptbildablage().Vergiss();
     ImBild->setzeBild(*bild);
     bild.reset();
@@ -106,7 +110,7 @@ void TForm1::BuSchneidenClick()
     Zaehler = 0;
     // The tiles are cut straight into the mosaic and are views of it; the
     // previous mosaic lives on as long as a tile of the last cut shows it.
-    Mosaikbau mosaik(spalten, zeilen, b);
+    Mosaikbau mosaik(spalten, zeilen, b, std::move(vorrat));
     for (int spalte = 0; spalte < spalten; ++spalte) {
         for (int zeile = 0; zeile < zeilen; ++zeile) {
             Quelle = QRect(g.x0 + spalte * b, g.y0 + zeile * b, b, b);
@@ -133,6 +137,18 @@ void TForm1::BuSchneidenClick()
 
     // The tiles packed together from the top-left corner, on the background;
     // only what the mosaic leaves free needs the background.
+    // Tiles of an earlier, larger cut stay as they were, but on buffers of
+    // their own, so that the earlier mosaic's memory can go.
+    if (!puz_var::Gesamtbild.isNull()) {
+        const uchar* alt = puz_var::Gesamtbild.constBits();
+        const uchar* altEnde = alt + puz_var::Gesamtbild.sizeInBytes();
+        for (size_t i = size_t(Zaehler); i < puz_var::Teile.size(); ++i) {
+            QImage& teil = puz_var::Teile[i];
+            const std::less<const uchar*> vor;
+            if (!teil.isNull() && !vor(teil.constBits(), alt) && vor(teil.constBits(), altEnde))
+                teil = teil.copy();
+        }
+    }
     puz_var::Gesamtbild = mosaik.Mosaik();
     {
         QImage& flaeche = ImBild->bild();

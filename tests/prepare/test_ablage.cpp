@@ -124,6 +124,25 @@ TEST(Mosaikbau, AnsichtenGleichenDenTeilenUndAendernDasMosaikNie)
     EXPECT_TRUE(Mosaikbau(0, 2, b).Mosaik().isNull());
 }
 
+// A picture lends its buffer only when nobody else holds it: a picture still
+// shown elsewhere is never drawn on.
+TEST(Mosaikbau, GeliehenerPufferNurVonUngeteiltemBild)
+{
+    const QImage bild = testhilfe::Muster(60, 60);
+    const QColor grund(Qt::white);
+    const QImage gezeigt = testhilfe::Muster(100, 100);
+    const QImage vorher = gezeigt.copy();
+    for (bool geteilt : {true, false}) {
+        QImage vorrat = geteilt ? gezeigt : gezeigt.copy();
+        Mosaikbau bau(2, 2, 30, std::move(vorrat));
+        for (int c = 0; c < 2; ++c)
+            for (int r = 0; r < 2; ++r)
+                bau.Schneide(bild, QRect(c * 30, r * 30, 30, 30), c, r, grund);
+        EXPECT_TRUE(testhilfe::GleicheBilder(bau.Mosaik(), bild)) << geteilt;
+        EXPECT_TRUE(testhilfe::GleicheBilder(gezeigt, vorher)) << geteilt;
+    }
+}
+
 // Results come out in the row's order and each belongs to its own picture,
 // however the helpers' work interleaves; a row left early stops.
 TEST(Kodierreihe, ReihenfolgeZuordnungUndAbbruch)
