@@ -25,6 +25,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <optional>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
