@@ -54,12 +54,17 @@ void UeberWeiss(QImage& bild)
 
 bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler)
 {
+    return SchreibeDatei(pfad, fehler, [&inhalt](QIODevice& datei) { return datei.write(inhalt) == inhalt.size(); });
+}
+
+bool SchreibeDatei(const QString& pfad, QString* fehler, const std::function<bool(QIODevice&)>& schreibe)
+{
     // A plain write: QSaveFile would also sync to disk, which costs more than
     // a whole picture's encoding for the large converted bitmaps, while every
     // file written here can be written again.
     QFile datei(pfad);
     if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const bool geschrieben = datei.write(inhalt) == inhalt.size() && datei.flush();
+        const bool geschrieben = schreibe(datei) && datei.flush();
         datei.close();
         if (geschrieben && datei.error() == QFileDevice::NoError)
             return true;
@@ -110,16 +115,6 @@ std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
 bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler)
 {
     return intern::SchreibeDatei(inhalt, pfad, fehler);
-}
-
-bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler)
-{
-    const std::optional<QByteArray> inhalt = KodiereBmp(bild);
-    if (!inhalt) {
-        intern::Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
-        return false;
-    }
-    return intern::SchreibeDatei(*inhalt, pfad, fehler);
 }
 
 bool SchreibeJpeg(const QImage& bild, const QString& pfad, int qualitaet, QString* fehler)

@@ -234,54 +234,115 @@ std::optional<QImage> LeseBmp(QByteArrayView daten, QString* fehler, Grenzen gre
     return bild;
 }
 
-std::optional<QByteArray> KodiereBmp(const QImage& quelle)
+namespace {
+
+// A 24-bit bottom-up BMP of a picture: the 54-byte header and the rows.
+struct BmpAufbau {
+    QImage bild; // RGB32 or ARGB32, as the rows are read
+    qint64 zeilenLaenge = 0;
+    qint64 datenAnfang = 0;
+    qint64 dateiLaenge = 0;
+};
+
+// nullopt for an empty picture or one too large for the format.
+std::optional<BmpAufbau> Aufbau(const QImage& quelle)
 {
     if (quelle.isNull())
         return std::nullopt;
-    const QImage bild = quelle.format() == QImage::Format_RGB32 || quelle.format() == QImage::Format_ARGB32
-                            ? quelle
-                            : quelle.convertToFormat(QImage::Format_RGB32);
-    const qint64 breite = bild.width();
-    const qint64 hoehe = bild.height();
-    const qint64 zeilenLaenge = (breite * 3 + 3) & ~qint64(3);
-    const qint64 datenAnfang = DateikopfLaenge + 40;
-    const qint64 dateiLaenge = datenAnfang + zeilenLaenge * hoehe;
-    if (dateiLaenge > qint64(UINT32_MAX))
+    BmpAufbau a;
+    a.bild = quelle.format() == QImage::Format_RGB32 || quelle.format() == QImage::Format_ARGB32
+                 ? quelle
+                 : quelle.convertToFormat(QImage::Format_RGB32);
+    a.zeilenLaenge = (qint64(a.bild.width()) * 3 + 3) & ~qint64(3);
+    a.datenAnfang = DateikopfLaenge + 40;
+    a.dateiLaenge = a.datenAnfang + a.zeilenLaenge * a.bild.height();
+    if (a.dateiLaenge > qint64(UINT32_MAX))
         return std::nullopt;
+    return a;
+}
 
-    QByteArray inhalt(dateiLaenge, Qt::Uninitialized);
-    auto* d = reinterpret_cast<uchar*>(inhalt.data());
+void Kopf(const BmpAufbau& a, uchar* d)
+{
     d[0] = 'B';
     d[1] = 'M';
-    qToLittleEndian<quint32>(quint32(dateiLaenge), d + 2);
+    qToLittleEndian<quint32>(quint32(a.dateiLaenge), d + 2);
     qToLittleEndian<quint32>(0, d + 6);
-    qToLittleEndian<quint32>(quint32(datenAnfang), d + 10);
+    qToLittleEndian<quint32>(quint32(a.datenAnfang), d + 10);
     uchar* k = d + DateikopfLaenge;
     qToLittleEndian<quint32>(40, k);
-    qToLittleEndian<qint32>(qint32(breite), k + 4);
-    qToLittleEndian<qint32>(qint32(hoehe), k + 8); // positive: bottom-up, as every reader expects
+    qToLittleEndian<qint32>(qint32(a.bild.width()), k + 4);
+    qToLittleEndian<qint32>(qint32(a.bild.height()), k + 8); // positive: bottom-up, as every reader expects
     qToLittleEndian<quint16>(1, k + 12);
     qToLittleEndian<quint16>(24, k + 14);
     qToLittleEndian<quint32>(KompressionRgb, k + 16);
-    qToLittleEndian<quint32>(quint32(zeilenLaenge * hoehe), k + 20);
-    qToLittleEndian<qint32>(bild.dotsPerMeterX(), k + 24);
-    qToLittleEndian<qint32>(bild.dotsPerMeterY(), k + 28);
+    qToLittleEndian<quint32>(quint32(a.zeilenLaenge * a.bild.height()), k + 20);
+    qToLittleEndian<qint32>(a.bild.dotsPerMeterX(), k + 24);
+    qToLittleEndian<qint32>(a.bild.dotsPerMeterY(), k + 28);
     qToLittleEndian<quint32>(0, k + 32);
     qToLittleEndian<quint32>(0, k + 36);
+}
 
-    for (qint64 y = 0; y < hoehe; ++y) {
-        const auto* quellZeile = reinterpret_cast<const QRgb*>(bild.constScanLine(int(hoehe - 1 - y)));
-        uchar* ziel = d + datenAnfang + y * zeilenLaenge;
+// The file's rows von..bis-1 (counted from the file's first row, the
+// picture's bottom one) into ziel.
+void Zeilen(const BmpAufbau& a, qint64 von, qint64 bis, uchar* ziel)
+{
+    const qint64 breite = a.bild.width();
+    const qint64 hoehe = a.bild.height();
+    for (qint64 y = von; y < bis; ++y) {
+        const auto* quellZeile = reinterpret_cast<const QRgb*>(a.bild.constScanLine(int(hoehe - 1 - y)));
         for (qint64 x = 0; x < breite; ++x) {
             const QRgb p = quellZeile[x];
             *ziel++ = uchar(qBlue(p));
             *ziel++ = uchar(qGreen(p));
             *ziel++ = uchar(qRed(p));
         }
-        for (qint64 rest = breite * 3; rest < zeilenLaenge; ++rest)
+        for (qint64 rest = breite * 3; rest < a.zeilenLaenge; ++rest)
             *ziel++ = 0;
     }
+}
+
+// Rows are written in slices of about this size: the whole file in memory
+// would cost as much again as the picture's bitmap.
+constexpr qint64 ScheibenGroesse = 1 << 20;
+
+} // namespace
+
+std::optional<QByteArray> KodiereBmp(const QImage& quelle)
+{
+    const std::optional<BmpAufbau> a = Aufbau(quelle);
+    if (!a)
+        return std::nullopt;
+    QByteArray inhalt(a->dateiLaenge, Qt::Uninitialized);
+    auto* d = reinterpret_cast<uchar*>(inhalt.data());
+    Kopf(*a, d);
+    Zeilen(*a, 0, a->bild.height(), d + a->datenAnfang);
     return inhalt;
+}
+
+bool SchreibeBmp(const QImage& quelle, const QString& pfad, QString* fehler)
+{
+    const std::optional<BmpAufbau> a = Aufbau(quelle);
+    if (!a) {
+        intern::Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+        return false;
+    }
+    return intern::SchreibeDatei(pfad, fehler, [&a](QIODevice& datei) {
+        QByteArray kopf(a->datenAnfang, Qt::Uninitialized);
+        Kopf(*a, reinterpret_cast<uchar*>(kopf.data()));
+        if (datei.write(kopf) != kopf.size())
+            return false;
+        const qint64 hoehe = a->bild.height();
+        const qint64 zeilenJeScheibe = std::max<qint64>(1, ScheibenGroesse / a->zeilenLaenge);
+        QByteArray scheibe(std::min(hoehe, zeilenJeScheibe) * a->zeilenLaenge, Qt::Uninitialized);
+        for (qint64 y = 0; y < hoehe; y += zeilenJeScheibe) {
+            const qint64 bis = std::min(hoehe, y + zeilenJeScheibe);
+            const qint64 laenge = (bis - y) * a->zeilenLaenge;
+            Zeilen(*a, y, bis, reinterpret_cast<uchar*>(scheibe.data()));
+            if (datei.write(scheibe.constData(), laenge) != laenge)
+                return false;
+        }
+        return true;
+    });
 }
 
 } // namespace bildcodec

@@ -2,6 +2,9 @@
 // Helpers shared by the format readers and writers; not part of the public API.
 #include "codecs/bildcodec.h"
 
+#include <QIODevice>
+#include <functional>
+
 namespace bildcodec::intern {
 
 // Sets *fehler when the caller wants the message; always returns nullopt so a
@@ -20,5 +23,9 @@ void UeberWeiss(QImage& bild);
 // Writes the bytes to pfad in one write, replacing what was there. A write
 // that fails part-way removes the file, so no damaged picture stays behind.
 bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler);
+
+// The same for content produced in pieces: `schreibe` writes everything into
+// the opened file and returns false as soon as a write fails.
+bool SchreibeDatei(const QString& pfad, QString* fehler, const std::function<bool(QIODevice&)>& schreibe);
 
 } // namespace bildcodec::intern

@@ -177,3 +177,19 @@ TEST(Kodierreihe, ReihenfolgeZuordnungUndAbbruch)
     }
     EXPECT_LT(kodiert.load(), 9);
 }
+
+// The converted bitmap is written in slices; the file must be the one the
+// whole-file encoder makes, also across slice borders and with padded rows.
+TEST(BitmapInScheiben, GleichDerGanzKodiertenDatei)
+{
+    QTemporaryDir verzeichnis;
+    ASSERT_TRUE(verzeichnis.isValid());
+    for (const QSize groesse : {QSize(1001, 900), QSize(3, 2)}) {
+        const QImage bild = testhilfe::Muster(groesse.width(), groesse.height());
+        const QString datei = verzeichnis.filePath(QStringLiteral("b.bmp"));
+        ASSERT_TRUE(bildcodec::SchreibeBmp(bild, datei, nullptr));
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), bildcodec::KodiereBmp(bild).value()) << groesse.width();
+    }
+}
