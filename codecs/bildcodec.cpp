@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <filesystem>
 
@@ -59,9 +60,34 @@ bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehle
 
 bool SchreibeDatei(const QString& pfad, QString* fehler, const std::function<bool(QIODevice&)>& schreibe)
 {
-    // A plain write: QSaveFile would also sync to disk, which costs more than
-    // a whole picture's encoding for the large converted bitmaps, while every
-    // file written here can be written again.
+    std::error_code fehlercode;
+    const std::filesystem::path name(QFile::encodeName(pfad).toStdString());
+    const bool ersetzt = std::filesystem::symlink_status(name, fehlercode).type() == std::filesystem::file_type::regular;
+
+    // An existing file is replaced only by a complete new one: the new
+    // content goes to a name beside it first, so a full disk never costs the
+    // earlier file (it may be the current picture). No sync to disk, unlike
+    // QSaveFile: that would cost more than encoding the large bitmaps, and
+    // every file written here can be written again.
+    if (ersetzt) {
+        QTemporaryFile neu(pfad + QStringLiteral(".XXXXXX"));
+        if (neu.open()) {
+            const bool geschrieben = schreibe(neu) && neu.flush();
+            neu.close();
+            if (geschrieben && neu.error() == QFileDevice::NoError) {
+                neu.setPermissions(QFileInfo(pfad).permissions());
+                std::filesystem::rename(QFile::encodeName(neu.fileName()).toStdString(), name, fehlercode);
+                if (!fehlercode) {
+                    neu.setAutoRemove(false);
+                    return true;
+                }
+            }
+            Fehler(fehler, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+            return false;
+        }
+        // The directory takes no new name: the file itself is all we can write.
+    }
+
     QFile datei(pfad);
     if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         const bool geschrieben = schreibe(datei) && datei.flush();
@@ -70,8 +96,6 @@ bool SchreibeDatei(const QString& pfad, QString* fehler, const std::function<boo
             return true;
         // Nothing half-written stays behind under the name; devices and
         // other special files are of course left alone.
-        std::error_code fehlercode;
-        const std::filesystem::path name(QFile::encodeName(pfad).toStdString());
         if (std::filesystem::symlink_status(name, fehlercode).type() == std::filesystem::file_type::regular)
             std::filesystem::remove(name, fehlercode);
     }

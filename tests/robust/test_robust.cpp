@@ -265,6 +265,7 @@ TEST_P(Schreibfehler, MeldungOhneTeilseiteUndOhneVerlust)
     case Fehlerart::PlatteVoll:
         for (const QString& seite : Seitennamen)
             ASSERT_TRUE(schreibe(aus + QLatin1Char('/') + seite, "fruehere Seite"));
+        ASSERT_TRUE(schreibe(erstesTeil, "frueheres Teil")); // a tile of an earlier save
         erwartet = EFBIG;
         break;
     }
@@ -295,6 +296,8 @@ TEST_P(Schreibfehler, MeldungOhneTeilseiteUndOhneVerlust)
         for (const QString& seite : Seitennamen)
             EXPECT_EQ(lies(aus + QLatin1Char('/') + seite), "fruehere Seite") << qPrintable(seite);
     }
+    if (GetParam() == Fehlerart::PlatteVoll)
+        EXPECT_EQ(lies(erstesTeil), "frueheres Teil"); // a failed save loses no earlier file
 }
 
 INSTANTIATE_TEST_SUITE_P(, Schreibfehler,
