@@ -172,44 +172,23 @@ void TFoDragPuzzle::FormPaint()
     QImage& brett = PaBoSpielfeld->bild();
     if (brett.size() != PaBoSpielfeld->size())
         brett = QImage(PaBoSpielfeld->size(), QImage::Format_RGB32);
-    m_leerfeld = QImage(f, f, QImage::Format_RGB32);
     if (!brett.isNull()) {
         QPainter maler(&brett);
         maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
         maler.setBrush(Farbe(puz_var::Hintergrundfarbe));
         maler.drawRect(0, 0, width() - 1, height() - 1);
     }
-    // The blank field: background colour inside a one-pixel grid-line outline.
-    {
-        QPainter maler(&m_leerfeld);
-        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
-        maler.setBrush(Farbe(puz_var::Hintergrundfarbe));
-        maler.drawRect(0, 0, f - 1, f - 1);
-    }
+    m_leerfeld = Feldquadrat(f, Farbe(puz_var::Gitterlinienfarbe), Farbe(puz_var::Hintergrundfarbe));
     puz_var::Leerbild = m_leerfeld;
     Zeichne();
 }
 
 void TFoDragPuzzle::Zeichne()
 {
-    QImage& brett = PaBoSpielfeld->bild();
-    if (brett.isNull())
-        return;
-    const int f = m_feldbreite;
-    const QColor hintergrund = Farbe(puz_var::Hintergrundfarbe);
-    QPainter maler(&brett);
-    for (int c = 0; c < m_brett.FeldSpalten(); ++c)
-        for (int r = 0; r < m_brett.FeldZeilen(); ++r) {
-            const int teil = m_brett.Tauschfeld(c * m_brett.FeldZeilen() + r).Aktuell;
-            const QPoint ort(c * f, r * f);
-            if (teil == Tauschbrett::Leer) {
-                maler.drawImage(ort, m_leerfeld);
-            } else if (teil >= 0 && teil < puz_var::MaxTeile) {
-                // A tile cut smaller than today's field leaves no remnant.
-                maler.fillRect(QRect(ort, QSize(f, f)), hintergrund);
-                maler.drawImage(ort, puz_var::Teile[teil]);
-            }
-        }
+    ZeichneBrett(
+        PaBoSpielfeld->bild(), m_brett.FeldSpalten(), m_brett.FeldZeilen(), m_feldbreite,
+        [this](int feld) { return m_brett.Tauschfeld(feld).Aktuell; }, m_leerfeld,
+        Farbe(puz_var::Hintergrundfarbe));
     PaBoSpielfeld->update();
 }
 

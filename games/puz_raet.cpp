@@ -200,37 +200,16 @@ void TFoBilderRaetsel::FormPaint()
         maler.setBrush(Farbe(puz_var::Leerfeldfarbe));
         maler.drawRect(0, 0, width() - 1, height() - 1);
     }
-    // The cover: empty-field colour inside a one-pixel grid-line outline.
-    m_deckel = QImage(f, f, QImage::Format_RGB32);
-    {
-        QPainter maler(&m_deckel);
-        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
-        maler.setBrush(Farbe(puz_var::Leerfeldfarbe));
-        maler.drawRect(0, 0, f - 1, f - 1);
-    }
+    m_deckel = Feldquadrat(f, Farbe(puz_var::Gitterlinienfarbe), Farbe(puz_var::Leerfeldfarbe));
     puz_var::Leerbild = m_deckel;
     Zeichne();
 }
 
 void TFoBilderRaetsel::Zeichne()
 {
-    QImage& brett = PaBoSpielfeld->bild();
-    if (brett.isNull())
-        return;
-    const int f = m_feldbreite;
-    const QColor grund = Farbe(puz_var::Leerfeldfarbe);
-    QPainter maler(&brett);
-    for (int c = 0; c < m_brett.Spalten(); ++c)
-        for (int r = 0; r < m_brett.Zeilen(); ++r) {
-            const int teil = m_brett.Raetselfeld(c * m_brett.Zeilen() + r).Sichtbar;
-            const QPoint ort(c * f, r * f);
-            if (teil == Raetselbrett::Verdeckt) {
-                maler.drawImage(ort, m_deckel);
-            } else if (teil >= 0 && teil < puz_var::MaxTeile) {
-                maler.fillRect(QRect(ort, QSize(f, f)), grund);
-                maler.drawImage(ort, puz_var::Teile[teil]);
-            }
-        }
+    ZeichneBrett(
+        PaBoSpielfeld->bild(), m_brett.Spalten(), m_brett.Zeilen(), m_feldbreite,
+        [this](int feld) { return m_brett.Raetselfeld(feld).Sichtbar; }, m_deckel, Farbe(puz_var::Leerfeldfarbe));
     PaBoSpielfeld->update();
 }
 

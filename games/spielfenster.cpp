@@ -2,10 +2,12 @@
 
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
+#include "app/puz_var.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
@@ -118,4 +120,33 @@ int SpielFeldbreite()
 int FeldAus(int pixel, int feldbreite)
 {
     return pixel < 0 ? -1 : pixel / feldbreite;
+}
+
+QImage Feldquadrat(int kante, const QColor& umriss, const QColor& fuellung)
+{
+    QImage quadrat(kante, kante, QImage::Format_RGB32);
+    QPainter maler(&quadrat);
+    maler.setPen(umriss);
+    maler.setBrush(fuellung);
+    maler.drawRect(0, 0, kante - 1, kante - 1);
+    return quadrat;
+}
+
+void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::function<int(int)>& teil,
+                  const QImage& leer, const QColor& grund)
+{
+    if (brett.isNull())
+        return;
+    QPainter maler(&brett);
+    for (int c = 0; c < spalten; ++c)
+        for (int r = 0; r < zeilen; ++r) {
+            const int nummer = teil(c * zeilen + r);
+            const QPoint ort(c * kante, r * kante);
+            if (nummer < 0) {
+                maler.drawImage(ort, leer);
+            } else if (nummer < puz_var::MaxTeile) {
+                maler.fillRect(QRect(ort, QSize(kante, kante)), grund);
+                maler.drawImage(ort, puz_var::Teile[size_t(nummer)]);
+            }
+        }
 }

@@ -5,6 +5,8 @@
 // board in the colours set meanwhile.
 #include "app/formular.h"
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -51,3 +53,14 @@ int SpielFeldbreite();
 // Field of a board pixel; a place left of or above the board gives -1, so it
 // never rounds onto field 0.
 int FeldAus(int pixel, int feldbreite);
+
+// A square of edge `kante` in `fuellung` inside a one-pixel outline in
+// `umriss`: the swap puzzle's blank field, the riddle's cover.
+QImage Feldquadrat(int kante, const QColor& umriss, const QColor& fuellung);
+
+// Draws a board of spalten x zeilen fields of edge `kante` into `brett`,
+// column by column: field i shows tile teil(i), or `leer` where that is
+// negative. A tile smaller than its field is drawn on `grund`, so nothing
+// older shows beside it.
+void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::function<int(int)>& teil,
+                  const QImage& leer, const QColor& grund);
