@@ -168,18 +168,7 @@ int TFoDragPuzzle::OrdneZuglabels(bool sichtbar)
 
 void TFoDragPuzzle::FormPaint()
 {
-    const int f = m_feldbreite;
-    QImage& brett = PaBoSpielfeld->bild();
-    if (brett.size() != PaBoSpielfeld->size())
-        brett = QImage(PaBoSpielfeld->size(), QImage::Format_RGB32);
-    if (!brett.isNull()) {
-        QPainter maler(&brett);
-        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
-        maler.setBrush(Farbe(puz_var::Hintergrundfarbe));
-        maler.drawRect(0, 0, width() - 1, height() - 1);
-    }
-    m_leerfeld = Feldquadrat(f, Farbe(puz_var::Gitterlinienfarbe), Farbe(puz_var::Hintergrundfarbe));
-    puz_var::Leerbild = m_leerfeld;
+    m_leerfeld = MaleBrettgrund(*PaBoSpielfeld, size(), m_feldbreite, Farbe(puz_var::Hintergrundfarbe));
     Zeichne();
 }
 

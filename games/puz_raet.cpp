@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -190,18 +189,7 @@ void TFoBilderRaetsel::FormShow()
 
 void TFoBilderRaetsel::FormPaint()
 {
-    const int f = m_feldbreite;
-    QImage& brett = PaBoSpielfeld->bild();
-    if (brett.size() != PaBoSpielfeld->size())
-        brett = QImage(PaBoSpielfeld->size(), QImage::Format_RGB32);
-    if (!brett.isNull()) {
-        QPainter maler(&brett);
-        maler.setPen(Farbe(puz_var::Gitterlinienfarbe));
-        maler.setBrush(Farbe(puz_var::Leerfeldfarbe));
-        maler.drawRect(0, 0, width() - 1, height() - 1);
-    }
-    m_deckel = Feldquadrat(f, Farbe(puz_var::Gitterlinienfarbe), Farbe(puz_var::Leerfeldfarbe));
-    puz_var::Leerbild = m_deckel;
+    m_deckel = MaleBrettgrund(*PaBoSpielfeld, size(), m_feldbreite, Farbe(puz_var::Leerfeldfarbe));
     Zeichne();
 }
 

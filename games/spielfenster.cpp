@@ -1,5 +1,7 @@
 #include "games/spielfenster.h"
 
+#include "app/bildfeld.h"
+#include "app/farbe.h"
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
@@ -149,4 +151,20 @@ void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::
                 maler.drawImage(ort, puz_var::Teile[size_t(nummer)]);
             }
         }
+}
+
+QImage MaleBrettgrund(Bildfeld& spielfeld, QSize fenster, int kante, const QColor& fuellung)
+{
+    const QColor umriss = Farbe(puz_var::Gitterlinienfarbe);
+    QImage& brett = spielfeld.bild();
+    if (brett.size() != spielfeld.size())
+        brett = QImage(spielfeld.size(), QImage::Format_RGB32);
+    if (!brett.isNull()) {
+        QPainter maler(&brett);
+        maler.setPen(umriss);
+        maler.setBrush(fuellung);
+        maler.drawRect(0, 0, fenster.width() - 1, fenster.height() - 1);
+    }
+    puz_var::Leerbild = Feldquadrat(kante, umriss, fuellung);
+    return puz_var::Leerbild;
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Bildfeld;
 class QLabel;
 class QPushButton;
 
@@ -64,3 +65,9 @@ QImage Feldquadrat(int kante, const QColor& umriss, const QColor& fuellung);
 // older shows beside it.
 void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::function<int(int)>& teil,
                   const QImage& leer, const QColor& grund);
+
+// The painting common to both boards: the board's bitmap takes the control's
+// size and is filled in `fuellung` inside a one-pixel grid-line outline drawn
+// to the window's size; the field square of the same colours (the blank
+// field, the cover) is returned and also becomes Leerbild.
+QImage MaleBrettgrund(Bildfeld& spielfeld, QSize fenster, int kante, const QColor& fuellung);
