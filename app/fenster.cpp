@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 
+#include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/stil.h"
 #include "dialogs/puz_danl.h"
@@ -41,6 +42,8 @@ void ErzeugeFenster()
     QApplication::setFont(schrift);
     if (!qobject_cast<Tesselostil*>(QApplication::style()))
         QApplication::setStyle(new Tesselostil);
+    LadeDeutscheStandardtexte();
+    fensterwechsel::Beobachten();
 
     Form1 = new TForm1;
     FoPlay = new TFoPlay;

@@ -30,8 +30,9 @@ extern TFoHilfe* FoHilfe;
 extern TFoWarn* FoWarn;
 extern TFoCheck4HtmlName* FoCheck4HtmlName;
 
-// Sets the program's font, then creates the windows, Form1 first (its creation
-// touches no other window). All stay hidden; the caller shows Form1.
+// Sets the program's font, style and German standard texts, then creates the
+// windows, Form1 first (its creation touches no other window). All stay
+// hidden; the caller shows Form1.
 void ErzeugeFenster();
 
 // Destroys the windows in reverse order (program end, end of a test run).

@@ -364,6 +364,15 @@ void TForm1::BilderraetselClick()
     FoBilderRaetsel->zeigeVorn();
 }
 
+void TForm1::SchliesseSpiele()
+{
+    if (FoPlay && FoPlay->isVisible())
+        FoPlay->BuSchliessenClick();
+    for (Spielfenster* spiel : {static_cast<Spielfenster*>(FoDragPuzzle), static_cast<Spielfenster*>(FoBilderRaetsel)})
+        if (spiel && spiel->isVisible())
+            spiel->BuSchliessenClick();
+}
+
 void TForm1::BuEndeClick()
 {
     close();

@@ -138,6 +138,9 @@ public:
     void SchiebenClick();
     void ZiehenClick();
     void BilderraetselClick();
+    // Closes every open game window the way its "Schließen" does, so the
+    // tiles it borrowed are back before a cut replaces the tile set.
+    void SchliesseSpiele();
     void BuEndeClick();
     void MenuEndeClick() { BuEndeClick(); }
     void MenuInfoClick();

@@ -1,7 +1,6 @@
 #pragma once
-// The program's look: the classic Windows style the forms were drawn for
-// (group captions inside the frame line), with a compact menu bar so the
-// main menu fits the window's design width.
+// The program's look: Qt's Fusion style, the same on every desktop, with a
+// compact menu bar so the main menu fits the window's design width.
 #include <QProxyStyle>
 
 class Tesselostil : public QProxyStyle
@@ -15,3 +14,8 @@ public:
     QSize sizeFromContents(ContentsType art, const QStyleOption* option, const QSize& groesse,
                            const QWidget* element) const override;
 };
+
+// Loads Qt's own German texts, so the standard dialogs (file, directory,
+// colour) and the context menus of text fields speak German. Once per run;
+// true when the translation was found.
+bool LadeDeutscheStandardtexte();

@@ -1,5 +1,6 @@
 #include "dialogs/anleitung.h"
 
+#include <QHideEvent>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QPushButton>
@@ -36,4 +37,27 @@ Anleitungsfenster::Anleitungsfenster(const Form& form, const QStringList& zeilen
     BuSchliessen->setGeometry(QRect(form.knopfort, Knopfgroesse));
     connect(BuSchliessen, &QPushButton::clicked, this, &Anleitungsfenster::BuSchliessenClick);
     setzeAbbruchknopf(BuSchliessen);
+}
+
+void Anleitungsfenster::zeigeFuer(QWidget* spiel)
+{
+    m_spiel = spiel;
+    zeigeVorn();
+}
+
+void Anleitungsfenster::BuSchliessenClick()
+{
+    hide();
+}
+
+// However the window goes (its button, Escape, the window manager), the game
+// it belongs to comes back to the front with the keyboard, never the main
+// window or another window that happened to lie below.
+void Anleitungsfenster::hideEvent(QHideEvent* ereignis)
+{
+    Formular::hideEvent(ereignis);
+    if (ereignis->spontaneous() || !m_spiel || !m_spiel->isVisible())
+        return;
+    m_spiel->raise();
+    m_spiel->activateWindow();
 }

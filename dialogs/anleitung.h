@@ -1,12 +1,15 @@
 #pragma once
 #include "app/formular.h"
 
+#include <QPointer>
+
 class QPlainTextEdit;
 class QPushButton;
 
 // Common form of the three game instruction windows: a fixed frame without
 // title-bar buttons, a text field in a larger font and a "Schließen" button
-// that Escape presses.
+// that Escape presses. An instruction window belongs to the game that shows
+// it: closing it hands that game the keyboard again.
 class Anleitungsfenster : public Formular
 {
     Q_OBJECT
@@ -25,5 +28,14 @@ public:
     QPlainTextEdit* MeAnleitung = nullptr;
     QPushButton* BuSchliessen = nullptr;
 
-    void BuSchliessenClick() { hide(); }
+    // Shows the window in front of `spiel`, which gets the activation back
+    // when the window closes.
+    void zeigeFuer(QWidget* spiel);
+    void BuSchliessenClick();
+
+protected:
+    void hideEvent(QHideEvent* ereignis) override;
+
+private:
+    QPointer<QWidget> m_spiel;
 };

@@ -5,6 +5,7 @@
 #include "app/farbe.h"
 #include "app/farbfeld.h"
 #include "app/fenster.h"
+#include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/schieberegler.h"
@@ -286,7 +287,9 @@ void TFo_Optionen::showEvent(QShowEvent* ereignis)
 
 void TFo_Optionen::changeEvent(QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow())
+    // Coming back from another application is no activation.
+    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !fensterwechsel::RueckkehrVonAussen(this))
         FormActivate();
     Formular::changeEvent(ereignis);
 }

@@ -224,7 +224,7 @@ void TFoDragPuzzle::BuAufloesenClick()
 
 void TFoDragPuzzle::BuAnleitungClick()
 {
-    FoDragPuzzleAnleitung->zeigeVorn();
+    FoDragPuzzleAnleitung->zeigeFuer(this);
 }
 
 void TFoDragPuzzle::TiSpielZeitTimer()

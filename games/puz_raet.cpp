@@ -233,7 +233,7 @@ void TFoBilderRaetsel::RaGrAntwortenClick(int nummer)
 
 void TFoBilderRaetsel::BuAnleitungClick()
 {
-    FoBilderRaetselAnleitung->zeigeVorn();
+    FoBilderRaetselAnleitung->zeigeFuer(this);
 }
 
 void TFoBilderRaetsel::TiSpielZeitTimer()

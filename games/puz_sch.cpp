@@ -3,6 +3,7 @@
 #include "app/bildfeld.h"
 #include "app/farbe.h"
 #include "app/fenster.h"
+#include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
@@ -301,7 +302,7 @@ void TFoPlay::BuAnzeigenClick()
 
 void TFoPlay::BuAnleitungClick()
 {
-    FoSchiebePuzzleAnleitung->zeigeVorn();
+    FoSchiebePuzzleAnleitung->zeigeFuer(this);
 }
 
 void TFoPlay::BuSchliessenClick()
@@ -332,7 +333,9 @@ void TFoPlay::showEvent(QShowEvent* ereignis)
 
 void TFoPlay::changeEvent(QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow())
+    // Coming back from another application is no activation: the game goes on.
+    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !fensterwechsel::RueckkehrVonAussen(this))
         FormActivate();
     Formular::changeEvent(ereignis);
 }

@@ -3,6 +3,7 @@
 #include "app/bildfeld.h"
 #include "app/farbe.h"
 #include "app/fenster.h"
+#include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 
@@ -77,18 +78,16 @@ void Spielfenster::closeEvent(QCloseEvent* ereignis)
     BuSchliessenClick();
 }
 
-// FormDeactivate shows the main window; activation repaints the board. When
-// the main window itself takes over there is nothing to show, and a late
-// activation of the just hidden main window must not show it over the game
-// that replaced it.
+// Activation by another window of the program repaints the board in the
+// colours set meanwhile; coming back from another application changes
+// nothing. Losing the activation no longer shows the main window: it would
+// come in front of the running game (the instructions, say, take the
+// activation), and the main window stays hidden while a game is open.
 void Spielfenster::changeEvent(QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::ActivationChange && isVisible()) {
-        if (isActiveWindow())
-            FormPaint();
-        else if (QApplication::activeWindow() != Form1)
-            ZeigeHauptfenster();
-    }
+    if (ereignis->type() == QEvent::ActivationChange && isVisible() && isActiveWindow() &&
+        !fensterwechsel::RueckkehrVonAussen(this))
+        FormPaint();
     Formular::changeEvent(ereignis);
 }
 

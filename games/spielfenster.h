@@ -1,7 +1,7 @@
 #pragma once
 // What the swap puzzle and the picture riddle windows share: the main window
-// comes back whenever the game window is closed, hidden, destroyed or stops
-// being the active window; showing starts a game and activation repaints the
+// comes back whenever the game window is closed, hidden or destroyed; showing
+// starts a game and activation by another window of the program repaints the
 // board in the colours set meanwhile.
 #include "app/formular.h"
 
@@ -31,7 +31,7 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
 
-    // FormCloseQuery, FormHide, FormDeactivate and FormDestroy all end here.
+    // FormCloseQuery, FormHide and FormDestroy all end here.
     // Guarded, so that showing the main window cannot set off another round
     // of activation events.
     void ZeigeHauptfenster();

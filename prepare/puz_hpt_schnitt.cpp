@@ -94,6 +94,9 @@ void TForm1::BuSchneidenClick()
     const int zeilen = int(gitter::Zeilen(groesse, g));
     const QColor hintergrund = Farbe(puz_var::Hintergrundfarbe);
 
+    // A game left open would go on showing the old tiles, and the sliding
+    // puzzle would later put its saved hole tile into the new set.
+    SchliesseSpiele();
     SchnittSperre(*this, true);
     // The frames and then the mosaic are drawn on the clean picture itself:
     // with the store's and this function's references gone, that needs no

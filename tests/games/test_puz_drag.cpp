@@ -176,7 +176,7 @@ TEST_F(TauschFenster, ZweiKlicksTauschenMitBeschriftungUndEinemZug)
     EXPECT_EQ(FoDragPuzzle->LaPos->text(), QStringLiteral("(2|1)"));
 }
 
-TEST_F(TauschFenster, AnleitungHoltDasHauptfensterZurueckOhneDasSpielZuSchliessen)
+TEST_F(TauschFenster, AnleitungLaesstDasHauptfensterVersteckt)
 {
     Form1->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
@@ -185,7 +185,7 @@ TEST_F(TauschFenster, AnleitungHoltDasHauptfensterZurueckOhneDasSpielZuSchliesse
     FoDragPuzzle->BuAnleitung->click();
     QTest::qWait(50);
     EXPECT_TRUE(FoDragPuzzleAnleitung->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(Form1->isVisible());
     EXPECT_TRUE(FoDragPuzzle->isVisible());
     FoDragPuzzleAnleitung->hide();
     Form1->hide();

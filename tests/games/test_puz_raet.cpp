@@ -119,7 +119,7 @@ TEST_F(RaetselFenster, AntwortenBisZurLeerenZeileUndIhrUrteil)
     Form1->hide();
 }
 
-TEST_F(RaetselFenster, AnleitungHoltDasHauptfensterZurueck)
+TEST_F(RaetselFenster, AnleitungLaesstDasHauptfensterVersteckt)
 {
     Form1->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
@@ -128,7 +128,7 @@ TEST_F(RaetselFenster, AnleitungHoltDasHauptfensterZurueck)
     FoBilderRaetsel->BuAnleitung->click();
     QTest::qWait(50);
     EXPECT_TRUE(FoBilderRaetselAnleitung->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(Form1->isVisible());
     EXPECT_TRUE(FoBilderRaetsel->isVisible());
     FoBilderRaetselAnleitung->hide();
     Form1->hide();

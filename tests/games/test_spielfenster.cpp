@@ -1,0 +1,197 @@
+// What the three game windows share with each other and with the program's
+// other windows: instructions that belong to their game, activation between
+// the program's own windows only, and a cut that never leaves a game stale.
+#include "app/bildfeld.h"
+#include "app/fenster.h"
+#include "app/puz_hpt.h"
+#include "app/puz_var.h"
+#include "dialogs/anleitung.h"
+#include "dialogs/puz_danl.h"
+#include "dialogs/puz_opt.h"
+#include "dialogs/puz_ranl.h"
+#include "dialogs/puz_sanl.h"
+#include "games/puz_drag.h"
+#include "games/puz_raet.h"
+#include "games/puz_sch.h"
+#include "testhilfe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int B = 40;
+
+void Schnitt(int spalten, int zeilen)
+{
+    puz_var::Spalten = spalten;
+    puz_var::Zeilen = zeilen;
+    puz_var::Gesamtbild = testhilfe::Muster(spalten * B, zeilen * B);
+    for (int k = 0; k < spalten * zeilen; ++k)
+        puz_var::Teile[k] = puz_var::Gesamtbild.copy((k / zeilen) * B, (k % zeilen) * B, B, B);
+    Form1->SpEdBreite->setValue(B);
+}
+
+struct Spiel
+{
+    const char* name;
+    std::function<QAction*()> menue;
+    std::function<QWidget*()> fenster;
+    std::function<QPushButton*()> anleitungsknopf;
+    std::function<Anleitungsfenster*()> anleitung;
+};
+
+const Spiel Spiele[] = {
+    {"SchiebePuzzle", [] { return Form1->Schieben; }, [] { return static_cast<QWidget*>(FoPlay); },
+     [] { return FoPlay->BuAnleitung; }, [] { return static_cast<Anleitungsfenster*>(FoSchiebePuzzleAnleitung); }},
+    {"TauschPuzzle", [] { return Form1->Ziehen; }, [] { return static_cast<QWidget*>(FoDragPuzzle); },
+     [] { return FoDragPuzzle->BuAnleitung; },
+     [] { return static_cast<Anleitungsfenster*>(FoDragPuzzleAnleitung); }},
+    {"BilderRaetsel", [] { return Form1->Bilderraetsel; }, [] { return static_cast<QWidget*>(FoBilderRaetsel); },
+     [] { return FoBilderRaetsel->BuAnleitung; },
+     [] { return static_cast<Anleitungsfenster*>(FoBilderRaetselAnleitung); }},
+};
+
+class Spielfenster : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        puz_var::Startwerte();
+        Schnitt(3, 2);
+        Form1->ZustandGeschnitten();
+        Form1->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    }
+    void TearDown() override
+    {
+        for (const Spiel& spiel : Spiele) {
+            spiel.anleitung()->hide();
+            spiel.fenster()->hide();
+        }
+        Form1->hide();
+    }
+
+    static QWidget* Starte(const Spiel& spiel)
+    {
+        spiel.menue()->trigger();
+        QWidget* fenster = spiel.fenster();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(fenster)) << spiel.name;
+        return fenster;
+    }
+
+    // The user switches to another application and back to `fenster`.
+    static void AnderesProgrammUndZurueck(QWidget* fenster)
+    {
+        QApplication::setActiveWindow(nullptr);
+        QCoreApplication::processEvents();
+        QApplication::setActiveWindow(fenster);
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(Spielfenster, EscapeSchliesstNurDieAnleitungUndDasSpielKommtZurueck)
+{
+    for (const Spiel& spiel : Spiele) {
+        SCOPED_TRACE(spiel.name);
+        QWidget* fenster = Starte(spiel);
+        QTest::mouseClick(spiel.anleitungsknopf(), Qt::LeftButton);
+        Anleitungsfenster* anleitung = spiel.anleitung();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(anleitung));
+        EXPECT_FALSE(Form1->isVisible()) << "the main window came in front of the game";
+
+        QTest::keyClick(anleitung, Qt::Key_Escape);
+        EXPECT_FALSE(anleitung->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(fenster));
+        EXPECT_FALSE(Form1->isVisible());
+
+        // The next Escape belongs to the game, which closes as "Schließen" does.
+        QTest::keyClick(fenster, Qt::Key_Escape);
+        EXPECT_FALSE(fenster->isVisible());
+        EXPECT_TRUE(Form1->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form1));
+    }
+}
+
+TEST_F(Spielfenster, EinAnderesProgrammIstKeineAktivierung)
+{
+    // The sliding puzzle: a game in progress is not rebuilt in solved order.
+    Starte(Spiele[0]);
+    FoPlay->BuMischenClick();
+    const int leer = FoPlay->Brett().LeerSpalte() * 2 + FoPlay->Brett().LeerZeile();
+    const int nachbar = leer % 2 == 0 ? leer + 1 : leer - 1;
+    FoPlay->ImBildMouseMove(QPoint((nachbar / 2) * B + 1, (nachbar % 2) * B + 1));
+    FoPlay->ImBildClick();
+    ASSERT_EQ(FoPlay->Zugzahl, 1);
+    std::vector<int> belegung;
+    for (int i = 0; i < 6; ++i)
+        belegung.push_back(FoPlay->Brett().Belegung(i));
+    const QImage brett = FoPlay->ImBild->bild().copy();
+
+    AnderesProgrammUndZurueck(FoPlay);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(FoPlay->Brett().Belegung(i), belegung[size_t(i)]);
+    EXPECT_TRUE(testhilfe::GleicheBilder(FoPlay->ImBild->bild(), brett));
+    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
+    EXPECT_FALSE(Form1->isVisible());
+
+    // The swap puzzle and the riddle: no other window of the program comes up.
+    for (const Spiel& spiel : {Spiele[1], Spiele[2]}) {
+        SCOPED_TRACE(spiel.name);
+        FoPlay->hide();
+        QWidget* fenster = Starte(spiel);
+        AnderesProgrammUndZurueck(fenster);
+        EXPECT_TRUE(fenster->isVisible());
+        EXPECT_FALSE(Form1->isVisible());
+        fenster->hide();
+    }
+}
+
+TEST_F(Spielfenster, ZurueckAusDerEigenenAnleitungBleibtEineAktivierung)
+{
+    Starte(Spiele[0]);
+    FoPlay->BuMischenClick();
+    QTest::mouseClick(FoPlay->BuAnleitung, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FoSchiebePuzzleAnleitung));
+    // Away to another program from the instructions, back by a click on the game.
+    QApplication::setActiveWindow(nullptr);
+    QCoreApplication::processEvents();
+    QApplication::setActiveWindow(FoPlay);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(FoPlay->Brett().Belegung(i), i);
+}
+
+TEST_F(Spielfenster, EinSchnittSchliesstOffeneSpieleUndGibtDasLeerfeldZurueck)
+{
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("bild.png"));
+    ASSERT_TRUE(testhilfe::Muster(3 * B, 2 * B).save(datei));
+    puz_var::Bilddatei = datei;
+    Form1->SpEdOffx->setValue(0);
+    Form1->SpEdOffy->setValue(0);
+    Form1->ScBaWartezeit->setValue(0);
+
+    for (const Spiel& spiel : Spiele) {
+        SCOPED_TRACE(spiel.name);
+        QWidget* fenster = Starte(spiel);
+        Form1->MenuSchneidenClick();
+        EXPECT_FALSE(fenster->isVisible());
+        // The hole's tile is the picture again, not the sliding puzzle's square.
+        EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[0], testhilfe::Muster(3 * B, 2 * B).copy(0, 0, B, B)));
+        Form1->hide();
+        Form1->show();
+    }
+}
+
+} // namespace
