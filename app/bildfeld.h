@@ -1,7 +1,10 @@
 #pragma once
 // A drawable bitmap shown in a window: the picture controls and paint boxes of
-// the program. Code draws into bild() and calls update(); with automatic size
-// the control takes the size of its picture.
+// the program. Code draws into bild() and calls update() (or zeigeBereich for
+// a part); with automatic size the control takes the size of its picture.
+// A scaled control shows its bitmap smoothly stretched to the control's size,
+// so a board larger than the screen fits; the bitmap, and every position the
+// control reports, stay in the bitmap's own pixels.
 #include <QImage>
 #include <QWidget>
 
@@ -23,6 +26,14 @@ public:
     // Gives the bitmap the control's size, filled with one colour.
     void fuelle(const QColor& farbe);
 
+    // With scaling the bitmap is shown at the control's size, whatever its own.
+    void setzeSkaliert(bool an);
+    // Shows again the part `bereich` (bitmap pixels) after drawing into it.
+    void zeigeBereich(const QRect& bereich);
+    // The control's place of a bitmap area, and the bitmap pixel of a place.
+    QRect Anzeigebereich(const QRect& bereich) const;
+    QPoint Bildpunkt(QPoint stelle) const;
+
 signals:
     void geklickt(QPoint stelle);   // left button pressed and released over the control
     void mausBewegt(QPoint stelle); // pointer moved over the control
@@ -34,7 +45,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* ereignis) override;
 
 private:
+    bool gestreckt() const;
+    // The stretched copy, brought up to date with the bitmap.
+    const QImage& anzeige();
+
     QImage m_bild;
+    QImage m_anzeige;            // the bitmap at the control's size
+    qint64 m_anzeigeQuelle = 0;  // cacheKey of the bitmap that m_anzeige shows
+    bool m_skaliert = false;
     bool m_autoGroesse = false;
     bool m_gedrueckt = false;
 };

@@ -7,16 +7,15 @@
 #include "app/puz_var.h"
 #include "dialogs/puz_danl.h"
 #include "dialogs/puz_opt.h"
+#include "games/anzeigeplatz.h"
 #include "games/spielanzeige.h"
 #include "games/tauschmasse.h"
 #include "games/zufall.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -54,6 +53,7 @@ TFoDragPuzzle::TFoDragPuzzle(QWidget* parent) : Spielfenster(true, parent)
     LaNach = NeuesSpiellabel(QStringLiteral("und"), OrtNach, this);
     PaBoSpielfeld = new Bildfeld(this);
     PaBoSpielfeld->setGeometry(OrtSpielfeld);
+    PaBoSpielfeld->setzeSkaliert(true);
     BuMischen = NeuerSpielknopf(QStringLiteral("Mischen"), OrtMischen, this);
     LaPos = NeuesSpiellabel(QStringLiteral("Pos:"), OrtPos, this);
     BuAufloesen = NeuerSpielknopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
@@ -95,8 +95,7 @@ void TFoDragPuzzle::FormShow()
     e.vorschau = puz_var::VorschauErzeugen;
     e.vorschauBreite = puz_var::VorschauBreite;
     e.vorschauHoehe = puz_var::VorschauHoehe;
-    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
-    e.bildschirm = bildschirm ? bildschirm->geometry().size() : QSize(1024, 768);
+    e.bildschirm = Klientplatz(*this);
     const int versatz = OrdneZuglabels(e.zugausgabe);
     int rechts = 0;
     for (const auto& [knopf, ort] : {std::pair{BuMischen, OrtMischen}, std::pair{BuAnleitung, OrtAnleitung},
@@ -121,6 +120,7 @@ void TFoDragPuzzle::FormShow()
     LaZugZaehler->move(OrtZugZaehler.x() + versatz, m.labelOben);
 
     PaBoSpielfeld->setGeometry(QRect(QPoint(0, 0), m.brett));
+    m_massstab = m.massstab;
     for (QLabel* label : {LaVon, LaNach, LaPos})
         label->move(label->x(), m.labelOben);
     for (QPushButton* knopf : {BuMischen, BuAnleitung, BuAufloesen, BuSchliessen})
@@ -143,6 +143,7 @@ void TFoDragPuzzle::FormShow()
 
     resize(m.fenster);
     move(m.linksNull ? 0 : x(), m.obenNull ? 0 : y());
+    AufDenBildschirm(*this);
     FormPaint();
 }
 
@@ -168,7 +169,7 @@ int TFoDragPuzzle::OrdneZuglabels(bool sichtbar)
 
 void TFoDragPuzzle::FormPaint()
 {
-    m_leerfeld = MaleBrettgrund(*PaBoSpielfeld, size(), m_feldbreite, Farbe(puz_var::Hintergrundfarbe));
+    m_leerfeld = MaleBrettgrund(*PaBoSpielfeld, Brettgroesse(), BrettpixelAus(size(), m_massstab), m_feldbreite, Farbe(puz_var::Hintergrundfarbe));
     Zeichne();
 }
 

@@ -32,6 +32,8 @@ public:
 
     const Tauschbrett& Brett() const { return m_brett; }
     int Feldbreite() const { return m_feldbreite; }
+    // Shown size / full size of the board; below 1 on a screen too small for it.
+    double Massstab() const { return m_massstab; }
     int Mindestbreite() const { return m_mindestbreite; }
 
     void FormShow() override;
@@ -45,6 +47,8 @@ public:
     void TiSpielZeitTimer();
 
 private:
+    QSize Brettgroesse() const { return QSize(m_brett.FeldSpalten() * m_feldbreite, m_brett.FeldZeilen() * m_feldbreite); }
+
     // Places LaPos, LaVon and LaNach so that their widest texts for this board
     // fit side by side; returns how far the buttons and counters must move
     // right to make room (0 for the usual boards).
@@ -52,6 +56,7 @@ private:
 
     Tauschbrett m_brett;
     QImage m_leerfeld; // this window's blank field, also copied into Leerbild
+    double m_massstab = 1.0;
     int m_feldbreite = 1;
     int m_mindestbreite = 0;
     int m_mausSpalte = 0;

@@ -7,6 +7,7 @@
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_ranl.h"
+#include "games/anzeigeplatz.h"
 #include "games/raetselmasse.h"
 #include "games/spielanzeige.h"
 
@@ -18,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
@@ -58,6 +58,7 @@ TFoBilderRaetsel::TFoBilderRaetsel(QWidget* parent) : Spielfenster(false, parent
     BuSchliessen = NeuerSpielknopf(QStringLiteral("Schließen"), OrtSchliessen, this);
     PaBoSpielfeld = new Bildfeld(this);
     PaBoSpielfeld->setGeometry(OrtSpielfeld);
+    PaBoSpielfeld->setzeSkaliert(true);
     LaPos = NeuesSpiellabel(QStringLiteral("Pos:"), OrtPos, this);
     BuAufloesen = NeuerSpielknopf(QStringLiteral("Auflösen"), OrtAufloesen, this);
     LaZugZaehler = NeuesSpiellabel(Zugtext(0), OrtZugZaehler, this);
@@ -152,8 +153,7 @@ void TFoBilderRaetsel::FormShow()
     e.zugzaehler = Fo_Optionen->ChBoZugZaehler->isChecked();
     e.antwortenRechts = Fo_Optionen->AntwortPosition() == 0;
     e.gruppe = RaGrAntworten->size();
-    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
-    e.bildschirm = bildschirm ? bildschirm->geometry().size() : QSize(1024, 768);
+    e.bildschirm = Klientplatz(*this);
     e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999));
     LaRichtig->setText(QStringLiteral(" richtig"));
     e.richtigBreite = std::max(OrtRichtig.width(), LaRichtig->sizeHint().width());
@@ -164,6 +164,7 @@ void TFoBilderRaetsel::FormShow()
     LaZeit->setVisible(m.zeitSichtbar);
     LaZugZaehler->setVisible(m.zaehlerSichtbar);
     PaBoSpielfeld->setGeometry(QRect(QPoint(0, 0), m.brett));
+    m_massstab = m.massstab;
     RaGrAntworten->move(m.gruppe);
     LaPos->move(LaPos->x(), m.labelOben);
     LaZugZaehler->move(LaZugZaehler->x(), m.labelOben);
@@ -184,12 +185,13 @@ void TFoBilderRaetsel::FormShow()
 
     resize(m.fenster);
     move(m.linksNull ? 0 : x(), m.obenNull ? 0 : y());
+    AufDenBildschirm(*this);
     FormPaint();
 }
 
 void TFoBilderRaetsel::FormPaint()
 {
-    m_deckel = MaleBrettgrund(*PaBoSpielfeld, size(), m_feldbreite, Farbe(puz_var::Leerfeldfarbe));
+    m_deckel = MaleBrettgrund(*PaBoSpielfeld, Brettgroesse(), BrettpixelAus(size(), m_massstab), m_feldbreite, Farbe(puz_var::Leerfeldfarbe));
     Zeichne();
 }
 

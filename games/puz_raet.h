@@ -36,6 +36,8 @@ public:
 
     const Raetselbrett& Brett() const { return m_brett; }
     int Feldbreite() const { return m_feldbreite; }
+    // Shown size / full size of the board; below 1 on a screen too small for it.
+    double Massstab() const { return m_massstab; }
     int Mindestbreite() const { return m_mindestbreite; }
 
     void FormShow() override;
@@ -50,6 +52,8 @@ public:
     void TiSpielZeitTimer();
 
 private:
+    QSize Brettgroesse() const { return QSize(m_brett.Spalten() * m_feldbreite, m_brett.Zeilen() * m_feldbreite); }
+
     // Fills the answer group from the options' memo and sizes it.
     void FuelleAntworten();
 
@@ -57,6 +61,7 @@ private:
     QImage m_deckel; // this window's cover, also copied into Leerbild
     QButtonGroup* m_antwortgruppe = nullptr;
     QList<QRadioButton*> m_antworten;
+    double m_massstab = 1.0;
     int m_feldbreite = 1;
     int m_mindestbreite = 0;
     int m_mausSpalte = 0;

@@ -8,7 +8,9 @@
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_sanl.h"
+#include "games/anzeigeplatz.h"
 #include "games/spielanzeige.h"
+#include "games/spielfenster.h"
 #include "games/zufall.h"
 
 #include <QCheckBox>
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
@@ -90,6 +91,7 @@ void TFoPlay::baueSteuerelemente()
 {
     ImBild = new Bildfeld(this);
     ImBild->setGeometry(RectImBild);
+    ImBild->setzeSkaliert(true);
     BuMischen = neuerKnopf(this, QStringLiteral("Mischen"), RectBuMischen);
     BuMischen->setDefault(true);
     BuSchliessen = neuerKnopf(this, QStringLiteral("Schließen"), RectBuSchliessen);
@@ -151,7 +153,11 @@ void TFoPlay::FormActivate()
     setPalette(palette);
     setAutoFillBackground(true);
 
-    ImBild->resize(m_brett.Spalten() * breite, m_brett.Zeilen() * breite);
+    // A board larger than the screen leaves is shown scaled down; the tiles
+    // and the board's bitmap keep their full size.
+    const QSize voll(m_brett.Spalten() * breite, m_brett.Zeilen() * breite);
+    const QSize platz = Klientplatz(*this) - QSize(ImBild->x() + RandRechts, ImBild->y() + RandUnten);
+    ImBild->resize(Angezeigt(voll, Brettmassstab(voll, platz)));
     passeFensterAn();
     m_quelle = m_ziel = QRect(0, 0, breite, breite);
 
@@ -165,7 +171,7 @@ void TFoPlay::FormActivate()
         maler.fillRect(m_ziel, Farbe(puz_var::Leerfeldfarbe));
     }
 
-    ImBild->setzeBild(QImage(ImBild->size(), QImage::Format_RGB32));
+    ImBild->setzeBild(QImage(voll, QImage::Format_RGB32));
     ImBild->bild().fill(hintergrund);
     for (int spalte = 0; spalte < m_brett.Spalten(); ++spalte)
         for (int zeile = 0; zeile < m_brett.Zeilen(); ++zeile)
@@ -176,26 +182,16 @@ void TFoPlay::FormActivate()
 
 void TFoPlay::passeFensterAn()
 {
-    int breite = ImBild->x() + ImBild->width() + RandRechts;
+    const int breite = ImBild->x() + ImBild->width() + RandRechts;
     // The left column (preview, labels, buttons) always fits, also beside a
     // board of a single row of small tiles.
     const int mindesthoehe = RectImVorschau.bottom() + 1 + AbstandVorschau + 2 * BuMischen->height() +
                              2 * LaZeit->height() + AbstandUnten + AbstandKnoepfe + 2 * AbstandLabels;
-    int hoehe = std::max(ImBild->y() + ImBild->height() + RandUnten, mindesthoehe);
-    QPoint ort = pos();
-    if (const QScreen* bildschirm = screen()) {
-        const QRect flaeche = bildschirm->geometry();
-        if (flaeche.width() <= breite) {
-            breite = flaeche.width();
-            ort.setX(0);
-        }
-        if (flaeche.height() <= hoehe) {
-            hoehe = flaeche.height();
-            ort.setY(0);
-        }
-    }
-    move(ort);
-    resize(breite, hoehe);
+    const int hoehe = std::max(ImBild->y() + ImBild->height() + RandUnten, mindesthoehe);
+    // Only a screen smaller than the left column itself still cuts the window.
+    const QSize platz = Klientplatz(*this);
+    resize(std::min(breite, platz.width()), std::min(hoehe, platz.height()));
+    AufDenBildschirm(*this);
 
     const int klienthoehe = height();
     const int knopfhoehe = BuMischen->height();
@@ -236,7 +232,7 @@ void TFoPlay::zeichneFeld(int spalte, int zeile, int teil)
     QPainter maler(&brett);
     maler.fillRect(feld, Farbe(puz_var::Hintergrundfarbe));
     maler.drawImage(feld.topLeft(), puz_var::Teile[teil], m_quelle);
-    ImBild->update(feld);
+    ImBild->zeigeBereich(feld);
 }
 
 void TFoPlay::zeichneVorschau()

@@ -1,5 +1,7 @@
 #include "games/raetselmasse.h"
 
+#include "games/anzeigeplatz.h"
+
 #include <algorithm>
 
 namespace {
@@ -34,7 +36,15 @@ Raetselmasse BerechneRaetselmasse(const Raetseleingabe& e)
         m.richtigLinks = RichtigLinksOhneZaehler;
     }
 
-    m.brett = QSize(e.feldbreite * e.spalten, e.feldbreite * e.zeilen);
+    // A board larger than the room beside or above the answers is shown
+    // scaled down, so the answers stay on the screen.
+    const QSize voll(e.feldbreite * e.spalten, e.feldbreite * e.zeilen);
+    const QSize platz = e.antwortenRechts
+                            ? QSize(e.bildschirm.width() - RandRechts - e.gruppe.width() - GruppeAbstand,
+                                    e.bildschirm.height() - RandUnten)
+                            : QSize(e.bildschirm.width() - RandRechts, e.bildschirm.height() - RandUnten - e.gruppe.height());
+    m.massstab = Brettmassstab(voll, platz);
+    m.brett = Angezeigt(voll, m.massstab);
     // Answers right of a board lower than the group: the bottom row moves
     // below the group instead of running into it.
     const int basis = e.antwortenRechts ? std::max(m.brett.height(), e.gruppe.height()) : m.brett.height();

@@ -14,14 +14,15 @@ struct Raetseleingabe
     bool zugzaehler = true;
     bool antwortenRechts = true; // the options' "Position der Antworten"
     QSize gruppe;                // size of the answer group
-    QSize bildschirm;
+    QSize bildschirm;            // the client size the window may take
     int zeitBreite = 0;    // width the time label needs with its text
     int richtigBreite = 0; // likewise the result label
 };
 
 struct Raetselmasse
 {
-    QSize brett;
+    QSize brett;           // as shown: scaled down where the screen is too small
+    double massstab = 1.0; // shown size / full size of the board
     QSize fenster;
     bool linksNull = false;
     bool obenNull = false;

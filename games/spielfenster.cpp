@@ -6,18 +6,41 @@
 #include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
+#include "games/anzeigeplatz.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
 constexpr int KleinsteFeldbreite = 1;
 constexpr int GroessteFeldbreite = 10000;
+// A title bar and thin borders, for a window the window manager has not
+// framed yet.
+constexpr QMargins Rahmenschaetzung{4, 30, 4, 4};
+constexpr QSize Ersatzbildschirm{1024, 768};
+
+QMargins Rahmen(const QWidget& fenster)
+{
+    if (const QWindow* fensterhandle = fenster.windowHandle()) {
+        const QMargins echt = fensterhandle->frameMargins();
+        if (!echt.isNull())
+            return echt;
+    }
+    return Rahmenschaetzung;
+}
+
+QRect Bildschirmflaeche(const QWidget& fenster)
+{
+    const QScreen* bildschirm = fenster.screen() ? fenster.screen() : QGuiApplication::primaryScreen();
+    return bildschirm ? bildschirm->availableGeometry() : QRect(QPoint(0, 0), Ersatzbildschirm);
+}
 } // namespace
 
 Spielfenster::Spielfenster(bool hauptfensterNachVorn, QWidget* parent)
@@ -152,12 +175,12 @@ void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::
         }
 }
 
-QImage MaleBrettgrund(Bildfeld& spielfeld, QSize fenster, int kante, const QColor& fuellung)
+QImage MaleBrettgrund(Bildfeld& spielfeld, QSize brettgroesse, QSize fenster, int kante, const QColor& fuellung)
 {
     const QColor umriss = Farbe(puz_var::Gitterlinienfarbe);
     QImage& brett = spielfeld.bild();
-    if (brett.size() != spielfeld.size())
-        brett = QImage(spielfeld.size(), QImage::Format_RGB32);
+    if (brett.size() != brettgroesse)
+        brett = QImage(brettgroesse, QImage::Format_RGB32);
     if (!brett.isNull()) {
         QPainter maler(&brett);
         maler.setPen(umriss);
@@ -166,4 +189,18 @@ QImage MaleBrettgrund(Bildfeld& spielfeld, QSize fenster, int kante, const QColo
     }
     puz_var::Leerbild = Feldquadrat(kante, umriss, fuellung);
     return puz_var::Leerbild;
+}
+
+QSize Klientplatz(const QWidget& fenster)
+{
+    const QMargins rahmen = Rahmen(fenster);
+    return Bildschirmflaeche(fenster).size() -
+           QSize(rahmen.left() + rahmen.right(), rahmen.top() + rahmen.bottom());
+}
+
+void AufDenBildschirm(QWidget& fenster)
+{
+    const QMargins rahmen = Rahmen(fenster);
+    const QSize aussen = fenster.size() + QSize(rahmen.left() + rahmen.right(), rahmen.top() + rahmen.bottom());
+    fenster.move(InDieFlaeche(fenster.pos(), aussen, Bildschirmflaeche(fenster)));
 }

@@ -66,8 +66,17 @@ QImage Feldquadrat(int kante, const QColor& umriss, const QColor& fuellung);
 void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::function<int(int)>& teil,
                   const QImage& leer, const QColor& grund);
 
-// The painting common to both boards: the board's bitmap takes the control's
-// size and is filled in `fuellung` inside a one-pixel grid-line outline drawn
-// to the window's size; the field square of the same colours (the blank
-// field, the cover) is returned and also becomes Leerbild.
-QImage MaleBrettgrund(Bildfeld& spielfeld, QSize fenster, int kante, const QColor& fuellung);
+// The painting common to both boards: the board's bitmap takes the board's
+// full size `brett` and is filled in `fuellung` inside a one-pixel grid-line
+// outline drawn to the window's size (in board pixels); the field square of
+// the same colours (the blank field, the cover) is returned and also becomes
+// Leerbild.
+QImage MaleBrettgrund(Bildfeld& spielfeld, QSize brett, QSize fenster, int kante, const QColor& fuellung);
+
+// The client size a game window may take: its screen's available area less
+// the window frame (estimated while the window has none yet).
+QSize Klientplatz(const QWidget& fenster);
+
+// Moves the window as little as needed for all of it, frame and title bar
+// included, to lie on its screen's available area.
+void AufDenBildschirm(QWidget& fenster);

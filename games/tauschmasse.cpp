@@ -1,5 +1,7 @@
 #include "games/tauschmasse.h"
 
+#include "games/anzeigeplatz.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,7 @@ constexpr int LabelAbstand = 15;      // label tops below the board
 constexpr int KnopfAbstand = 5;       // button tops below the board
 constexpr int Mindest = 550, MindestNurZeit = 470, MindestOhneAlles = 434;
 constexpr int Innenrand = 8;          // room right of the last visible label
+constexpr int KleinstesBrett = 64;    // board width the preview leaves at least
 }
 
 Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
@@ -28,11 +31,16 @@ Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
         m.zeitLinks = TauschZaehlerLinks;
     }
 
-    m.brett = QSize(e.feldbreite * e.feldSpalten, e.feldbreite * e.feldZeilen);
     // The preview sits beside the board at the top; on a board lower than the
-    // preview the bottom row moves below the preview so nothing overlaps.
-    // A board as wide as the screen leaves no room for the preview beside it.
-    const bool vorschau = e.vorschau && e.vorschauBreite > 0 && m.brett.width() + RandRechts < e.bildschirm.width();
+    // preview the bottom row moves below the preview so nothing overlaps. A
+    // board larger than the room left is shown scaled down; a screen too
+    // narrow for the preview and a small board leaves the preview out.
+    const QSize voll(e.feldbreite * e.feldSpalten, e.feldbreite * e.feldZeilen);
+    const bool vorschau = e.vorschau && e.vorschauBreite > 0 &&
+                          RandRechts + VorschauZuschlag + e.vorschauBreite + KleinstesBrett <= e.bildschirm.width();
+    const int nebenBrett = RandRechts + (vorschau ? VorschauZuschlag + e.vorschauBreite : 0);
+    m.massstab = Brettmassstab(voll, QSize(e.bildschirm.width() - nebenBrett, e.bildschirm.height() - RandUnten));
+    m.brett = Angezeigt(voll, m.massstab);
     int vorschauHoehe = 0;
     if (vorschau)
         vorschauHoehe = std::max(0, int(std::lround(double(e.vorschauHoehe) / e.vorschauBreite * e.vorschauBreite)));

@@ -16,7 +16,7 @@ struct Tauscheingabe
     bool vorschau = true;
     int vorschauBreite = 0;
     int vorschauHoehe = 0;
-    QSize bildschirm;
+    QSize bildschirm;      // the client size the window may take
     int zeitBreite = 0;    // width the time label needs with its text
     int zaehlerBreite = 0; // likewise the move counter
     int knoepfeRechts = 0; // right edge of the button row
@@ -24,7 +24,8 @@ struct Tauscheingabe
 
 struct Tauschmasse
 {
-    QSize brett;
+    QSize brett;           // as shown: scaled down where the screen is too small
+    double massstab = 1.0; // shown size / full size of the board
     QSize fenster;
     bool linksNull = false; // the window was as wide as the screen: left edge 0
     bool obenNull = false;  // likewise the height: top edge 0

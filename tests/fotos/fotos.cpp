@@ -1,6 +1,8 @@
 // Development aid, not a test: saves a picture of every window into a
 // directory, to look at captions and layout (offscreen platform).
-//   build/tests/fotos/tesselo_fotos DIR
+//   build/tests/tesselo_fotos DIR [WxH]
+// WxH cuts the landscape at that size instead of 480 x 360 (a phone photo
+// is 4000x3000), to see how the games fit the screen.
 #include "app/dialoge.h"
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
@@ -91,7 +93,14 @@ int main(int argc, char** argv)
     // A picture loaded, laid out automatically and cut, as a user does it.
     QTemporaryDir arbeit;
     const QString datei = arbeit.filePath(QStringLiteral("landschaft.bmp"));
-    bildcodec::SchreibeBmp(Landschaft(), datei, nullptr);
+    QImage landschaft = Landschaft();
+    if (argc > 2) {
+        const QStringList masse = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
+        if (masse.size() == 2)
+            landschaft = landschaft.scaled(masse[0].toInt(), masse[1].toInt(), Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation);
+    }
+    bildcodec::SchreibeBmp(landschaft, datei, nullptr);
     Dialoge::BildOeffnen = [&](QWidget*) { return datei; };
     Form1->show();
     Form1->MenuLaden->trigger();

@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -191,6 +193,89 @@ TEST_F(Spielfenster, EinSchnittSchliesstOffeneSpieleUndGibtDasLeerfeldZurueck)
         EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[0], testhilfe::Muster(3 * B, 2 * B).copy(0, 0, B, B)));
         Form1->hide();
         Form1->show();
+    }
+}
+
+// Every control the user needs lies inside the window, the window with its
+// title bar on the screen, and the board overlaps no control.
+void PasstAufDenBildschirm(QWidget* fenster, QWidget* brett)
+{
+    const QRect flaeche = fenster->screen()->availableGeometry();
+    EXPECT_TRUE(flaeche.contains(fenster->frameGeometry())) << fenster->frameGeometry().x() << ","
+                                                           << fenster->frameGeometry().y();
+    EXPECT_GE(fenster->geometry().top() - flaeche.top(), 20) << "no room for the title bar";
+    const QRect innen = fenster->rect();
+    for (QWidget* kind : fenster->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!kind->isVisible())
+            continue;
+        EXPECT_TRUE(innen.contains(kind->geometry())) << kind->metaObject()->className();
+        if (kind != brett)
+            EXPECT_FALSE(kind->geometry().intersects(brett->geometry())) << kind->metaObject()->className();
+    }
+}
+
+// A click on field (c, r) as the user sees the board.
+void KlickAufFeld(Bildfeld* brett, int c, int r, int breite)
+{
+    const QPoint mitte = brett->Anzeigebereich(QRect(c * breite, r * breite, breite, breite)).center();
+    QTest::mouseMove(brett, mitte);
+    QTest::mouseClick(brett, Qt::LeftButton, {}, mitte);
+}
+
+TEST_F(Spielfenster, EinHandyfotoPasstAufDenBildschirmUndBleibtSpielbar)
+{
+    // The automatic grid of a 4000 x 3000 photo: 5 x 3 tiles of 800 pixels,
+    // each in a colour of its own.
+    constexpr int Gross = 800;
+    const auto farbe = [](int k) { return QColor(10 + 15 * k, 200 - 10 * k, 40 + 5 * k); };
+    puz_var::Spalten = 5;
+    puz_var::Zeilen = 3;
+    puz_var::Gesamtbild = QImage(5 * Gross, 3 * Gross, QImage::Format_RGB32);
+    for (int k = 0; k < 15; ++k) {
+        puz_var::Teile[k] = QImage(Gross, Gross, QImage::Format_RGB32);
+        puz_var::Teile[k].fill(farbe(k));
+    }
+    Form1->SpEdBreite->setValue(Gross);
+    const auto farbeAuf = [&](Bildfeld* brett, int c, int r) {
+        const QPoint mitte = brett->Anzeigebereich(QRect(c * Gross, r * Gross, Gross, Gross)).center();
+        return QColor(brett->grab().toImage().pixel(mitte));
+    };
+
+    // Sliding puzzle: the tile below the hole (0, 0) slides up.
+    Starte(Spiele[0]);
+    PasstAufDenBildschirm(FoPlay, FoPlay->ImBild);
+    EXPECT_EQ(FoPlay->ImBild->bild().size(), QSize(5 * Gross, 3 * Gross));
+    KlickAufFeld(FoPlay->ImBild, 0, 1, Gross);
+    EXPECT_EQ(FoPlay->Zugzahl, 1);
+    EXPECT_EQ(FoPlay->Brett().Belegung(0), 1);
+    EXPECT_EQ(farbeAuf(FoPlay->ImBild, 0, 0), farbe(1));
+    FoPlay->BuSchliessenClick();
+
+    // Swap puzzle: two clicks on the shown board exchange two tiles.
+    Starte(Spiele[1]);
+    PasstAufDenBildschirm(FoDragPuzzle, FoDragPuzzle->PaBoSpielfeld);
+    EXPECT_TRUE(FoDragPuzzle->ImVorschau->isVisible());
+    KlickAufFeld(FoDragPuzzle->PaBoSpielfeld, 4, 2, Gross);
+    KlickAufFeld(FoDragPuzzle->PaBoSpielfeld, 0, 0, Gross);
+    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
+    EXPECT_EQ(farbeAuf(FoDragPuzzle->PaBoSpielfeld, 0, 0), farbe(14));
+    FoDragPuzzle->BuSchliessenClick();
+
+    // Riddle: a tile uncovers where it is clicked, and an answer can be given.
+    for (const int position : {0, 1}) {
+        SCOPED_TRACE(position);
+        (position == 0 ? Fo_Optionen->RaGrAntwortenRechts : Fo_Optionen->RaGrAntwortenUnten)->setChecked(true);
+        Starte(Spiele[2]);
+        PasstAufDenBildschirm(FoBilderRaetsel, FoBilderRaetsel->PaBoSpielfeld);
+        KlickAufFeld(FoBilderRaetsel->PaBoSpielfeld, 3, 1, Gross);
+        EXPECT_EQ(farbeAuf(FoBilderRaetsel->PaBoSpielfeld, 3, 1), farbe(3 * 3 + 1));
+        ASSERT_FALSE(FoBilderRaetsel->Antworten().isEmpty());
+        QRadioButton* antwort = FoBilderRaetsel->Antworten()[0];
+        EXPECT_TRUE(QRect(QPoint(0, 0), FoBilderRaetsel->size())
+                        .contains(QRect(antwort->mapTo(FoBilderRaetsel, QPoint(0, 0)), antwort->size())));
+        QTest::mouseClick(antwort, Qt::LeftButton, {}, QPoint(5, antwort->height() / 2));
+        EXPECT_TRUE(FoBilderRaetsel->LaRichtig->isVisible());
+        FoBilderRaetsel->BuSchliessenClick();
     }
 }
 

@@ -240,18 +240,34 @@ TEST(Tauschmasse, VorschauNebenDemBrettUndBildschirmgrenze)
     EXPECT_TRUE(m.vorschau.isEmpty());
     EXPECT_EQ(m.fenster.width(), 550);
 
-    // Wider and higher than the screen: screen size, moved to the corner.
+    // A phone photo's board on a laptop screen: shown scaled down beside the
+    // preview, the whole window on the screen.
+    e.feldSpalten = 5;
+    e.feldZeilen = 3;
+    e.feldbreite = 800;
+    e.vorschauBreite = 240;
+    e.bildschirm = QSize(800, 560);
+    m = BerechneTauschmasse(e);
+    EXPECT_NEAR(m.massstab, (800.0 - 4 - 14 - 240) / 4000, 1e-9);
+    EXPECT_EQ(m.brett, QSize(542, 325));
+    EXPECT_LE(m.fenster.width(), 800);
+    EXPECT_LE(m.fenster.height(), 560);
+    EXPECT_EQ(m.vorschau.left(), 542 + 10);
+    EXPECT_GE(m.knopfOben, m.brett.height());
+    EXPECT_FALSE(m.linksNull || m.obenNull);
+
+    // A screen too narrow for board and preview leaves the preview out; one
+    // too low for any board still keeps the window at the screen's size.
     e = KleinesBrett();
     e.feldSpalten = 72;
     e.feldZeilen = 3;
     e.feldbreite = 20;
-    e.bildschirm = QSize(1024, 40);
     e.vorschau = true;
     e.vorschauBreite = 240;
     e.vorschauHoehe = 160;
+    e.bildschirm = QSize(300, 40);
     m = BerechneTauschmasse(e);
-    EXPECT_EQ(m.fenster, QSize(1024, 40));
-    EXPECT_TRUE(m.linksNull);
+    EXPECT_TRUE(m.vorschau.isEmpty());
+    EXPECT_EQ(m.fenster.height(), 40);
     EXPECT_TRUE(m.obenNull);
-    EXPECT_TRUE(m.vorschau.isEmpty()); // it would lie beyond the screen
 }
