@@ -28,7 +28,8 @@ void Formular::keyPressEvent(QKeyEvent* ereignis)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (druecke(m_standard))
+        // A button that has the keyboard focus is the one Enter presses.
+        if (druecke(qobject_cast<QPushButton*>(focusWidget())) || druecke(m_standard))
             return;
         break;
     default:

@@ -11,8 +11,9 @@ class Formular : public QWidget
 public:
     explicit Formular(QWidget* parent = nullptr);
 
-    // Enter presses the default button, Escape the cancel button. A button
-    // may hold both roles; hidden or disabled buttons are not pressed.
+    // Enter presses the button that has the focus, else the default button;
+    // Escape the cancel button. A button may hold both roles; hidden or
+    // disabled buttons are not pressed.
     void setzeStandardknopf(QPushButton* knopf) { m_standard = knopf; }
     void setzeAbbruchknopf(QPushButton* knopf) { m_abbruch = knopf; }
 

@@ -134,6 +134,8 @@ void TForm1::baueSteuerelemente()
     QFont schmal(QStringLiteral("DejaVu Sans Condensed"));
     schmal.setPixelSize(font().pixelSize());
     StGrInfo->setFont(schmal);
+    // A path keeps its start and its last folder in view.
+    StGrInfo->setTextElideMode(Qt::ElideMiddle);
     connect(StGrInfo, &QTableWidget::itemChanged, this,
             [](QTableWidgetItem* eintrag) { eintrag->setToolTip(eintrag->text()); });
     for (int spalte = 0; spalte < 2; ++spalte)
@@ -173,6 +175,9 @@ void TForm1::baueSteuerelemente()
     BuAuto = neuerKnopf(GrBoGitter, QStringLiteral("&Auto"), RectBuAuto);
     setzeHinweis(BuAuto, QStringLiteral("5x3 Gitter erzeugen"));
     BuVorschau = neuerKnopf(GrBoGitter, QStringLiteral("&Vorschau"), RectBuVorschau);
+    // The menu item "&Vorschau" has the same access key: one owner only, so
+    // Alt+V runs the preview at the first press instead of cycling between the two.
+    BuVorschau->setShortcut(QKeySequence());
     setzeHinweis(BuVorschau, QStringLiteral("Gitteraufteilung zeigen"));
 
     BuZwischenablage = neuerKnopf(m_klient, QStringLiteral("BuZwischenablage"), RectBuZwischenablage);
@@ -362,6 +367,11 @@ void TForm1::BilderraetselClick()
 {
     hide();
     FoBilderRaetsel->zeigeVorn();
+}
+
+void TForm1::ZeigeAusgabeverzeichnis()
+{
+    StGrInfo->item(2, 1)->setText(QDir::toNativeSeparators(puz_var::Ausgabeverzeichnis));
 }
 
 void TForm1::SchliesseSpiele()

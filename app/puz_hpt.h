@@ -96,6 +96,9 @@ public:
 
     // Shared operations.
     void ZeigeFehler(const QString& text);
+    // Row "Ausgabe" of the information table: the output folder, whenever it
+    // may have changed (a new picture, the options, the end of a cut).
+    void ZeigeAusgabeverzeichnis();
     // Copies the files of a NUL-separated list into a directory; existing
     // files of the same name are replaced. False when any copy failed.
     bool CopyFile(const QString& quelle, const QString& ziel);

@@ -172,6 +172,8 @@ void TFo_Optionen::BuAusgabeverzeichnisClick()
 void TFo_Optionen::EdAusgabeverzeichnisChange()
 {
     puz_var::Ausgabeverzeichnis = Pfadschreibweise(EdAusgabeverzeichnis->text());
+    if (Form1)
+        Form1->ZeigeAusgabeverzeichnis();
 }
 
 void TFo_Optionen::EdUeberschriftChange()

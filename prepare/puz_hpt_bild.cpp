@@ -128,8 +128,10 @@ void TForm1::BuZwischenablageClick()
     if (SchnittLaeuft)
         return;
     const QImage bild = QGuiApplication::clipboard()->image();
-    if (bild.isNull())
+    if (bild.isNull()) {
+        Dialoge::Meldung(this, QStringLiteral("Die Zwischenablage enthält kein Bild."));
         return;
+    }
 
     // The file is written first: when it cannot be, nothing changes and the
     // user learns why at once instead of at the next preview.
@@ -163,6 +165,7 @@ void TForm1::HoleBildEigenschaften(bool)
     const QSize groesse = ImBild->bild().size();
     StGrInfo->item(0, 1)->setText(name);
     StGrInfo->item(1, 1)->setText(QStringLiteral("%1 x %2").arg(groesse.width()).arg(groesse.height()));
+    ZeigeAusgabeverzeichnis();
     puz_var::Dateikuerzel = kachelnamen::Dateikuerzel(name);
     puz_var::Tabellendatei = puz_var::Dateikuerzel + QStringLiteral("ta.htm");
 

@@ -166,6 +166,7 @@ void TForm1::BuSchneidenClick()
     Ziel = Quelle = QRect(0, 0, puz_var::Spalten * b, puz_var::Zeilen * b);
 
     SchnittSperre(*this, false);
+    ZeigeAusgabeverzeichnis();
     ZustandBildGeladen();
     ZustandGeschnitten();
     puz_var::JpegGespeichert = false;

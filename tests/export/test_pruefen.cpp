@@ -52,6 +52,12 @@ TEST_F(Pruefen, WarnungFragtJedesMalNeuUndAntwortetMitDenKnoepfen)
         EXPECT_FALSE(FoWarn->isVisible());
     }
 
+    // Enter presses the button that has the keyboard focus, not always "Weiter".
+    FoWarn->zeigeVorn();
+    FoWarn->BuAbbrechen->setFocus();
+    QTimer::singleShot(0, FoWarn, [] { QTest::keyClick(FoWarn->BuAbbrechen, Qt::Key_Return); });
+    EXPECT_FALSE(FoWarn->WeiterSpeichern());
+
     // A new showing forgets the last answer and waits again.
     puz_var::Ausgabeverzeichnis = QStringLiteral("/anders/");
     FoWarn->zeigeVorn();

@@ -1,13 +1,17 @@
 // Loading, grid, cut and their refusals, driven through the main menu.
 #include "vorbereitung_hilfe.h"
 
+#include "dialogs/puz_opt.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -59,7 +63,8 @@ TEST_F(Vorbereitung, LadenVorschauUndSchnittAuf361x300)
     EXPECT_TRUE(testhilfe::GleicheBilder(Form1->ImBild->bild().copy(0, 0, 320, 240), puz_var::Gesamtbild));
     EXPECT_EQ(Form1->ImBild->bild().pixelColor(330, 250), Blau);
     EXPECT_EQ(Form1->ImBild->bild().size(), QSize(361, 300));
-    EXPECT_EQ(Form1->StGrInfo->item(2, 1)->text(), QStringLiteral("luftbi32"));
+    // During the cut the row showed each tile's label; now the output folder again.
+    EXPECT_EQ(Form1->StGrInfo->item(2, 1)->text(), QDir::toNativeSeparators(puz_var::Ausgabeverzeichnis));
     EXPECT_EQ(Form1->Zaehler, 12);
     EXPECT_TRUE(Form1->MenuSpeichern->menuAction()->isEnabled());
     EXPECT_TRUE(Form1->MenuSpielen->menuAction()->isEnabled());
@@ -285,6 +290,8 @@ TEST_F(Vorbereitung, ZwischenablageWirdAlsBitmapUebernommen)
     Form1->Zwischenablage1->trigger();
     EXPECT_TRUE(dateien().isEmpty());
     EXPECT_FALSE(Form1->TempDatei);
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Die Zwischenablage enthält kein Bild.")});
+    meldungen.clear();
 
     const QImage bild = testhilfe::Muster(150, 100);
     QGuiApplication::clipboard()->setImage(bild);
@@ -332,4 +339,27 @@ TEST_F(Vorbereitung, GrossesBildBleibtAufDemBildschirmUndRollt)
     Form1->MenuSchneiden->trigger();
     EXPECT_EQ(puz_var::Spalten, 5);
     EXPECT_EQ(puz_var::Zeilen, 4);
+}
+
+TEST_F(Vorbereitung, TastenkuerzelAusgabezeileUndDeutscheStandardtexte)
+{
+    const QString datei = legeBmpAn(QStringLiteral("erstes.bmp"), testhilfe::Muster(361, 300));
+    Form1->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    lade(datei);
+
+    // The output folder shows at once, also after the options change it.
+    EXPECT_EQ(Form1->StGrInfo->item(2, 1)->text(), QDir::toNativeSeparators(pfad()));
+    Fo_Optionen->EdAusgabeverzeichnis->setText(QStringLiteral("/woanders/"));
+    EXPECT_EQ(Form1->StGrInfo->item(2, 1)->text(), QDir::toNativeSeparators(QStringLiteral("/woanders/")));
+
+    // Alt+V draws the preview at the first press: the button and the menu
+    // item do not share the key.
+    QTest::keyClick(Form1, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(Form1->ImBild->bild().pixelColor(10, 5), QColor(0xFF, 0, 0));
+
+    // Qt's own texts, as in the standard dialogs, are German.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Find Directory"), QStringLiteral("Verzeichnis suchen"));
+    EXPECT_NE(QCoreApplication::translate("QColorDialog", "Select Color"), QStringLiteral("Select Color"));
+    Form1->hide();
 }
