@@ -37,6 +37,11 @@ bool TForm1::ErsetzenPruefen(const QStringList& namen)
         Dialoge::Meldung(this, *fehler);
         return false;
     }
+    // A picture's own file is never a tile of it, whatever the answer would be.
+    if (const auto fehler = ausgabe::BildFehler(verzeichnis, namen, {Bildherkunft, puz_var::Bilddatei})) {
+        Dialoge::Meldung(this, *fehler);
+        return false;
+    }
     Ausgabebuch& buch = Hauptausgabebuch();
     const QStringList fremde = buch.Fremde(verzeichnis, namen, Bildherkunft);
     if (fremde.isEmpty())

@@ -93,6 +93,24 @@ QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const 
         .arg(verzeichnis, beispiele, kuerzel);
 }
 
+std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder)
+{
+    QStringList geschuetzt;
+    for (const QString& bild : bilder) {
+        const QString echt = QFileInfo(bild).canonicalFilePath();
+        if (!echt.isEmpty())
+            geschuetzt << echt;
+    }
+    for (const QString& name : namen) {
+        const QString echt = QFileInfo(verzeichnis + name).canonicalFilePath();
+        if (!echt.isEmpty() && geschuetzt.contains(echt))
+            return QStringLiteral("Die Datei %1 ist das geladene Bild selbst und wird nicht überschrieben. "
+                                  "Unter „Optionen“ kann mit „Ausgabeverzeichnis“ ein anderer Ordner gewählt werden.")
+                .arg(verzeichnis + name);
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> OrdnerFehler(const QString& verzeichnis)
 {
     // The start folder is the user's to keep, but only made when needed.
@@ -110,7 +128,7 @@ std::optional<QString> OrdnerFehler(const QString& verzeichnis)
     else
         return std::nullopt;
     return QStringLiteral("In den Ausgabeordner %1 kann nicht geschrieben werden. %2\n"
-                          "Unter „Optionen“ kann ein anderer Ausgabeordner eingestellt werden.")
+                          "Unter „Optionen“ kann mit „Ausgabeverzeichnis“ ein anderer Ordner gewählt werden.")
         .arg(verzeichnis, grund);
 }
 

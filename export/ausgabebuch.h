@@ -56,6 +56,12 @@ namespace ausgabe {
 // `verzeichnis`; it names the folder, the first files and their number.
 QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde);
 
+// A German message when one of `namen` in `verzeichnis` is one of the
+// files `bilder` (the loaded picture, the bitmap the program reads it from):
+// a picture named like a tile (abcdef0_0.jpg) would be replaced by its own
+// tile. None otherwise.
+std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder);
+
 // Makes the output folder ready: the start folder (puz_var) is created when
 // it is missing. A German message naming the folder and pointing to the
 // options when nothing can be written into it (missing, not a folder,

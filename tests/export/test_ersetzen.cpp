@@ -159,6 +159,26 @@ TEST_F(Ersetzen, DasselbeBildFragtNieAuchNachNeuemSchnitt)
     EXPECT_EQ(fragen.size(), 1);
 }
 
+TEST_F(Ersetzen, EinBildWieEineKachelBenanntBleibtUnberuehrt)
+{
+    // Its first tile would be named like the photo, its BMP tile like the
+    // bitmap the program reads it from.
+    legeJpegAn(QStringLiteral("abcdef0_0.jpg"), testhilfe::Muster(200, 200));
+    ladeUndSchneide(QStringLiteral("abcdef0_0.jpg"));
+    const QMap<QString, QByteArray> vorher = stand();
+    antwort = true;
+    for (QAction* befehl : {Form1->Einzelbilder, Form1->Einzelbilderbmp, Form1->SchiebePuzzle}) {
+        meldungen.clear();
+        befehl->trigger();
+        ASSERT_EQ(meldungen.size(), 1);
+        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("ist das geladene Bild selbst")));
+    }
+    EXPECT_TRUE(fragen.isEmpty());
+    EXPECT_EQ(stand(), vorher);
+    EXPECT_EQ(puz_var::Bilddatei, pfad(QStringLiteral("abcdef0_0.bmp")));
+    meldungen.clear();
+}
+
 TEST_F(Ersetzen, ZweiBilderAusDerZwischenablageSindZweiPuzzles)
 {
     puz_var::Ausgabeverzeichnis = pfad();
