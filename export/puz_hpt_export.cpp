@@ -10,10 +10,10 @@
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
-#include "prepare/kachelnamen.h"
 #include "export/ausgabebuch.h"
 #include "export/seitenkodierung.h"
 #include "export/seitentext.h"
+#include "prepare/kachelnamen.h"
 
 #include <QCheckBox>
 #include <QFile>
