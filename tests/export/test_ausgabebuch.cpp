@@ -1,11 +1,11 @@
-// The record of who wrote which output file, and the output folder check.
+// The record of who wrote which output file, and the start output folder.
 #include "app/puz_var.h"
 #include "export/ausgabebuch.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,39 +82,6 @@ TEST_F(Buch, FreigabeUebernimmtDasPuzzleAberNichtDieFotos)
     m_buch.Freigeben(ordner(), QStringLiteral("a+b(1)"), {}, B);
     EXPECT_EQ(m_buch.Fremde(ordner(), {QStringLiteral("a+b(1)0_0.jpg"), QStringLiteral("aab(1)0_0.jpg")}, B),
               QStringList{QStringLiteral("aab(1)0_0.jpg")});
-}
-
-TEST(Ausgabefrage, NenntOrdnerKuerzelUndDieErstenDateien)
-{
-    const QString frage = ausgabe::ErsetzenFrage(
-        QStringLiteral("/bilder/"), QStringLiteral("IMG_20"),
-        {"IMG_200_0.jpg", "IMG_201_0.jpg", "IMG_202_0.jpg", "IMG_20le.jpg", "IMG_20sp.htm"});
-    EXPECT_TRUE(frage.contains(QStringLiteral("/bilder/")));
-    EXPECT_TRUE(frage.contains(QStringLiteral("IMG_200_0.jpg, IMG_201_0.jpg, IMG_202_0.jpg und 2 weitere")));
-    EXPECT_TRUE(frage.contains(QStringLiteral("„IMG_20“")));
-    EXPECT_TRUE(frage.endsWith(QStringLiteral("Sollen sie ersetzt werden?")));
-}
-
-TEST(Ausgabeordner, FehlenderOderUnbrauchbarerOrdnerWirdGenannt)
-{
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const QString ordner = tmp.path() + QLatin1Char('/');
-    EXPECT_FALSE(ausgabe::OrdnerFehler(ordner));
-
-    // A folder that is not there is named, and not made: it may be a
-    // mistyped name or a stick that was pulled.
-    const auto fehlt = ausgabe::OrdnerFehler(ordner + QStringLiteral("fehlt/"));
-    ASSERT_TRUE(fehlt);
-    EXPECT_TRUE(fehlt->startsWith(QStringLiteral("In den Ausgabeordner %1fehlt/ kann nicht geschrieben werden.")
-                                      .arg(ordner)));
-    EXPECT_TRUE(fehlt->contains(QStringLiteral("„Optionen“")));
-    EXPECT_FALSE(QFileInfo::exists(ordner + QStringLiteral("fehlt")));
-
-    QFile datei(ordner + QStringLiteral("datei"));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.close();
-    EXPECT_TRUE(ausgabe::OrdnerFehler(ordner + QStringLiteral("datei/")));
 }
 
 TEST(Ausgabeordner, StartordnerEntstehtBeimErstenSchreiben)
