@@ -22,6 +22,10 @@ inline std::function<QString(QWidget* eltern, const QString& start)> Verzeichnis
 // Yes/no question: true for yes.
 inline std::function<bool(QWidget* eltern, const QString& frage)> Frage;
 
+// Question before output replaces files the current picture did not write,
+// with the buttons "Ersetzen" and "Abbrechen": true for "Ersetzen".
+inline std::function<bool(QWidget* eltern, const QString& frage)> Ersetzen;
+
 // Message box with one text and an OK button.
 inline std::function<void(QWidget* eltern, const QString& text)> Meldung;
 

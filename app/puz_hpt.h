@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QIODevice;
@@ -85,6 +86,9 @@ public:
     bool TempDatei = false; // Bilddatei names a temporary bitmap the program wrote
     bool SchnittLaeuft = false; // a cut is running; other picture commands wait
     int Schnittbreite = 0;      // tile width of the last cut; the empty tile takes it
+    // Which picture the current one is (the chosen file's path, or the
+    // clipboard picture's content): the output book's key.
+    QString Bildherkunft;
 
     // The client area's height: the window below its menu bar.
     int Klienthoehe() const;
@@ -117,6 +121,13 @@ public:
 
     // Checks before the first write of a cut (export/): true to go on.
     bool AusgabePruefen();
+    // Before a command writes the files `namen` into the output folder: says
+    // so when the folder cannot be written, and asks once before files of
+    // these names that the current picture did not write are replaced.
+    // False (after the message or "Abbrechen") when nothing may be written.
+    bool ErsetzenPruefen(const QStringList& namen);
+    // ErsetzenPruefen, then AusgabePruefen: what every writing command runs.
+    bool Schreibfreigabe(const QStringList& namen);
 
     // Page exports (export/).
     void SchiebePuzzleClick();

@@ -1,19 +1,44 @@
 #include "app/puz_var.h"
 
 #include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace puz_var {
 
+namespace {
+
+QString MitTrenner(const QString& pfad)
+{
+    QString ergebnis = QDir::toNativeSeparators(pfad);
+    if (!ergebnis.endsWith(QDir::separator()))
+        ergebnis += QDir::separator();
+    return ergebnis;
+}
+
+} // namespace
+
 QString StartAusgabeverzeichnis()
 {
+    // A folder the user keeps: the temporary directory is wiped at reboot and
+    // would take a clipboard puzzle with it.
+    QString basis = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (basis.isEmpty())
+        basis = QDir::homePath();
+    const QString pfad = MitTrenner(QDir(basis).filePath(QStringLiteral("Tesselo")));
 #ifdef Q_OS_WIN
-    return QStringLiteral("c:\\temp\\");
+    return pfad.toLower();
 #else
-    QString pfad = QDir::toNativeSeparators(QDir::tempPath());
-    if (!pfad.endsWith(QDir::separator()))
-        pfad += QDir::separator();
     return pfad;
 #endif
+}
+
+QString Arbeitsverzeichnis()
+{
+    // One folder per running program, so two programs never share a scratch
+    // file; it goes with its content when the program ends.
+    static QTemporaryDir ordner(QDir(QDir::tempPath()).filePath(QStringLiteral("tesselo-XXXXXX")));
+    return MitTrenner(ordner.isValid() ? ordner.path() : QDir::tempPath());
 }
 
 void Startwerte()

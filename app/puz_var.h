@@ -64,9 +64,16 @@ inline QImage Leerbild;   // the empty tile / blank field scratch bitmap
 // Index of the tile in column c, row r of the current set.
 inline int TeilIndex(int spalte, int zeile) { return spalte * Zeilen + zeile; }
 
-// Start value of Ausgabeverzeichnis: c:\temp\ on Windows, elsewhere the
-// platform's temporary directory.
+// Start value of Ausgabeverzeichnis: the user's pictures folder (Qt's
+// standard pictures location, else the home folder) + "Tesselo". It need not
+// exist yet: it is created when output is first written into it.
 QString StartAusgabeverzeichnis();
+
+// The program's own folder for scratch files (the clipboard's bitmap, a
+// JPEG's bitmap that cannot lie beside it), with a trailing separator. It is
+// made in the temporary directory on first use and removed with its content
+// when the program ends; the temporary directory itself if it cannot be made.
+QString Arbeitsverzeichnis();
 
 // Puts every variable back to its start value, empties the tile set and both
 // shared bitmaps. Programmverzeichnis is cleared too: the main window sets it.

@@ -51,6 +51,8 @@ int hauptweg(const QString& foto)
     puz_var::Startwerte();
     bool fehlgeschlagen = false;
     Dialoge::BildOeffnen = [&](QWidget*) { return foto; };
+    // Every run writes the same photo's puzzle over the one of the run before.
+    Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
     Dialoge::Meldung = [&](QWidget*, const QString& text) {
         std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
         fehlgeschlagen = true;

@@ -10,8 +10,10 @@
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
+#include "export/ausgabebuch.h"
 #include "export/seitenkodierung.h"
 #include "export/seitentext.h"
+#include "prepare/kachelnamen.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -124,7 +126,19 @@ Ausgang schliesse(TForm1& form, QFileDevice& seite)
         seite.close();
         geschrieben = seite.error() == QFileDevice::NoError;
     }
-    return geschrieben ? Ausgang::Fertig : dateifehler(form, errno);
+    if (!geschrieben)
+        return dateifehler(form, errno);
+    Hauptausgabebuch().Geschrieben(seite.fileName(), form.Bildherkunft);
+    return Ausgang::Fertig;
+}
+
+// The JPEG tiles a page export writes after its page, unless they were.
+QStringList kachelnDerSeite()
+{
+    if (puz_var::JpegGespeichert)
+        return {};
+    return kachelnamen::Kachelsatz(puz_var::Dateikuerzel, puz_var::Spalten, puz_var::Zeilen, false,
+                                   puz_var::VorschauErzeugen);
 }
 
 // The merge shared by the three game pages: first template, variable block,
@@ -132,7 +146,7 @@ Ausgang schliesse(TForm1& form, QFileDevice& seite)
 Ausgang spielseite(TForm1& form, const QString& endung, const Vorlagen& vorlagen,
                    Seitentext (*text)(const SeitenEingabe&))
 {
-    if (!form.AusgabePruefen())
+    if (!form.Schreibfreigabe(QStringList{puz_var::Dateikuerzel + endung} + kachelnDerSeite()))
         return Ausgang::Abgebrochen;
     const std::unique_ptr<QFileDevice> datei = oeffne(form, puz_var::Ausgabeverzeichnis + puz_var::Dateikuerzel + endung);
     if (!datei)
@@ -239,6 +253,13 @@ void TForm1::RaetselnClick()
 
 void TForm1::alleHTMLSpieleClick()
 {
+    // One question for the three pages and their tiles; "Abbrechen" there
+    // writes none of them.
+    QStringList namen;
+    for (const char* endung : {"sp.htm", "tp.htm", "rp.htm"})
+        namen << puz_var::Dateikuerzel + QLatin1String(endung);
+    if (!ErsetzenPruefen(namen + kachelnDerSeite()))
+        return;
     for (Ausgang (*seite)(TForm1&) : {schiebeSeite, tauschSeite, raetselSeite})
         if (seite(*this) == Ausgang::Dateifehler)
             return;
@@ -246,7 +267,7 @@ void TForm1::alleHTMLSpieleClick()
 
 void TForm1::TabelleClick()
 {
-    if (!AusgabePruefen())
+    if (!Schreibfreigabe(QStringList{puz_var::Tabellendatei} + kachelnDerSeite()))
         return;
     const std::unique_ptr<QFileDevice> seite = oeffne(*this, puz_var::Ausgabeverzeichnis + puz_var::Tabellendatei);
     if (!seite)

@@ -3,6 +3,8 @@
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
 
+#include <algorithm>
+
 namespace gitter {
 
 qint64 Anzahl(int laenge, int offset, int breite)
@@ -28,12 +30,29 @@ std::vector<int> Linien(int laenge, int start, int breite)
     return linien;
 }
 
+namespace {
+
+Gitter Zentriert(QSize bild, int breite)
+{
+    return Gitter{(bild.width() % breite) / 2, (bild.height() % breite) / 2, breite};
+}
+
+} // namespace
+
 std::optional<Gitter> AutoGitter(QSize bild)
 {
-    const int breite = std::max(bild.width(), bild.height()) / 5;
-    if (breite < 1)
+    if (bild.width() < 1 || bild.height() < 1)
         return std::nullopt;
-    return Gitter{(bild.width() % breite) / 2, (bild.height() % breite) / 2, breite};
+    const int fuenftel = std::max(bild.width(), bild.height()) / 5;
+    if (fuenftel >= 1) {
+        const Gitter g = Zentriert(bild, fuenftel);
+        if (Spalten(bild, g) >= 1 && Zeilen(bild, g) >= 1)
+            return g;
+    }
+    // A panorama (more than five times wider than high, or the other way
+    // round) or a picture under 5 pixels: a fifth of the longer side does not
+    // fit the shorter one, so the shorter side becomes the tile.
+    return Zentriert(bild, std::min(bild.width(), bild.height()));
 }
 
 std::optional<QString> BreitenFehler(int breite)
@@ -54,6 +73,14 @@ std::optional<QString> SchnittFehler(QSize bild, const Gitter& g)
             .arg(g.breite);
     const qint64 spalten = Spalten(bild, g);
     const qint64 zeilen = Zeilen(bild, g);
+    if (spalten == 0 || zeilen == 0)
+        return QStringLiteral("Mit Offset x %1, Offset y %2 und Breite %3 passt kein ganzes Teil in das Bild "
+                              "(%4 x %5 Pixel). Bitte kleinere Werte eingeben oder „Auto“ wählen.")
+            .arg(g.x0)
+            .arg(g.y0)
+            .arg(g.breite)
+            .arg(bild.width())
+            .arg(bild.height());
     const qint64 teile = spalten * zeilen;
     if (teile > puz_var::MaxTeile)
         return QStringLiteral("Das Gitter ergibt %1 Teile, höchstens %2 Teile sind möglich. "

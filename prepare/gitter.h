@@ -34,16 +34,19 @@ inline qint64 Zeilen(QSize bild, const Gitter& g) { return Anzahl(bild.height(),
 std::vector<int> Linien(int laenge, int start, int breite);
 
 // The automatic grid: breite = longer side div 5, the leftover split evenly
-// with the odd pixel at the right or bottom. None for a picture whose longer
-// side is under 5 pixels (the width would be 0).
+// with the odd pixel at the right or bottom. Where that gives no whole row or
+// column (a panorama more than five times wider than high, a picture under 5
+// pixels), the shorter side is the width, centred the same way: at least one
+// whole tile always. None only for an empty picture.
 std::optional<Gitter> AutoGitter(QSize bild);
 
 // German message when the width cannot be used at all (below 1), else none.
 std::optional<QString> BreitenFehler(int breite);
 
 // German message when a cut of this grid must be refused: a width below 1 or
-// above MaxKachelbreite, more tiles than the store holds (names the number
-// and the limit), or a packed picture beyond the readable picture size.
+// above MaxKachelbreite, no whole tile at all (offset or width too large),
+// more tiles than the store holds (names the number and the limit), or a
+// packed picture beyond the readable picture size.
 std::optional<QString> SchnittFehler(QSize bild, const Gitter& g);
 
 } // namespace gitter

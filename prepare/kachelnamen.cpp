@@ -46,6 +46,17 @@ std::vector<Kachel> Speicherfolge(const QString& kuerzel, int spalten, int zeile
     return folge;
 }
 
+QStringList Kachelsatz(const QString& kuerzel, int spalten, int zeilen, bool bmp, bool vorschau)
+{
+    QStringList namen;
+    for (const Kachel& kachel : Speicherfolge(kuerzel, spalten, zeilen, bmp))
+        namen << kachel.datei;
+    namen << Leerbilddatei(kuerzel);
+    if (vorschau)
+        namen << Vorschaudatei(kuerzel);
+    return namen;
+}
+
 QString Wandeldatei(const QString& jpegPfad, const std::function<bool(const QString&)>& belegt)
 {
     const QFileInfo info(jpegPfad);

@@ -37,6 +37,10 @@ struct Kachel
 // bottom within a column (index spalte * zeilen + zeile).
 std::vector<Kachel> Speicherfolge(const QString& kuerzel, int spalten, int zeilen, bool bmp);
 
+// Every file a tile save writes: the tiles in Speicherfolge, the empty tile
+// and, with `vorschau`, the preview picture.
+QStringList Kachelsatz(const QString& kuerzel, int spalten, int zeilen, bool bmp, bool vorschau);
+
 // Name for the bitmap converted from a JPEG: the JPEG's path with ".bmp" in
 // place of its extension; when `belegt` says that name is taken (a file the
 // user has), ".1.bmp", ".2.bmp", ... are tried instead, which keeps the

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,18 +88,26 @@ void TForm1::BuLadenClick()
 
     // The converted bitmap goes to a name where no file exists, so neither a
     // file of the user nor the current picture's bitmap is ever overwritten.
+    // Where the picture's folder takes no file (a CD, a locked USB stick, a
+    // share), the program's scratch folder takes it under the same name.
     const bool eigeneTempDatei = TempDatei && pfad == puz_var::Bilddatei;
     QString neueBilddatei = pfad;
     QString wunschname;
     if (IstJpeg(pfad)) {
-        wunschname = kachelnamen::Wandeldatei(pfad, [](const QString&) { return false; });
-        neueBilddatei = kachelnamen::Wandeldatei(pfad, [](const QString& datei) { return QFileInfo::exists(datei); });
-        if (neueBilddatei.isEmpty()) {
-            Dialoge::Meldung(this, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(wunschname));
-            return;
-        }
-        if (const auto schreibfehler = schnitt::SchreibeBild(*bild, neueBilddatei, true, 0)) {
+        std::optional<QString> schreibfehler;
+        for (const QString& ort : {pfad, puz_var::Arbeitsverzeichnis() + QFileInfo(pfad).fileName()}) {
+            wunschname = kachelnamen::Wandeldatei(ort, [](const QString&) { return false; });
+            neueBilddatei = kachelnamen::Wandeldatei(ort, [](const QString& datei) { return QFileInfo::exists(datei); });
+            if (neueBilddatei.isEmpty()) {
+                schreibfehler = QStringLiteral("Datei %1 kann nicht erstellt werden").arg(wunschname);
+                continue;
+            }
+            schreibfehler = schnitt::SchreibeBild(*bild, neueBilddatei, true, 0);
+            if (!schreibfehler)
+                break;
             QFile::remove(neueBilddatei); // a partial file of a name that was free
+        }
+        if (schreibfehler) {
             Dialoge::Meldung(this, *schreibfehler);
             return;
         }
@@ -118,6 +127,7 @@ void TForm1::BuLadenClick()
     puz_var::Bildverzeichnis = MitTrenner(QFileInfo(pfad).absolutePath());
     puz_var::Ausgabeverzeichnis = AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
     TempDatei = !wunschname.isEmpty() || eigeneTempDatei;
+    Bildherkunft = pfad;
     ImBild->setzeBild(*bild);
     QCoreApplication::processEvents();
     HoleBildEigenschaften(true);
@@ -134,8 +144,10 @@ void TForm1::BuZwischenablageClick()
     }
 
     // The file is written first: when it cannot be, nothing changes and the
-    // user learns why at once instead of at the next preview.
-    const QString datei = puz_var::Ausgabeverzeichnis + Zwischenablagedatei;
+    // user learns why at once instead of at the next preview. It is scratch
+    // and goes to the program's own folder; the puzzle's output still goes to
+    // the output folder.
+    const QString datei = puz_var::Arbeitsverzeichnis() + Zwischenablagedatei;
     const QImage bitmap = bild.convertToFormat(QImage::Format_RGB32);
     if (const auto fehler = schnitt::SchreibeBild(bitmap, datei, true, 0)) {
         Dialoge::Meldung(this, *fehler);
@@ -149,6 +161,15 @@ void TForm1::BuZwischenablageClick()
     puz_var::Bilddatei = datei;
     Hauptbildablage().Merke(datei, bitmap);
     puz_var::Bildverzeichnis = puz_var::Ausgabeverzeichnis;
+    // Two clipboard pictures share every output name: the content tells
+    // them apart.
+    Bildherkunft = QStringLiteral("Zwischenablage %1x%2 ")
+                       .arg(bitmap.width())
+                       .arg(bitmap.height()) +
+                   QString::fromLatin1(QCryptographicHash::hash(QByteArray::fromRawData(reinterpret_cast<const char*>(bitmap.constBits()),
+                                                                                          bitmap.sizeInBytes()),
+                                                                QCryptographicHash::Sha256)
+                                           .toHex());
     puz_var::JpegGespeichert = false;
     puz_var::AusgabeGeprueft = false;
     HoleBildEigenschaften(false);

@@ -67,8 +67,7 @@ void TForm1::BuAutoClick()
     const QSize groesse = ImBild->bild().size();
     const std::optional<gitter::Gitter> g = gitter::AutoGitter(groesse);
     if (!g) {
-        Dialoge::Meldung(this, QStringLiteral("Das Bild ist mit %1 x %2 Pixeln zu klein für ein "
-                                              "automatisches Gitter (mindestens 5 Pixel an der längeren Seite).")
+        Dialoge::Meldung(this, QStringLiteral("Ein Bild von %1 x %2 Pixeln hat kein ganzes Teil.")
                                    .arg(groesse.width())
                                    .arg(groesse.height()));
         return;

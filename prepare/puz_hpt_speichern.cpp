@@ -6,6 +6,7 @@
 #include "app/farbe.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
+#include "export/ausgabebuch.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
 #include "prepare/kodierreihe.h"
@@ -22,12 +23,13 @@ void TForm1::BuSpeichernClick()
         Dialoge::Meldung(this, *fehler);
         return;
     }
-    if (!AusgabePruefen())
-        return;
-
     const bool bmp = puz_var::Bildformat == 0;
     const QString& verzeichnis = puz_var::Ausgabeverzeichnis;
     const QString& kuerzel = puz_var::Dateikuerzel;
+    if (!Schreibfreigabe(kachelnamen::Kachelsatz(kuerzel, puz_var::Spalten, puz_var::Zeilen, bmp,
+                                                 puz_var::VorschauErzeugen)))
+        return;
+    Ausgabebuch& buch = Hauptausgabebuch();
     const int anzahl = puz_var::Spalten * puz_var::Zeilen;
     const std::vector<kachelnamen::Kachel> folge =
         kachelnamen::Speicherfolge(kuerzel, puz_var::Spalten, puz_var::Zeilen, bmp);
@@ -47,8 +49,11 @@ void TForm1::BuSpeichernClick()
         Kodierreihe reihe(std::move(teile), [bmp, qualitaet](const QImage& teil) {
             return bmp ? bildcodec::KodiereBmp(teil) : bildcodec::KodiereJpeg(teil, qualitaet);
         });
-        for (size_t i = 0; i < folge.size() && !kachelfehler; ++i)
+        for (size_t i = 0; i < folge.size() && !kachelfehler; ++i) {
             kachelfehler = schnitt::SchreibeKodiert(reihe.Hole(i), verzeichnis + folge[i].datei);
+            if (!kachelfehler)
+                buch.Geschrieben(verzeichnis + folge[i].datei, Bildherkunft);
+        }
     }
     if (kachelfehler) {
         Dialoge::Meldung(this, *kachelfehler);
@@ -72,6 +77,7 @@ void TForm1::BuSpeichernClick()
         Dialoge::Meldung(this, *fehler);
         return;
     }
+    buch.Geschrieben(verzeichnis + kachelnamen::Leerbilddatei(kuerzel), Bildherkunft);
 
     if (puz_var::VorschauErzeugen) {
         if (const auto fehler = schnitt::VorschauFehler(puz_var::VorschauBreite, puz_var::VorschauHoehe)) {
@@ -84,6 +90,7 @@ void TForm1::BuSpeichernClick()
                 Dialoge::Meldung(this, *fehler);
                 return;
             }
+            buch.Geschrieben(verzeichnis + kachelnamen::Vorschaudatei(kuerzel), Bildherkunft);
         }
     }
     if (!bmp)

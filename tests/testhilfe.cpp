@@ -40,6 +40,7 @@ void StummeDialoge()
     Dialoge::FarbeWaehlen = [](QWidget*, const QColor&) -> std::optional<QColor> { return std::nullopt; };
     Dialoge::VerzeichnisWaehlen = [](QWidget*, const QString&) { return QString(); };
     Dialoge::Frage = [](QWidget*, const QString&) { return false; };
+    Dialoge::Ersetzen = [](QWidget*, const QString&) { return false; };
     Dialoge::Meldung = [](QWidget*, const QString&) {};
 }
 #endif

@@ -2,6 +2,8 @@
 #include "app/puz_var.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 TEST(PuzVar, StartwerteEinesFrischenStarts)
@@ -42,7 +44,7 @@ TEST(PuzVar, StartwerteEinesFrischenStarts)
     EXPECT_EQ(puz_var::Antwortbilder, QStringList({"falsch.gif", "richtig.gif", "falsrich.gif"}));
 }
 
-TEST(PuzVar, AusgabeverzeichnisIstDasTemporaereVerzeichnisMitTrenner)
+TEST(PuzVar, AusgabeverzeichnisIstTesseloImBilderordnerMitTrenner)
 {
     puz_var::Startwerte();
     const QString pfad = puz_var::Ausgabeverzeichnis;
@@ -50,7 +52,17 @@ TEST(PuzVar, AusgabeverzeichnisIstDasTemporaereVerzeichnisMitTrenner)
     EXPECT_TRUE(pfad.endsWith(QDir::separator()));
     EXPECT_FALSE(pfad.endsWith(QString(QDir::separator()) + QDir::separator()));
 #ifndef Q_OS_WIN
-    EXPECT_EQ(QDir(pfad).canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
+    QString bilder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (bilder.isEmpty())
+        bilder = QDir::homePath();
+    EXPECT_EQ(QDir::cleanPath(pfad), QDir(bilder).filePath(QStringLiteral("Tesselo")));
+    // The temporary directory, wiped at reboot, is only for scratch files.
+    EXPECT_FALSE(pfad.startsWith(QDir::tempPath()));
+    const QString arbeit = puz_var::Arbeitsverzeichnis();
+    EXPECT_TRUE(arbeit.startsWith(QDir::tempPath() + QLatin1Char('/')));
+    EXPECT_TRUE(arbeit.endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(QFileInfo(arbeit).isDir());
+    EXPECT_EQ(puz_var::Arbeitsverzeichnis(), arbeit); // one folder for the whole run
 #endif
 }
 

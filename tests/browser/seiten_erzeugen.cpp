@@ -111,6 +111,8 @@ int main(int argc, char** argv)
     puz_var::Startwerte();
     ErzeugeFenster();
     Dialoge::Frage = [](QWidget*, const QString&) { return false; };
+    // Run again into the same folder, it replaces the pages of its last run.
+    Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
     Dialoge::Meldung = [](QWidget*, const QString& text) {
         std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
         Fehler = true;

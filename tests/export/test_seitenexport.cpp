@@ -160,6 +160,7 @@ TEST_F(SeitenExport, RaetselSeiteErgaenztNurFehlendeAntwortbilder)
 TEST_F(SeitenExport, FehlendeVorlageLaesstDieFruehereSeiteUnberuehrt)
 {
     schreibe(ausgabe(QStringLiteral("luftblsp.htm")), "fruehere Seite");
+    Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
     QFile::remove(vorlage("spuzv2.htm"));
     Form1->SchiebePuzzleClick();
     EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei SPUZV2.HTM nicht gefunden!"));
@@ -182,16 +183,28 @@ TEST_F(SeitenExport, AlleSpieleUeberspringenNurDieSeiteOhneVorlage)
     EXPECT_EQ(ausgabedateien(), (QStringList{"falsch.gif", "falsrich.gif", "luftblrp.htm", "luftblsp.htm", "richtig.gif"}));
 }
 
-TEST_F(SeitenExport, DateifehlerMeldetEaFehlerUndBeendetAlleSpiele)
+TEST_F(SeitenExport, FehlenderAusgabeordnerWirdVorDemSchreibenGemeldet)
 {
     puz_var::Ausgabeverzeichnis = aus.path() + QStringLiteral("/fehlt/");
     Form1->alleHTMLSpieleClick();
     ASSERT_EQ(meldungen.size(), 1);
-    EXPECT_EQ(meldungen.first(), QStringLiteral("E/A-Fehler %1").arg(ENOENT)); // the system's number
+    EXPECT_TRUE(meldungen.first().startsWith(
+        QStringLiteral("In den Ausgabeordner %1/fehlt/ kann nicht geschrieben werden.").arg(aus.path())));
+    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("„Optionen“")));
     Form1->TabelleClick();
     EXPECT_EQ(meldungen.size(), 2);
     EXPECT_TRUE(ausgabedateien().isEmpty());
     EXPECT_FALSE(QDir(aus.path() + QStringLiteral("/fehlt")).exists());
+}
+
+TEST_F(SeitenExport, DateifehlerMeldetEaFehlerUndBeendetAlleSpiele)
+{
+    // A page name taken by a folder: the page cannot be put in place.
+    ASSERT_TRUE(QDir(aus.path()).mkdir(QStringLiteral("luftblsp.htm")));
+    Form1->alleHTMLSpieleClick();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("E/A-Fehler ")));
+    EXPECT_TRUE(ausgabedateien().isEmpty());
 }
 
 TEST_F(SeitenExport, KachelfehlerBeendetAlleSpiele)

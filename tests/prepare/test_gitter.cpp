@@ -71,8 +71,53 @@ TEST(Gitter, AutomatischesGitterNachTabelle)
         EXPECT_EQ(gitter::Zeilen(bild, *g), z.zeilen);
     }
     EXPECT_EQ(gitter::Linien(999, 99, 200), (std::vector<int>{99, 299, 499, 699, 899}));
-    EXPECT_FALSE(gitter::AutoGitter(QSize(4, 4)));
-    EXPECT_TRUE(gitter::AutoGitter(QSize(5, 1)));
+}
+
+TEST(Gitter, AutoGitterAufPanoramenUndWinzigenBildern)
+{
+    struct Zeile
+    {
+        int w, h, b, x0, y0, spalten, zeilen;
+    };
+    const std::array<Zeile, 8> tabelle{{
+        {8000, 1000, 1000, 0, 0, 8, 1},  // a fifth (1600) is taller than the picture
+        {1000, 8000, 1000, 0, 0, 1, 8},
+        {8050, 1003, 1003, 13, 0, 8, 1}, // centred as the specified rule centres
+        {5000, 1000, 1000, 0, 0, 5, 1},  // exactly 5:1 still fits one row: specified rule
+        {5100, 1000, 1000, 50, 0, 5, 1},
+        {4, 3, 3, 0, 0, 1, 1},           // longer side under 5 pixels
+        {5, 1, 1, 0, 0, 5, 1},
+        {1, 1, 1, 0, 0, 1, 1},
+    }};
+    for (const Zeile& z : tabelle) {
+        SCOPED_TRACE(testing::Message() << z.w << " x " << z.h);
+        const QSize bild(z.w, z.h);
+        const auto g = gitter::AutoGitter(bild);
+        ASSERT_TRUE(g);
+        EXPECT_EQ(g->breite, z.b);
+        EXPECT_EQ(g->x0, z.x0);
+        EXPECT_EQ(g->y0, z.y0);
+        EXPECT_EQ(gitter::Spalten(bild, *g), z.spalten);
+        EXPECT_EQ(gitter::Zeilen(bild, *g), z.zeilen);
+    }
+    EXPECT_FALSE(gitter::AutoGitter(QSize(0, 0)));
+    EXPECT_FALSE(gitter::AutoGitter(QSize(10, 0)));
+
+    // Every picture gets at least one whole tile, and wherever the fifth of
+    // the longer side gives one, that stays the width.
+    for (int w = 1; w <= 64; ++w)
+        for (int h = 1; h <= 64; ++h) {
+            const QSize bild(w, h);
+            const auto g = gitter::AutoGitter(bild);
+            ASSERT_TRUE(g) << w << " x " << h;
+            ASSERT_GE(gitter::Spalten(bild, *g), 1) << w << " x " << h;
+            ASSERT_GE(gitter::Zeilen(bild, *g), 1) << w << " x " << h;
+            const int fuenftel = std::max(w, h) / 5;
+            if (fuenftel >= 1 && fuenftel <= std::min(w, h))
+                ASSERT_EQ(g->breite, fuenftel) << w << " x " << h;
+            else
+                ASSERT_EQ(g->breite, std::min(w, h)) << w << " x " << h;
+        }
 }
 
 TEST(Gitter, SchnittVerweigertUnbrauchbareGitter)
@@ -82,6 +127,15 @@ TEST(Gitter, SchnittVerweigertUnbrauchbareGitter)
     ASSERT_TRUE(null);
     EXPECT_TRUE(null->contains(QStringLiteral("mindestens 1 Pixel")));
     EXPECT_TRUE(gitter::SchnittFehler(bild, {0, 0, -3}));
+
+    // No whole tile: an offset beyond W - B, or a tile larger than a side.
+    for (const Gitter g : {Gitter{300, 10, 80}, Gitter{10, 221, 80}, Gitter{0, 0, 301}}) {
+        const auto keins = gitter::SchnittFehler(bild, g);
+        ASSERT_TRUE(keins) << g.x0 << " " << g.y0 << " " << g.breite;
+        EXPECT_TRUE(keins->contains(QStringLiteral("kein ganzes Teil")));
+        EXPECT_TRUE(keins->contains(QStringLiteral("361 x 300")));
+    }
+    EXPECT_FALSE(gitter::SchnittFehler(bild, {0, 0, 300}));
 
     // 100 tiles are allowed, 101 are not; the message names both numbers.
     EXPECT_FALSE(gitter::SchnittFehler(QSize(100, 100), {0, 0, 10}));

@@ -222,12 +222,46 @@ TEST_F(Vorbereitung, VerweigerteBreitenUndGitter)
     EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[0], erstesTeil));
     EXPECT_TRUE(puz_var::Teile[99].isNull());
 
-    // The automatic grid needs five pixels on the longer side.
+    // No whole tile: refused, and nothing of the last cut is switched on
+    // again after a new picture.
     lade(legeBmpAn(QStringLiteral("klein.bmp"), testhilfe::Muster(4, 3)));
     meldungen.clear();
+    Form1->SpEdOffx->setValue(2); // 2 + 3 > 4
+    Form1->SpEdBreite->setValue(3);
+    Form1->MenuSchneiden->trigger();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("kein ganzes Teil")));
+    EXPECT_FALSE(Form1->MenuSpeichern->menuAction()->isEnabled());
+    EXPECT_FALSE(Form1->MenuSpielen->menuAction()->isEnabled());
+    EXPECT_EQ(puz_var::Spalten, 4);
+    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[0], erstesTeil));
+
+    // Under five pixels the automatic grid takes the shorter side: one tile.
+    meldungen.clear();
     Form1->BuAuto->click();
-    EXPECT_EQ(meldungen.size(), 1);
-    EXPECT_EQ(Form1->SpEdBreite->value(), 20);
+    EXPECT_TRUE(meldungen.isEmpty());
+    EXPECT_EQ(Form1->SpEdBreite->value(), 3);
+    EXPECT_EQ(Form1->SpEdOffx->value(), 0);
+    Form1->MenuSchneiden->trigger();
+    EXPECT_EQ(puz_var::Spalten * puz_var::Zeilen, 1);
+}
+
+TEST_F(Vorbereitung, PanoramaBekommtMitAutoGanzeTeile)
+{
+    // Eight times wider than high: a fifth of the width is taller than the
+    // picture, so the height is the tile.
+    const QImage bild = testhilfe::Muster(805, 100);
+    lade(legeBmpAn(QStringLiteral("panorama.bmp"), bild));
+    Form1->BuAuto->click();
+    EXPECT_EQ(Form1->SpEdBreite->value(), 100);
+    EXPECT_EQ(Form1->SpEdOffx->value(), 2);
+    EXPECT_EQ(Form1->SpEdOffy->value(), 0);
+    Form1->MenuSchneiden->trigger();
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_EQ(puz_var::Spalten, 8);
+    EXPECT_EQ(puz_var::Zeilen, 1);
+    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Gesamtbild, bild.copy(2, 0, 800, 100)));
+    EXPECT_TRUE(Form1->MenuSpeichern->menuAction()->isEnabled());
 }
 
 TEST_F(Vorbereitung, NegativeOffsetsZeigenAusserhalbDenHintergrund)
@@ -297,8 +331,10 @@ TEST_F(Vorbereitung, ZwischenablageWirdAlsBitmapUebernommen)
     QGuiApplication::clipboard()->setImage(bild);
     Form1->Zwischenablage1->trigger();
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    const QString datei = pfad(QStringLiteral("zwischenablage_temp.bmp"));
+    // The bitmap is the program's scratch, kept out of the output folder.
+    const QString datei = puz_var::Arbeitsverzeichnis() + QStringLiteral("zwischenablage_temp.bmp");
     EXPECT_EQ(puz_var::Bilddatei, datei);
+    EXPECT_EQ(puz_var::Ausgabeverzeichnis, pfad());
     EXPECT_EQ(puz_var::Bildverzeichnis, pfad());
     EXPECT_TRUE(Form1->TempDatei);
     EXPECT_TRUE(testhilfe::GleicheBilder(lies(datei), bild));
@@ -306,15 +342,16 @@ TEST_F(Vorbereitung, ZwischenablageWirdAlsBitmapUebernommen)
     EXPECT_EQ(puz_var::Dateikuerzel, QStringLiteral("zwisch"));
     EXPECT_TRUE(Form1->MenuSchneiden->isEnabled());
 
-    // An output directory that cannot take the file: said at once, nothing changes.
-    puz_var::Ausgabeverzeichnis = pfad(QStringLiteral("fehlt/"));
-    QGuiApplication::clipboard()->setImage(testhilfe::Muster(40, 40));
-    Form1->Zwischenablage1->trigger();
-    ASSERT_EQ(meldungen.size(), 1);
-    EXPECT_EQ(meldungen.first(), QStringLiteral("Datei %1zwischenablage_temp.bmp kann nicht erstellt werden")
-                                     .arg(pfad(QStringLiteral("fehlt/"))));
-    EXPECT_EQ(puz_var::Bilddatei, datei);
-    EXPECT_EQ(Form1->ImBild->bild().size(), QSize(150, 100));
+    // The puzzle itself lands in the output folder.
+    Form1->MenuSchneiden->trigger();
+    Form1->Einzelbilder->trigger();
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_TRUE(dateien().contains(QStringLiteral("zwisch0_0.jpg")));
+    EXPECT_FALSE(dateien().contains(QStringLiteral("zwischenablage_temp.bmp")));
+
+    // The next picture removes the scratch bitmap.
+    lade(legeBmpAn(QStringLiteral("baum.bmp"), testhilfe::Muster(50, 50)));
+    EXPECT_FALSE(QFileInfo::exists(datei));
     QGuiApplication::clipboard()->clear();
 }
 

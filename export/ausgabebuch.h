@@ -1,0 +1,71 @@
+#pragma once
+// Before anything is written into the output folder: whether the folder can
+// take files at all, and whether the files about to be written would replace
+// another picture's puzzle.
+//
+// Output names hold only the first six characters of the picture's name, so
+// two phone photos IMG_20240512_101500.jpg and IMG_20240513_083000.jpg share
+// every one of them. The book remembers which picture wrote which file while
+// the program runs; a file counts as the picture's own only while it is
+// unchanged since (same size and modification time). Nothing is written to
+// disk for it, so after a restart the files found are foreign until the user
+// agreed once to replace them.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Ausgabebuch
+{
+public:
+    // Notes that the file `pfad` was just written for the picture `herkunft`.
+    void Geschrieben(const QString& pfad, const QString& herkunft);
+
+    // Those of `namen` (file names in `verzeichnis`, which ends in a
+    // separator) that exist but were not written for `herkunft`: writing them
+    // would replace something without the user's word. In the given order.
+    QStringList Fremde(const QString& verzeichnis, const QStringList& namen, const QString& herkunft) const;
+
+    // The user agreed that `herkunft` replaces the puzzle with the prefix
+    // `kuerzel` in `verzeichnis`: every file of that puzzle found there now
+    // (tiles, empty tile, preview, the four pages) and every existing one of
+    // `namen` counts as the picture's own, until it changes.
+    void Freigeben(const QString& verzeichnis, const QString& kuerzel, const QStringList& namen,
+                   const QString& herkunft);
+
+    void Leeren() { m_dateien.clear(); }
+
+private:
+    struct Eintrag
+    {
+        QString herkunft;
+        qint64 groesse = -1;
+        qint64 geaendertMs = 0;
+    };
+    static std::optional<Eintrag> Stand(const QString& pfad);
+
+    QHash<QString, Eintrag> m_dateien;
+};
+
+// The book of the main window's writers.
+Ausgabebuch& Hauptausgabebuch();
+
+namespace ausgabe {
+
+// The German question before replacing `fremde` (at least one name) in
+// `verzeichnis`; it names the folder, the first files and their number.
+QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde);
+
+// A German message when one of `namen` in `verzeichnis` is one of the
+// files `bilder` (the loaded picture, the bitmap the program reads it from):
+// a picture named like a tile (abcdef0_0.jpg) would be replaced by its own
+// tile. None otherwise.
+std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder);
+
+// Makes the output folder ready: the start folder (puz_var) is created when
+// it is missing. A German message naming the folder and pointing to the
+// options when nothing can be written into it (missing, not a folder,
+// read-only medium, no permission); none when writing may go on.
+std::optional<QString> OrdnerFehler(const QString& verzeichnis);
+
+} // namespace ausgabe

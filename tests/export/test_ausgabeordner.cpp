@@ -1,0 +1,143 @@
+// A picture on a read-only medium (a locked USB stick, a CD, a share): it
+// loads, and every command that would write beside it says so before it
+// writes anything.
+#include "prepare/vorbereitung_hilfe.h"
+
+#include "export/ausgabebuch.h"
+
+#include <QMenu>
+#include <QTableWidget>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <functional>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A folder that takes no new file, for root as well: a small tmpfs mounted
+// on it and remounted read-only where the test may mount; elsewhere the
+// permission bits, which stop every user but root.
+class SchreibgeschuetzterOrdner
+{
+public:
+    // `fuellen` puts the files in while the folder still takes them.
+    SchreibgeschuetzterOrdner(const QString& pfad, const std::function<void()>& fuellen)
+        : m_pfad(QFile::encodeName(pfad))
+    {
+        QDir().mkpath(pfad);
+        if (::geteuid() == 0 && ::mount("tesselo", m_pfad.constData(), "tmpfs", 0, "size=16m,mode=0755") == 0)
+            m_gemountet = true;
+        fuellen();
+        if (m_gemountet)
+            ::mount("tesselo", m_pfad.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
+        else
+            ::chmod(m_pfad.constData(), 0555);
+    }
+
+    ~SchreibgeschuetzterOrdner()
+    {
+        if (m_gemountet)
+            ::umount2(m_pfad.constData(), MNT_DETACH);
+        else
+            ::chmod(m_pfad.constData(), 0755);
+    }
+
+    // True when a new file really cannot be made there.
+    bool Geschuetzt() const
+    {
+        const QByteArray probe = m_pfad + "/probe";
+        const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0)
+            return true;
+        ::close(fd);
+        ::unlink(probe.constData());
+        return false;
+    }
+
+private:
+    QByteArray m_pfad;
+    bool m_gemountet = false;
+};
+
+class Ausgabeordner : public Vorbereitung
+{
+protected:
+    void SetUp() override
+    {
+        Vorbereitung::SetUp();
+        puz_var::Programmverzeichnis = testhilfe::Bauverzeichnis();
+        Hauptausgabebuch().Leeren();
+        Dialoge::Ersetzen = [this](QWidget*, const QString&) {
+            ++fragen;
+            return false;
+        };
+    }
+
+    int fragen = 0;
+};
+
+TEST_F(Ausgabeordner, BildAufSchreibgeschuetztemDatentraeger)
+{
+    const QString stick = pfad(QStringLiteral("stick"));
+    const QImage bild = testhilfe::Muster(361, 300);
+    SchreibgeschuetzterOrdner schutz(stick, [&] {
+        ASSERT_TRUE(bildcodec::SchreibeJpeg(bild, stick + QStringLiteral("/Klasse 5a.jpg"), 90, nullptr));
+    });
+    if (!schutz.Geschuetzt())
+        GTEST_SKIP() << "this user can neither mount nor lose write permission on a folder";
+    const QStringList aufDemStick = QDir(stick).entryList(QDir::Files);
+
+    // The converted bitmap goes to the program's scratch folder instead.
+    lade(stick + QStringLiteral("/Klasse 5a.jpg"));
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    const QString bitmap = puz_var::Arbeitsverzeichnis() + QStringLiteral("Klasse 5a.bmp");
+    EXPECT_EQ(puz_var::Bilddatei, bitmap);
+    EXPECT_TRUE(Form1->TempDatei);
+    EXPECT_EQ(Form1->StGrInfo->item(0, 1)->text(), QStringLiteral("Klasse 5a.bmp"));
+    EXPECT_EQ(puz_var::Dateikuerzel, QStringLiteral("Klasse"));
+    EXPECT_EQ(puz_var::Ausgabeverzeichnis, stick + QLatin1Char('/'));
+    Form1->MenuSchneiden->trigger();
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_EQ(puz_var::Spalten * puz_var::Zeilen, 12);
+
+    // Every writing command names the folder and the way out, once, and
+    // writes nothing; no other question comes first.
+    const std::pair<const char*, QAction*> befehle[] = {
+        {"jpg", Form1->Einzelbilder},          {"bmp", Form1->Einzelbilderbmp},
+        {"sp", Form1->SchiebePuzzle},          {"tp", Form1->alsHTMLTauschPuzzle1},
+        {"rp", Form1->alsHTMLBilderrtsel1},    {"ta", Form1->alsHTMLTabelle1},
+        {"alle", Form1->alleHTMLSpiele}};
+    for (const auto& [name, befehl] : befehle) {
+        meldungen.clear();
+        befehl->trigger();
+        ASSERT_EQ(meldungen.size(), 1) << name;
+        EXPECT_TRUE(meldungen.first().startsWith(
+            QStringLiteral("In den Ausgabeordner %1/ kann nicht geschrieben werden.").arg(stick)))
+            << name << ": " << qPrintable(meldungen.first());
+        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("„Optionen“"))) << name;
+        EXPECT_FALSE(meldungen.first().contains(QStringLiteral("E/A-Fehler"))) << name;
+    }
+    EXPECT_EQ(fragen, 0);
+    EXPECT_FALSE(puz_var::AusgabeGeprueft);
+    EXPECT_EQ(QDir(stick).entryList(QDir::Files), aufDemStick);
+
+    // Another output folder, as chosen under "Optionen", takes the puzzle.
+    const QString anders = pfad(QStringLiteral("anders/"));
+    ASSERT_TRUE(QDir().mkpath(anders));
+    puz_var::Ausgabeverzeichnis = anders;
+    meldungen.clear();
+    Form1->alleHTMLSpiele->trigger();
+    EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_TRUE(QFileInfo::exists(anders + QStringLiteral("Klassesp.htm")));
+    EXPECT_TRUE(QFileInfo::exists(anders + QStringLiteral("Klasse2_3.jpg")));
+
+    // The scratch bitmap goes with the next picture, as one beside it would.
+    lade(legeBmpAn(QStringLiteral("baum.bmp"), testhilfe::Muster(40, 40)));
+    EXPECT_FALSE(QFileInfo::exists(bitmap));
+    EXPECT_EQ(QDir(stick).entryList(QDir::Files), aufDemStick);
+}
+
+} // namespace

@@ -1,0 +1,206 @@
+// Two phone photos share the first six characters of their names and so every
+// output name: the second puzzle must never replace the first one silently.
+#include "prepare/vorbereitung_hilfe.h"
+
+#include "export/ausgabebuch.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMap>
+#include <QMenu>
+
+namespace {
+
+// Mean difference of the red channel: JPEG tiles are compared by closeness.
+double abstand(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 1e9;
+    double summe = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            summe += std::abs(qRed(a.pixel(x, y)) - qRed(b.pixel(x, y)));
+    return summe / (a.width() * a.height());
+}
+
+const QString Erstes = QStringLiteral("IMG_20240512_101500.jpg");
+const QString Zweites = QStringLiteral("IMG_20240513_083000.jpg");
+
+class Ersetzen : public Vorbereitung
+{
+protected:
+    void SetUp() override
+    {
+        Vorbereitung::SetUp();
+        puz_var::Programmverzeichnis = testhilfe::Bauverzeichnis();
+        Hauptausgabebuch().Leeren();
+        Dialoge::Ersetzen = [this](QWidget*, const QString& frage) {
+            fragen << frage;
+            return antwort;
+        };
+        legeJpegAn(Erstes, testhilfe::Muster(361, 300));
+        legeJpegAn(Zweites, testhilfe::Muster(400, 300).mirrored(true, false));
+    }
+
+    // Every file of the folder with its bytes.
+    QMap<QString, QByteArray> stand() const
+    {
+        QMap<QString, QByteArray> inhalt;
+        for (const QString& name : dateien()) {
+            QFile datei(pfad(name));
+            if (datei.open(QIODevice::ReadOnly))
+                inhalt.insert(name, datei.readAll());
+        }
+        return inhalt;
+    }
+
+    void ladeUndSchneide(const QString& name, int breite = 80)
+    {
+        lade(pfad(name));
+        Form1->SpEdBreite->setValue(breite);
+        Form1->MenuSchneiden->trigger();
+        ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    }
+
+    // Every command that writes into the output folder.
+    static std::vector<std::pair<const char*, QAction*>> befehle()
+    {
+        return {{"jpg", Form1->Einzelbilder},
+                {"bmp", Form1->Einzelbilderbmp},
+                {"sp", Form1->SchiebePuzzle},
+                {"tp", Form1->alsHTMLTauschPuzzle1},
+                {"rp", Form1->alsHTMLBilderrtsel1},
+                {"ta", Form1->alsHTMLTabelle1},
+                {"alle", Form1->alleHTMLSpiele}};
+    }
+
+    // Runs every writing command; each must ask exactly `erwartet` times.
+    void alleBefehle(int erwartet)
+    {
+        for (const auto& [name, befehl] : befehle()) {
+            fragen.clear();
+            befehl->trigger();
+            EXPECT_EQ(fragen.size(), erwartet) << name;
+            EXPECT_TRUE(meldungen.isEmpty()) << name << ": " << qPrintable(meldungen.join(u'\n'));
+        }
+        fragen.clear();
+    }
+
+    QStringList fragen;
+    bool antwort = false;
+};
+
+TEST_F(Ersetzen, AbbrechenLaesstDasErstePuzzleByteGleich)
+{
+    ladeUndSchneide(Erstes);
+    alleBefehle(0); // a fresh folder, then the picture's own files: no question
+    EXPECT_TRUE(dateien().contains(QStringLiteral("IMG_200_0.jpg")));
+    EXPECT_TRUE(dateien().contains(QStringLiteral("IMG_20sp.htm")));
+
+    ladeUndSchneide(Zweites);
+    const QMap<QString, QByteArray> vorher = stand();
+    alleBefehle(1); // "&alle HTML-Spiele" asks once, not once per page
+    EXPECT_EQ(stand(), vorher);
+    EXPECT_FALSE(puz_var::JpegGespeichert);
+
+    // The question names the folder and the files it would replace.
+    Form1->Einzelbilder->trigger();
+    ASSERT_EQ(fragen.size(), 1);
+    EXPECT_TRUE(fragen.first().contains(pfad())) << qPrintable(fragen.first());
+    EXPECT_TRUE(fragen.first().contains(QStringLiteral("IMG_200_0.jpg"))) << qPrintable(fragen.first());
+    EXPECT_TRUE(fragen.first().contains(QStringLiteral("„IMG_20“"))) << qPrintable(fragen.first());
+}
+
+TEST_F(Ersetzen, ErsetzenFragtEinmalUndGiltFuerDasGanzePuzzle)
+{
+    ladeUndSchneide(Erstes);
+    Form1->alleHTMLSpiele->trigger();
+    Form1->alsHTMLTabelle1->trigger();
+    ladeUndSchneide(Zweites);
+    const QMap<QString, QByteArray> vorher = stand();
+
+    antwort = true;
+    fragen.clear();
+    Form1->alleHTMLSpiele->trigger();
+    EXPECT_EQ(fragen.size(), 1);
+    const QMap<QString, QByteArray> nachher = stand();
+    for (const char* name : {"IMG_20sp.htm", "IMG_20tp.htm", "IMG_20rp.htm", "IMG_200_0.jpg", "IMG_20le.jpg"})
+        EXPECT_TRUE(nachher.contains(QLatin1String(name))) << name;
+    // The first tile is now the second picture's.
+    const QImage teil = lies(pfad(QStringLiteral("IMG_200_0.jpg")));
+    EXPECT_LT(abstand(teil, lies(pfad(Zweites)).copy(10, 10, 80, 80)),
+              abstand(teil, lies(pfad(Erstes)).copy(10, 10, 80, 80)));
+
+    // The rest of the old puzzle (its table page) went with the answer.
+    antwort = false;
+    alleBefehle(0);
+    EXPECT_NE(stand().value(QStringLiteral("IMG_20ta.htm")), vorher.value(QStringLiteral("IMG_20ta.htm")));
+}
+
+TEST_F(Ersetzen, DasselbeBildFragtNieAuchNachNeuemSchnitt)
+{
+    ladeUndSchneide(Erstes);
+    alleBefehle(0);
+    // A new cut into other tiles, then the same picture loaded again.
+    Form1->SpEdBreite->setValue(60);
+    Form1->MenuSchneiden->trigger();
+    alleBefehle(0);
+    ladeUndSchneide(Erstes, 100);
+    alleBefehle(0);
+
+    // Back to the other picture after the first was replaced: that one asks.
+    ladeUndSchneide(Zweites);
+    antwort = true;
+    Form1->Einzelbilder->trigger();
+    antwort = false;
+    ladeUndSchneide(Erstes);
+    fragen.clear();
+    Form1->Einzelbilder->trigger();
+    EXPECT_EQ(fragen.size(), 1);
+}
+
+TEST_F(Ersetzen, EinBildWieEineKachelBenanntBleibtUnberuehrt)
+{
+    // Its first tile would be named like the photo, its BMP tile like the
+    // bitmap the program reads it from.
+    legeJpegAn(QStringLiteral("abcdef0_0.jpg"), testhilfe::Muster(200, 200));
+    ladeUndSchneide(QStringLiteral("abcdef0_0.jpg"));
+    const QMap<QString, QByteArray> vorher = stand();
+    antwort = true;
+    for (QAction* befehl : {Form1->Einzelbilder, Form1->Einzelbilderbmp, Form1->SchiebePuzzle}) {
+        meldungen.clear();
+        befehl->trigger();
+        ASSERT_EQ(meldungen.size(), 1);
+        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("ist das geladene Bild selbst")));
+    }
+    EXPECT_TRUE(fragen.isEmpty());
+    EXPECT_EQ(stand(), vorher);
+    EXPECT_EQ(puz_var::Bilddatei, pfad(QStringLiteral("abcdef0_0.bmp")));
+    meldungen.clear();
+}
+
+TEST_F(Ersetzen, ZweiBilderAusDerZwischenablageSindZweiPuzzles)
+{
+    puz_var::Ausgabeverzeichnis = pfad();
+    QGuiApplication::clipboard()->setImage(testhilfe::Muster(200, 160));
+    Form1->Zwischenablage1->trigger();
+    Form1->MenuSchneiden->trigger();
+    Form1->Einzelbilder->trigger();
+    EXPECT_TRUE(fragen.isEmpty());
+
+    // The same picture again asks nothing; another one does.
+    Form1->Zwischenablage1->trigger();
+    Form1->MenuSchneiden->trigger();
+    Form1->Einzelbilder->trigger();
+    EXPECT_TRUE(fragen.isEmpty());
+    QGuiApplication::clipboard()->setImage(testhilfe::Muster(200, 160).mirrored());
+    Form1->Zwischenablage1->trigger();
+    Form1->MenuSchneiden->trigger();
+    const QMap<QString, QByteArray> vorher = stand();
+    Form1->Einzelbilder->trigger();
+    EXPECT_EQ(fragen.size(), 1);
+    EXPECT_EQ(stand(), vorher);
+    QGuiApplication::clipboard()->clear();
+}
+
+} // namespace
