@@ -421,6 +421,7 @@ test('Bilderraetsel: die erste Antwort beendet das Spiel, Nochmal beginnt neu', 
   assert.equal(await text(seite, '#tesselo-zug'), 'Zug: 2');
   assert.equal(await seite.getAttribute('a[href="javascript:Zeige(1,1);"] img', 'alt'), 'verdeckte Karte in Zeile 1, Spalte 1');
   assert.equal(await seite.getAttribute('a[href="javascript:Antwort(2);"]', 'aria-label'), 'Antwort 2: Der Leuchtturm');
+  assert.equal(await seite.getAttribute('img[src="falsrich.gif"]', 'class'), null, 'the answer picture is no preview');
   // The answers stand right of the tiles.
   const tafel = await seite.locator('img').first().boundingBox();
   const antworten = await seite.locator('text=Der Leuchtturm').boundingBox();
