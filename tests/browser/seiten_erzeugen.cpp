@@ -55,10 +55,14 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
 {
     QDir().mkpath(verzeichnis);
     const QString bilddatei = verzeichnis + QStringLiteral("/luftbild.bmp");
+    // Columns, rows, the tile width of the cut and the one the pages are written with.
     int Spalten = 3, Zeilen = 2, Kachel = 60, Seitenbreite = 60;
-    if (art == 'c') { Spalten = 10; Zeilen = 10; Kachel = 30; Seitenbreite = 1200; }
-    if (art == 'd') { Spalten = 6; Zeilen = 1; Kachel = 40; Seitenbreite = 1200; }
-    if (art == 'e') { Spalten = 1; Zeilen = 6; Kachel = 40; Seitenbreite = 300; }
+    switch (art) {
+    case 'c': Spalten = 10, Zeilen = 10, Kachel = 30, Seitenbreite = 1200; break;
+    case 'd': Spalten = 6, Zeilen = 1, Kachel = 40, Seitenbreite = 1200; break;
+    case 'e': Spalten = 1, Zeilen = 6, Kachel = 40, Seitenbreite = 300; break;
+    default: break;
+    }
     QString fehler;
     if (!bildcodec::SchreibeBmp(Testbild(Spalten, Zeilen, Kachel), bilddatei, &fehler)) {
         std::fprintf(stderr, "%s\n", qPrintable(fehler));
@@ -105,7 +109,8 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
         Fo_Optionen->RaGrAntwortenUnten->setChecked(true);
     }
     if (art == 'd') {
-        puz_var::Ueberschrift = QStringLiteral("<img src=\"luftbi0_0.jpg\" width=48 height=48 alt=\"Logo\"> <b>Klasse 4b</b>");
+        puz_var::Ueberschrift =
+            QStringLiteral("<img src=\"luftbi0_0.jpg\" width=48 height=48 alt=\"Logo\"> <b>Klasse 4b</b>");
         puz_var::LeerfeldX = 4;
         puz_var::LeerfeldY = 0;
     }
