@@ -703,8 +703,10 @@ test('axe-core: keine Verstoesse vor und nach dem Spiel', async () => {
         assert.match(await meldung(seite), /^Gelöst/);
       }
       await axe(seite, `on ${datei} after the game`);
-      await knopf(seite, 'Anleitung');
-      await axe(seite, `on ${datei} with the instructions open`);
+      if (variante === 'c') {
+        await knopf(seite, 'Anleitung');
+        await axe(seite, `on ${datei} with the instructions open`);
+      }
       await schliesse(seite, `axe-${variante}-${art}.png`);
     }
   }
