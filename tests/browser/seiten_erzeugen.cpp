@@ -1,9 +1,14 @@
 // Writes real pages for the browser tests: a test picture is loaded and cut
 // through the main window's own commands, and every entry of "&Speichern"
-// writes its pages and tiles. Two variants with different options:
+// writes its pages and tiles. Variants with different options:
 //   <ziel>/a  all displays, move log on, answers right, preview on
 //   <ziel>/b  no move counter, no move log, answers below, no preview,
 //             a heading and answers with characters outside Latin-1
+//   <ziel>/c  the options' start values (written first, nothing changed),
+//             10 x 10 tiles, written with a tile width of 1200 pixels
+//   <ziel>/d  1 row of 6 tiles of 1200 pixels, a heading with a picture
+//             and bold text
+//   <ziel>/e  1 column of 6 tiles of 300 pixels, answers below
 // Usage: seiten_erzeugen <ziel> <vorlagenverzeichnis>
 #include "app/dialoge.h"
 #include "app/fenster.h"
@@ -25,19 +30,15 @@
 
 namespace {
 
-constexpr int Kachel = 60;
-constexpr int Spalten = 3;
-constexpr int Zeilen = 2;
-
 bool Fehler = false;
 
 // Every tile a colour of its own and its number, so a screenshot shows moves.
-QImage Testbild()
+QImage Testbild(int Spalten, int Zeilen, int Kachel)
 {
     QImage bild(Spalten * Kachel, Zeilen * Kachel, QImage::Format_RGB32);
     QPainter maler(&bild);
     QFont schrift = maler.font();
-    schrift.setPixelSize(28);
+    schrift.setPixelSize(Kachel / 2);
     schrift.setBold(true);
     maler.setFont(schrift);
     for (int c = 0; c < Spalten; ++c)
@@ -50,12 +51,20 @@ QImage Testbild()
     return bild;
 }
 
-bool Variante(const QString& verzeichnis, const QString& vorlagen, bool zweite)
+bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
 {
     QDir().mkpath(verzeichnis);
     const QString bilddatei = verzeichnis + QStringLiteral("/luftbild.bmp");
+    // Columns, rows, the tile width of the cut and the one the pages are written with.
+    int Spalten = 3, Zeilen = 2, Kachel = 60, Seitenbreite = 60;
+    switch (art) {
+    case 'c': Spalten = 10, Zeilen = 10, Kachel = 30, Seitenbreite = 1200; break;
+    case 'd': Spalten = 6, Zeilen = 1, Kachel = 40, Seitenbreite = 1200; break;
+    case 'e': Spalten = 1, Zeilen = 6, Kachel = 40, Seitenbreite = 300; break;
+    default: break;
+    }
     QString fehler;
-    if (!bildcodec::SchreibeBmp(Testbild(), bilddatei, &fehler)) {
+    if (!bildcodec::SchreibeBmp(Testbild(Spalten, Zeilen, Kachel), bilddatei, &fehler)) {
         std::fprintf(stderr, "%s\n", qPrintable(fehler));
         return false;
     }
@@ -71,12 +80,19 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, bool zweite)
         return false;
     }
     puz_var::Programmverzeichnis = vorlagen;
+    if (art == 'c') {
+        // The start values: only the tile width differs from the cut.
+        Form1->SpEdBreite->setValue(Seitenbreite);
+        Form1->alleHTMLSpiele->trigger();
+        Form1->alsHTMLTabelle1->trigger();
+        return !Fehler;
+    }
     puz_var::LeerfeldX = 2;
     puz_var::LeerfeldY = 1;
     puz_var::Gitterbreite = 2;
     puz_var::Gitterlinienfarbe = 0x00FFFF; // yellow
     Fo_Optionen->SpEdRichtigeAntwort->setValue(2);
-    if (!zweite) {
+    if (art == 'a' || art == 'd') {
         puz_var::Ueberschrift = QStringLiteral("Luftbild");
         puz_var::Zugausgabe = true;
         Fo_Optionen->ChBoZugZaehler->setChecked(true);
@@ -92,6 +108,18 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, bool zweite)
         Fo_Optionen->MeAntworten->setPlainText(QString::fromUtf8("Gr\u00fc\u00dfe\nPreis in \u20ac\n\nverborgen"));
         Fo_Optionen->RaGrAntwortenUnten->setChecked(true);
     }
+    if (art == 'd') {
+        puz_var::Ueberschrift =
+            QStringLiteral("<img src=\"luftbi0_0.jpg\" width=48 height=48 alt=\"Logo\"> <b>Klasse 4b</b>");
+        puz_var::LeerfeldX = 4;
+        puz_var::LeerfeldY = 0;
+    }
+    if (art == 'e') {
+        puz_var::LeerfeldX = 0;
+        puz_var::LeerfeldY = 5;
+        Fo_Optionen->ChBoZugZaehler->setChecked(true);
+    }
+    Form1->SpEdBreite->setValue(Seitenbreite);
     // Through the menu entries, as the user chooses them after the cut.
     Form1->alleHTMLSpiele->trigger();
     Form1->alsHTMLTabelle1->trigger();
@@ -120,8 +148,9 @@ int main(int argc, char** argv)
     QString vorlagen = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     vorlagen += QDir::separator();
     const QString ziel = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const bool gut = Variante(ziel + QStringLiteral("/a"), vorlagen, false) &&
-                     Variante(ziel + QStringLiteral("/b"), vorlagen, true);
+    bool gut = true;
+    for (const char art : {'c', 'a', 'b', 'd', 'e'})
+        gut = gut && Variante(ziel + QLatin1Char('/') + QLatin1Char(art), vorlagen, art);
     ZerstoereFenster();
     return gut ? 0 : 1;
 }
