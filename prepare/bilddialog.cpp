@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QUrl>
 
 namespace {
 
@@ -44,7 +45,7 @@ void ZeigeVorschau(QLabel* vorschau, const QString& pfad)
 
 } // namespace
 
-QString BildOeffnenDialog(QWidget* eltern, const QString& start)
+QString BildOeffnenDialog(QWidget* eltern, const QString& start, const QString& beispiele)
 {
     QFileDialog dialog(eltern, QStringLiteral("Bild laden"));
     dialog.setOption(QFileDialog::DontUseNativeDialog); // the preview needs the widget dialog
@@ -60,6 +61,11 @@ QString BildOeffnenDialog(QWidget* eltern, const QString& start)
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Öffnen"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    if (!beispiele.isEmpty() && QDir(beispiele).exists()) {
+        QList<QUrl> seitenleiste = dialog.sidebarUrls();
+        seitenleiste << QUrl::fromLocalFile(QDir::cleanPath(beispiele));
+        dialog.setSidebarUrls(seitenleiste);
+    }
     if (!start.isEmpty() && QDir(start).exists())
         dialog.setDirectory(start);
 
