@@ -37,4 +37,13 @@ QString Beispielverzeichnis(const QString& datenverzeichnis)
     return QFileInfo(ordner).isDir() ? MitTrenner(ordner) : QString();
 }
 
+bool IstBeispielbild(const QString& bildpfad, const QString& datenverzeichnis)
+{
+    const QString beispiele = Beispielverzeichnis(datenverzeichnis);
+    if (beispiele.isEmpty())
+        return false;
+    const QString ordner = QFileInfo(bildpfad).absoluteDir().canonicalPath();
+    return !ordner.isEmpty() && ordner == QDir(beispiele).canonicalPath();
+}
+
 } // namespace datenorte

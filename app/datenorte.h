@@ -22,4 +22,9 @@ QString Datenverzeichnis(const QString& programmordner);
 // or empty when there is none.
 QString Beispielverzeichnis(const QString& datenverzeichnis);
 
+// True when the picture `bildpfad` is one of the samples in
+// `datenverzeichnis`. The samples belong to the program (installed, their
+// folder is read-only), so a puzzle of one goes where the user keeps output.
+bool IstBeispielbild(const QString& bildpfad, const QString& datenverzeichnis);
+
 } // namespace datenorte
