@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -429,10 +428,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Aufruf: tesselo_malen SYMBOLORDNER BEISPIELORDNER\n");
         return 2;
     }
-    // PNG files are written by Qt here: they are build products, not pictures
-    // the program reads or writes for a user.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
+    // No application object: shapes and gradients on a QImage need no window
+    // system. The PNGs are written by Qt itself: they are build products, not
+    // pictures the program reads or writes for a user.
     const QDir symbole(QString::fromLocal8Bit(argv[1]));
     const QDir beispiele(QString::fromLocal8Bit(argv[2]));
     if (!QDir().mkpath(symbole.path()) || !QDir().mkpath(beispiele.path())) {
