@@ -42,4 +42,4 @@ fuzz:
 	./fuzz/run.sh
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-paket

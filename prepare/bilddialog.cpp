@@ -61,11 +61,13 @@ QString BildOeffnenDialog(QWidget* eltern, const QString& start, const QString& 
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Öffnen"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
-    if (!beispiele.isEmpty() && QDir(beispiele).exists()) {
-        QList<QUrl> seitenleiste = dialog.sidebarUrls();
+    // Qt's own side bar (computer, home) plus the samples, laid out afresh
+    // each time: the dialog restores the side bar of its last use, which
+    // would keep sample folders of other copies of the program.
+    QList<QUrl> seitenleiste{QUrl(QStringLiteral("file:")), QUrl::fromLocalFile(QDir::homePath())};
+    if (!beispiele.isEmpty() && QDir(beispiele).exists())
         seitenleiste << QUrl::fromLocalFile(QDir::cleanPath(beispiele));
-        dialog.setSidebarUrls(seitenleiste);
-    }
+    dialog.setSidebarUrls(seitenleiste);
     if (!start.isEmpty() && QDir(start).exists())
         dialog.setDirectory(start);
 

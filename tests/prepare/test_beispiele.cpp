@@ -73,13 +73,25 @@ TEST_F(Beispiele, BilddialogStehtImBeispielordnerBisEinBildGewaehltIst)
     EXPECT_TRUE(blick.seitenleiste.contains(QUrl::fromLocalFile(beispielordner())));
 }
 
-TEST_F(Beispiele, OhneBeispielordnerKeinEintragInDerSeitenleiste)
+TEST_F(Beispiele, SeitenleisteNurMitDenBeispielenDieserKopie)
 {
-    QDir(beispielordner()).removeRecursively();
-    const Dialogblick blick = SchaueInDenBilddialog();
+    // The dialog remembers its side bar between uses; a second copy of the
+    // program (installed beside the build) must not see the first's samples.
+    ASSERT_TRUE(SchaueInDenBilddialog().gesehen);
+    QTemporaryDir andereKopie;
+    QDir().mkpath(andereKopie.path() + "/Beispiele");
+    puz_var::Programmverzeichnis = andereKopie.path() + QLatin1Char('/');
+    Dialogblick blick = SchaueInDenBilddialog();
+    ASSERT_TRUE(blick.gesehen);
+    EXPECT_EQ(blick.seitenleiste.count(QUrl::fromLocalFile(andereKopie.path() + "/Beispiele")), 1);
+    EXPECT_FALSE(blick.seitenleiste.contains(QUrl::fromLocalFile(beispielordner())));
+
+    // Without a sample folder there is no entry for it.
+    QDir(andereKopie.path() + "/Beispiele").removeRecursively();
+    blick = SchaueInDenBilddialog();
     ASSERT_TRUE(blick.gesehen);
     for (const QUrl& eintrag : blick.seitenleiste)
-        EXPECT_FALSE(eintrag.toLocalFile().startsWith(m_programm.path())) << qPrintable(eintrag.toString());
+        EXPECT_FALSE(eintrag.toLocalFile().startsWith(andereKopie.path())) << qPrintable(eintrag.toString());
 }
 
 TEST_F(Beispiele, EinBeispielSchreibtNichtsInDenProgrammordner)
