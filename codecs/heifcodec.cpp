@@ -41,11 +41,17 @@ struct OptionenFrei {
     void operator()(heif_decoding_options* o) const { heif_decoding_options_free(o); }
 };
 
-// The message for a libheif error: a missing decoder is no damaged file.
-QString HeifFehler(const heif_error& fehler)
+// The message for a libheif error: a missing decoder is no damaged file,
+// and a picture over the limits gets the size message of every reader.
+QString HeifFehler(const heif_error& fehler, const Grenzen& grenzen)
 {
     if (fehler.code == heif_error_Unsupported_feature && fehler.subcode == heif_suberror_Unsupported_codec)
         return QStringLiteral("HEIF-Datei kann nicht gelesen werden: Für ihre Kompression ist kein Decoder vorhanden");
+    if (fehler.subcode == heif_suberror_Security_limit_exceeded)
+        return QStringLiteral("Das Bild ist zu groß (erlaubt sind höchstens %1 Pixel Breite und Höhe und "
+                              "%2 Millionen Pixel)")
+            .arg(grenzen.maxSeite)
+            .arg(grenzen.maxPixel / 1'000'000);
     if (fehler.code == heif_error_Memory_allocation_error)
         return QStringLiteral("Nicht genug Speicher für das Bild");
     return Ungueltig();
@@ -59,19 +65,22 @@ std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen gr
     std::unique_ptr<heif_context, KontextFrei> kontext(heif_context_alloc());
     if (!kontext)
         return intern::Fehler(fehler, QStringLiteral("Nicht genug Speicher für das Bild"));
-    // libheif refuses larger items itself, before it allocates for them;
-    // the pixel count is checked below.
-    heif_context_set_maximum_image_size_limit(kontext.get(), grenzen.maxSeite);
+    // libheif judges every coded item of the file, also the tiles of a grid
+    // and the alpha plane, and refuses one with a longer side before it
+    // allocates for it. Coded sizes are rounded up to HEVC's blocks of up to
+    // 64 pixels and cropped afterwards, hence the margin; the visible
+    // picture is judged by the limits themselves below.
+    heif_context_set_maximum_image_size_limit(kontext.get(), grenzen.maxSeite + 64);
     heif_error e = heif_context_read_from_memory_without_copy(kontext.get(), daten.data(), size_t(daten.size()),
                                                               nullptr);
     if (e.code != heif_error_Ok)
-        return intern::Fehler(fehler, HeifFehler(e));
+        return intern::Fehler(fehler, HeifFehler(e, grenzen));
 
     heif_image_handle* roherGriff = nullptr;
     e = heif_context_get_primary_image_handle(kontext.get(), &roherGriff);
     std::unique_ptr<heif_image_handle, GriffFrei> griff(roherGriff);
     if (e.code != heif_error_Ok || !griff)
-        return intern::Fehler(fehler, HeifFehler(e));
+        return intern::Fehler(fehler, HeifFehler(e, grenzen));
     const int breite = heif_image_handle_get_width(griff.get());
     const int hoehe = heif_image_handle_get_height(griff.get());
     if (breite <= 0 || hoehe <= 0)
@@ -89,7 +98,7 @@ std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen gr
                           alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, optionen.get());
     std::unique_ptr<heif_image, BildFrei> dekodiert(rohesBild);
     if (e.code != heif_error_Ok || !dekodiert)
-        return intern::Fehler(fehler, HeifFehler(e));
+        return intern::Fehler(fehler, HeifFehler(e, grenzen));
 
     // The decoded picture must be what the header promised: the size the
     // limits were checked for, 8 bits per sample.
