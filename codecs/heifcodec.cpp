@@ -111,7 +111,12 @@ std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen gr
         || schritt < breite * kanaele)
         return intern::Fehler(fehler, Ungueltig());
 
-    QImage bild(breite, hoehe, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    // Alpha may be stored premultiplied; compositing over white then
+    // converts it to straight alpha first.
+    const bool vormultipliziert = alpha && heif_image_is_premultiplied_alpha(dekodiert.get());
+    QImage bild(breite, hoehe,
+                !alpha ? QImage::Format_RGB32
+                       : (vormultipliziert ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32));
     if (bild.isNull())
         return intern::Fehler(fehler, QStringLiteral("Nicht genug Speicher für das Bild"));
     for (int y = 0; y < hoehe; ++y) {

@@ -148,10 +148,12 @@ QByteArray WebpDatei(const QImage& quelle, bool verlustfrei, int qualitaet)
     return ergebnis;
 }
 
-QByteArray HeifDatei(const QImage& quelle, int lage, int qualitaet)
+QByteArray HeifDatei(const QImage& quelle, int lage, int qualitaet, bool vormultipliziert)
 {
     const bool alpha = quelle.hasAlphaChannel();
-    const QImage bild = quelle.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const QImage bild = quelle.convertToFormat(!alpha ? QImage::Format_RGB888
+                                               : vormultipliziert ? QImage::Format_RGBA8888_Premultiplied
+                                                                  : QImage::Format_RGBA8888);
     QByteArray ergebnis;
     heif_init(nullptr); // counted: balanced below, whatever the readers do
     heif_context* kontext = heif_context_alloc();
@@ -168,6 +170,8 @@ QByteArray HeifDatei(const QImage& quelle, int lage, int qualitaet)
         const qsizetype zeile = qsizetype(bild.width()) * (alpha ? 4 : 3);
         for (int y = 0; y < bild.height(); ++y)
             std::memcpy(ebene + qsizetype(y) * schritt, bild.constScanLine(y), size_t(zeile));
+        if (alpha && vormultipliziert)
+            heif_image_set_premultiplied_alpha(roh, 1);
         heif_encoder_set_lossy_quality(kodierer, qualitaet);
         optionen->image_orientation = heif_orientation(lage);
         heif_writer schreiber{1, HeifSchreiben};

@@ -31,8 +31,9 @@ QByteArray WebpDatei(const QImage& bild, bool verlustfrei, int qualitaet = 90);
 // A HEIC (HEVC in HEIF, encoded by libheif with x265) of the picture, with
 // its alpha channel if it has one; lage 2..8 is stored as the file's
 // rotation and mirroring (the Exif meaning of the values). Empty when this
-// machine's libheif has no HEVC encoder.
-QByteArray HeifDatei(const QImage& bild, int lage = 1, int qualitaet = 90);
+// machine's libheif has no HEVC encoder. vormultipliziert stores the colours
+// premultiplied by alpha and marks the file so.
+QByteArray HeifDatei(const QImage& bild, int lage = 1, int qualitaet = 90, bool vormultipliziert = false);
 
 // The CMYK a Cmyk/Ycck file stores for a colour (inverted, as written).
 void CmykVon(QRgb farbe, uint8_t* cmyk);

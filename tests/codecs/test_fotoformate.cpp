@@ -289,6 +289,10 @@ TEST_F(HeifLesen, FarbeDurchsichtigkeitUndDrehung)
     ASSERT_TRUE(ueberWeiss) << qPrintable(fehler);
     EXPECT_TRUE(Undurchsichtig(*ueberWeiss));
     EXPECT_LE(Abweichung(*ueberWeiss, UeberWeiss(durchsichtig)), 16);
+    // Stored premultiplied, the same picture must not come out darker.
+    const auto vormultipliziert = LeseHeif(proben::HeifDatei(durchsichtig, 1, 95, true), &fehler);
+    ASSERT_TRUE(vormultipliziert) << qPrintable(fehler);
+    EXPECT_LE(Abweichung(*vormultipliziert, UeberWeiss(durchsichtig)), 16);
 
     // An iPhone stores the sensor's picture with rotation and mirroring boxes.
     for (int lage : {3, 6, 7, 8}) {
