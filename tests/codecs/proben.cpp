@@ -148,12 +148,16 @@ QByteArray WebpDatei(const QImage& quelle, bool verlustfrei, int qualitaet)
     return ergebnis;
 }
 
-QByteArray HeifDatei(const QImage& quelle, int lage, int qualitaet, bool vormultipliziert)
+QByteArray HeifDatei(const QImage& quelle, const HeifAngaben& a)
 {
     const bool alpha = quelle.hasAlphaChannel();
     const QImage bild = quelle.convertToFormat(!alpha ? QImage::Format_RGB888
-                                               : vormultipliziert ? QImage::Format_RGBA8888_Premultiplied
-                                                                  : QImage::Format_RGBA8888);
+                                               : a.vormultipliziert ? QImage::Format_RGBA8888_Premultiplied
+                                                                    : QImage::Format_RGBA8888);
+    const int kanaele = alpha ? 4 : 3;
+    const bool zehn = a.tiefe == 10;
+    const heif_chroma chroma = zehn ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
+                                    : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
     QByteArray ergebnis;
     heif_init(nullptr); // counted: balanced below, whatever the readers do
     heif_context* kontext = heif_context_alloc();
@@ -161,19 +165,28 @@ QByteArray HeifDatei(const QImage& quelle, int lage, int qualitaet, bool vormult
     heif_image* roh = nullptr;
     heif_encoding_options* optionen = heif_encoding_options_alloc();
     if (heif_context_get_encoder_for_format(kontext, heif_compression_HEVC, &kodierer).code == heif_error_Ok
-        && heif_image_create(bild.width(), bild.height(), heif_colorspace_RGB,
-                             alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, &roh)
-               .code == heif_error_Ok
-        && heif_image_add_plane(roh, heif_channel_interleaved, bild.width(), bild.height(), 8).code == heif_error_Ok) {
+        && heif_image_create(bild.width(), bild.height(), heif_colorspace_RGB, chroma, &roh).code == heif_error_Ok
+        && heif_image_add_plane(roh, heif_channel_interleaved, bild.width(), bild.height(), a.tiefe).code
+               == heif_error_Ok) {
         int schritt = 0;
         uint8_t* ebene = heif_image_get_plane(roh, heif_channel_interleaved, &schritt);
-        const qsizetype zeile = qsizetype(bild.width()) * (alpha ? 4 : 3);
-        for (int y = 0; y < bild.height(); ++y)
-            std::memcpy(ebene + qsizetype(y) * schritt, bild.constScanLine(y), size_t(zeile));
-        if (alpha && vormultipliziert)
+        for (int y = 0; y < bild.height(); ++y) {
+            const uchar* quelle = bild.constScanLine(y);
+            uint8_t* ziel = ebene + qsizetype(y) * schritt;
+            for (int i = 0; i < bild.width() * kanaele; ++i) {
+                if (!zehn) {
+                    ziel[i] = quelle[i];
+                } else {
+                    const int wert = (quelle[i] * 1023 + 127) / 255;
+                    ziel[2 * i] = uint8_t(wert & 0xFF);
+                    ziel[2 * i + 1] = uint8_t(wert >> 8);
+                }
+            }
+        }
+        if (alpha && a.vormultipliziert)
             heif_image_set_premultiplied_alpha(roh, 1);
-        heif_encoder_set_lossy_quality(kodierer, qualitaet);
-        optionen->image_orientation = heif_orientation(lage);
+        heif_encoder_set_lossy_quality(kodierer, a.qualitaet);
+        optionen->image_orientation = heif_orientation(a.lage);
         heif_writer schreiber{1, HeifSchreiben};
         if (heif_context_encode_image(kontext, roh, kodierer, optionen, nullptr).code == heif_error_Ok
             && heif_context_write(kontext, &schreiber, &ergebnis).code != heif_error_Ok)
@@ -462,10 +475,11 @@ std::vector<Probe> Korpus()
     korpus.push_back({QStringLiteral("verlustfrei.webp"), WebpDatei(bild, true)});
     korpus.push_back({QStringLiteral("verlustfrei_alpha.webp"), WebpDatei(durchsichtig, true)});
 
-    // HEIC: plain, with alpha, rotated.
-    for (const auto& [name, heif] : {std::pair{"einfach.heic", HeifDatei(bild, 1, 50)},
-                                     std::pair{"alpha.heic", HeifDatei(durchsichtig, 1, 50)},
-                                     std::pair{"gedreht.heic", HeifDatei(bild, 6, 50)}})
+    // HEIC: plain, with alpha, rotated, 10 bits.
+    for (const auto& [name, heif] : {std::pair{"einfach.heic", HeifDatei(bild, {.qualitaet = 50})},
+                                     std::pair{"alpha.heic", HeifDatei(durchsichtig, {.qualitaet = 50})},
+                                     std::pair{"gedreht.heic", HeifDatei(bild, {.lage = 6, .qualitaet = 50})},
+                                     std::pair{"zehn_bit.heic", HeifDatei(bild, {.qualitaet = 50, .tiefe = 10})}})
         if (!heif.isEmpty())
             korpus.push_back({QLatin1String(name), heif});
     return korpus;

@@ -28,12 +28,17 @@ QByteArray MitApp1(const QByteArray& jpeg, const QByteArray& inhalt);
 // keeps it.
 QByteArray WebpDatei(const QImage& bild, bool verlustfrei, int qualitaet = 90);
 
+struct HeifAngaben {
+    int lage = 1;       // 2..8: stored as the file's rotation and mirroring (Exif meaning)
+    int qualitaet = 90;
+    bool vormultipliziert = false; // colours stored premultiplied by alpha, and marked so
+    int tiefe = 8;      // 8 or 10 bits per sample
+};
+
 // A HEIC (HEVC in HEIF, encoded by libheif with x265) of the picture, with
-// its alpha channel if it has one; lage 2..8 is stored as the file's
-// rotation and mirroring (the Exif meaning of the values). Empty when this
-// machine's libheif has no HEVC encoder. vormultipliziert stores the colours
-// premultiplied by alpha and marks the file so.
-QByteArray HeifDatei(const QImage& bild, int lage = 1, int qualitaet = 90, bool vormultipliziert = false);
+// its alpha channel if it has one. Empty when this machine's libheif has no
+// HEVC encoder.
+QByteArray HeifDatei(const QImage& bild, const HeifAngaben& angaben = {});
 
 // The CMYK a Cmyk/Ycck file stores for a colour (inverted, as written).
 void CmykVon(QRgb farbe, uint8_t* cmyk);

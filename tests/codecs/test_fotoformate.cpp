@@ -279,24 +279,29 @@ TEST_F(HeifLesen, FarbeDurchsichtigkeitUndDrehung)
 {
     const QImage bild = Verlauf(64, 40);
     QString fehler;
-    const auto gelesen = LeseHeif(proben::HeifDatei(bild, 1, 95), &fehler);
+    const auto gelesen = LeseHeif(proben::HeifDatei(bild, {.qualitaet = 95}), &fehler);
     ASSERT_TRUE(gelesen) << qPrintable(fehler);
     EXPECT_EQ(gelesen->format(), QImage::Format_RGB32);
     EXPECT_LE(Abweichung(*gelesen, bild), 16);
 
     const QImage durchsichtig = Durchsichtig(64, 40);
-    const auto ueberWeiss = LeseHeif(proben::HeifDatei(durchsichtig, 1, 95), &fehler);
+    const auto ueberWeiss = LeseHeif(proben::HeifDatei(durchsichtig, {.qualitaet = 95}), &fehler);
     ASSERT_TRUE(ueberWeiss) << qPrintable(fehler);
     EXPECT_TRUE(Undurchsichtig(*ueberWeiss));
     EXPECT_LE(Abweichung(*ueberWeiss, UeberWeiss(durchsichtig)), 16);
     // Stored premultiplied, the same picture must not come out darker.
-    const auto vormultipliziert = LeseHeif(proben::HeifDatei(durchsichtig, 1, 95, true), &fehler);
+    const auto vormultipliziert = LeseHeif(proben::HeifDatei(durchsichtig, {.qualitaet = 95, .vormultipliziert = true}), &fehler);
     ASSERT_TRUE(vormultipliziert) << qPrintable(fehler);
     EXPECT_LE(Abweichung(*vormultipliziert, UeberWeiss(durchsichtig)), 16);
 
+    // Newer phones store 10 bits per sample.
+    const auto zehnBit = LeseHeif(proben::HeifDatei(bild, {.qualitaet = 95, .tiefe = 10}), &fehler);
+    ASSERT_TRUE(zehnBit) << qPrintable(fehler);
+    EXPECT_LE(Abweichung(*zehnBit, bild), 16);
+
     // An iPhone stores the sensor's picture with rotation and mirroring boxes.
     for (int lage : {3, 6, 7, 8}) {
-        const auto gedreht = LeseHeif(proben::HeifDatei(bild, lage, 95), &fehler);
+        const auto gedreht = LeseHeif(proben::HeifDatei(bild, {.lage = lage, .qualitaet = 95}), &fehler);
         ASSERT_TRUE(gedreht) << lage << qPrintable(fehler);
         EXPECT_LE(Abweichung(*gedreht, Aufrecht(bild, lage)), 16) << lage;
     }
