@@ -232,9 +232,11 @@ struct Ausgabe {
 void Platziere(const QRgb* quelle, const Ausgabe& ausgabe, const Platzierung& p, JDIMENSION breite,
                JDIMENSION y)
 {
-    QRgb* ziel = ausgabe.pixel + p.anfang + qsizetype(y) * p.schrittY;
-    for (JDIMENSION x = 0; x < breite; ++x, ziel += p.schrittX)
-        *ziel = quelle[x];
+    // Indices, not a walking pointer: that would step outside the picture
+    // after the last pixel of a line placed backwards.
+    const qsizetype anfang = p.anfang + qsizetype(y) * p.schrittY;
+    for (JDIMENSION x = 0; x < breite; ++x)
+        ausgabe.pixel[anfang + qsizetype(x) * p.schrittX] = quelle[x];
 }
 
 // Decodes into the picture. False after a libjpeg error.
