@@ -6,6 +6,11 @@
 # Inputs that crash, leak, hang or exceed the memory limit are written to
 # fuzz/abstuerze/<format>/; keep them there: the sanitizer regression test
 # (test_codecs_fuzzregression) replays every file in those directories.
+# The libraries come from Debian, not built for fuzzing: libjpeg, libpng,
+# libwebp and libheif (with libde265) are not instrumented, so the fuzzer is
+# steered by the coverage of our own code only, and faults inside them show
+# where they touch memory through ASan's interceptors or give a result that
+# breaks the checks of fuzz/leser.h.
 set -e
 cd "$(dirname "$0")/.."
 wurzel=$(pwd)
