@@ -117,8 +117,15 @@ std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
         leser = LesePng;
     else if (klein == u"jpg" || klein == u"jpeg")
         leser = LeseJpeg;
+    else if (klein == u"webp")
+        leser = LeseWebp;
+    else if (klein == u"heic" || klein == u"heif")
+        leser = LeseHeif;
     else
-        return Fehler(fehler, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(endung));
+        return Fehler(fehler, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)\n"
+                                             "Gelesen werden JPEG (.jpg, .jpeg), PNG (.png), Bitmap (.bmp), "
+                                             "WebP (.webp) und HEIF (.heic, .heif).")
+                                  .arg(endung));
 
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly) || QFileInfo(datei).isDir())

@@ -21,10 +21,11 @@ struct Grenzen {
     qint64 maxPixel = MaxPixel;
 };
 
-// Reads a BMP, PNG or JPEG file, choosing the format by the extension
-// (case-insensitive: .bmp, .png, .jpg, .jpeg). The result is a drawable
-// RGB32 picture. On failure: no picture, and *fehler holds the German
-// message for the user.
+// Reads a BMP, PNG, JPEG, WebP or HEIF file, choosing the format by the
+// extension (case-insensitive: .bmp, .png, .jpg, .jpeg, .webp, .heic, .heif).
+// The result is a drawable RGB32 picture, upright as the file says (a JPEG's
+// Exif orientation, a HEIF's rotation and mirroring). On failure: no
+// picture, and *fehler holds the German message for the user.
 std::optional<QImage> LeseBild(const QString& pfad, QString* fehler);
 
 // The readers behind LeseBild, on the file's bytes. They never crash, hang or
@@ -33,6 +34,8 @@ std::optional<QImage> LeseBild(const QString& pfad, QString* fehler);
 std::optional<QImage> LeseBmp(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 std::optional<QImage> LesePng(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
+std::optional<QImage> LeseWebp(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
+std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 
 // Writes a picture as a 24-bit BMP file. False with *fehler set on failure.
 bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler);

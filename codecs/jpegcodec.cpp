@@ -2,11 +2,15 @@
 // error_exit, which must not return; it jumps back with longjmp. Every
 // function that calls setjmp holds only trivially destructible locals, so the
 // jump skips no destructor; the QImage is made and owned outside them.
+// Phones store the picture as the sensor saw it and say in the Exif
+// Orientation tag how to turn it; the reader applies that while decoding, so
+// every user of the picture sees it upright.
 #include "codecs/bildcodec.h"
 
 #include "codecs/codecintern.h"
 
 #include <csetjmp>
+#include <cstring>
 #include <vector>
 
 #include <jpeglib.h>
@@ -98,6 +102,84 @@ constexpr J_COLOR_SPACE Rgb32Lesen = JCS_EXT_ARGB;
 constexpr J_COLOR_SPACE Rgb32Schreiben = JCS_EXT_XRGB;
 #endif
 
+// The Exif Orientation tag (0x0112) of the first IFD of an APP1 "Exif"
+// segment: 1 upright, 2 mirrored, 3 turned by 180°, 4 mirrored upside down,
+// 5 transposed, 6 to be turned clockwise, 7 transversed, 8 to be turned
+// anticlockwise. Anything unreadable counts as 1: the picture is then shown
+// as stored, as before.
+int ExifLage(const uchar* d, size_t laenge)
+{
+    constexpr size_t Kennung = 6; // "Exif\0\0"
+    if (laenge < Kennung + 8 || std::memcmp(d, "Exif\0\0", Kennung) != 0)
+        return 1;
+    const uchar* tiff = d + Kennung;
+    const size_t tiffLaenge = laenge - Kennung;
+    bool motorola = false;
+    if (tiff[0] == 'M' && tiff[1] == 'M')
+        motorola = true;
+    else if (tiff[0] != 'I' || tiff[1] != 'I')
+        return 1;
+    const auto zahl = [tiff, motorola](size_t stelle, int bytes) {
+        quint32 wert = 0;
+        for (int i = 0; i < bytes; ++i)
+            wert |= quint32(tiff[stelle + size_t(i)]) << (8 * (motorola ? bytes - 1 - i : i));
+        return wert;
+    };
+    if (zahl(2, 2) != 42)
+        return 1;
+    const quint32 verzeichnis = zahl(4, 4);
+    if (verzeichnis < 8 || verzeichnis > tiffLaenge - 2)
+        return 1;
+    const quint32 eintraege = zahl(verzeichnis, 2);
+    for (quint32 i = 0; i < eintraege; ++i) {
+        const size_t eintrag = size_t(verzeichnis) + 2 + size_t(i) * 12;
+        if (eintrag + 12 > tiffLaenge)
+            return 1;
+        if (zahl(eintrag, 2) != 0x0112)
+            continue;
+        // A SHORT, one value, held in the first two bytes of the value field.
+        if (zahl(eintrag + 2, 2) != 3 || zahl(eintrag + 4, 4) < 1)
+            return 1;
+        const quint32 lage = zahl(eintrag + 8, 2);
+        return lage >= 1 && lage <= 8 ? int(lage) : 1;
+    }
+    return 1;
+}
+
+int LageAusMarken(const jpeg_decompress_struct& info)
+{
+    for (jpeg_saved_marker_ptr marke = info.marker_list; marke; marke = marke->next) {
+        if (marke->marker == JPEG_APP0 + 1 && marke->data_length >= 6
+            && std::memcmp(marke->data, "Exif\0\0", 6) == 0)
+            return ExifLage(marke->data, marke->data_length);
+    }
+    return 1;
+}
+
+// Where a decoded scanline's pixels go in the upright picture: pixel x of
+// stored row y lands at start + x * schrittX + y * schrittY (in pixels).
+struct Platzierung {
+    qsizetype anfang = 0;
+    qsizetype schrittX = 1;
+    qsizetype schrittY = 0;
+};
+
+// For a stored picture of breite × hoehe and a picture laid out with
+// `zeile` pixels per line (upright: hoehe × breite for lage 5..8).
+Platzierung PlatzierungFuer(int lage, qsizetype breite, qsizetype hoehe, qsizetype zeile)
+{
+    switch (lage) {
+    case 2: return {breite - 1, -1, zeile};
+    case 3: return {(hoehe - 1) * zeile + breite - 1, -1, -zeile};
+    case 4: return {(hoehe - 1) * zeile, 1, -zeile};
+    case 5: return {0, zeile, 1};
+    case 6: return {hoehe - 1, zeile, -1};
+    case 7: return {(breite - 1) * zeile + hoehe - 1, -zeile, -1};
+    case 8: return {(breite - 1) * zeile, -zeile, 1};
+    default: return {0, 1, zeile};
+    }
+}
+
 // Reads the header and chooses the output colour space. False after a libjpeg error.
 bool KopfLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, ScanWaechter& waechter,
                const uchar* daten, size_t laenge)
@@ -108,6 +190,9 @@ bool KopfLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, ScanWae
     waechter.basis.progress_monitor = ScansZaehlen;
     info.progress = &waechter.basis;
     jpeg_mem_src(&info, daten, static_cast<unsigned long>(laenge));
+    // Only APP1 is kept, where Exif lives; libjpeg bounds each segment by
+    // its 16-bit length.
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&info, TRUE);
     verwalter.kopfGelesen = true;
     verwalter.mehrereScans = jpeg_has_multiple_scans(&info);
@@ -132,22 +217,46 @@ void CmykZeile(const JSAMPLE* cmyk, QRgb* ziel, JDIMENSION breite, bool invertie
     }
 }
 
-// Decodes into the picture's scanlines; cmykZeile is one line of scratch
-// space, needed only for CMYK. False after a libjpeg error.
-bool PixelLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, uchar* bits,
-                qsizetype zeilenLaenge, JSAMPLE* cmykZeile)
+// Where the decoded scanlines go. An upright picture is decoded straight
+// into its lines; otherwise each line passes through `zwischen` (one line of
+// RGB32) and is placed from there, so a turned picture costs no second copy
+// of itself. `cmyk` is one line of scratch space, needed only for CMYK.
+struct Ausgabe {
+    QRgb* pixel = nullptr;
+    qsizetype zeile = 0; // pixels per line of the picture
+    int lage = 1;
+    JSAMPLE* cmyk = nullptr;
+    QRgb* zwischen = nullptr;
+};
+
+void Platziere(const QRgb* quelle, const Ausgabe& ausgabe, const Platzierung& p, JDIMENSION breite,
+               JDIMENSION y)
+{
+    // Indices, not a walking pointer: that would step outside the picture
+    // after the last pixel of a line placed backwards.
+    const qsizetype anfang = p.anfang + qsizetype(y) * p.schrittY;
+    for (JDIMENSION x = 0; x < breite; ++x)
+        ausgabe.pixel[anfang + qsizetype(x) * p.schrittX] = quelle[x];
+}
+
+// Decodes into the picture. False after a libjpeg error.
+bool PixelLesen(jpeg_decompress_struct& info, Fehlerverwalter& verwalter, const Ausgabe& ausgabe)
 {
     if (setjmp(verwalter.sprung))
         return false;
     jpeg_start_decompress(&info);
     const bool invertiert = info.saw_Adobe_marker;
+    const Platzierung platz = PlatzierungFuer(ausgabe.lage, info.output_width, info.output_height, ausgabe.zeile);
     while (info.output_scanline < info.output_height) {
-        uchar* ziel = bits + qsizetype(info.output_scanline) * zeilenLaenge;
-        JSAMPROW zeile = cmykZeile ? cmykZeile : ziel;
+        const JDIMENSION y = info.output_scanline;
+        QRgb* rgb = ausgabe.zwischen ? ausgabe.zwischen : ausgabe.pixel + qsizetype(y) * ausgabe.zeile;
+        JSAMPROW zeile = ausgabe.cmyk ? ausgabe.cmyk : reinterpret_cast<JSAMPROW>(rgb);
         if (jpeg_read_scanlines(&info, &zeile, 1) != 1)
             return false;
-        if (cmykZeile)
-            CmykZeile(cmykZeile, reinterpret_cast<QRgb*>(ziel), info.output_width, invertiert);
+        if (ausgabe.cmyk)
+            CmykZeile(ausgabe.cmyk, rgb, info.output_width, invertiert);
+        if (ausgabe.zwischen)
+            Platziere(ausgabe.zwischen, ausgabe, platz, info.output_width, y);
     }
     jpeg_finish_decompress(&info);
     return true;
@@ -243,16 +352,23 @@ std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen gr
         return std::nullopt;
     }
 
-    QImage bild(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
+    const int lage = LageAusMarken(info);
+    const bool quer = lage >= 5;
+    QImage bild(int(quer ? info.image_height : info.image_width), int(quer ? info.image_width : info.image_height),
+                QImage::Format_RGB32);
     std::vector<JSAMPLE> cmyk;
     if (info.out_color_space == JCS_CMYK)
         cmyk.resize(size_t(info.image_width) * 4);
+    std::vector<QRgb> zwischen;
+    if (lage != 1)
+        zwischen.resize(size_t(info.image_width));
     if (bild.isNull()) {
         jpeg_destroy_decompress(&info);
         return intern::Fehler(fehler, QStringLiteral("Nicht genug Speicher für das Bild"));
     }
-    const bool gelesen = PixelLesen(info, verwalter, bild.bits(), bild.bytesPerLine(),
-                                    cmyk.empty() ? nullptr : cmyk.data());
+    const Ausgabe ausgabe{reinterpret_cast<QRgb*>(bild.bits()), bild.bytesPerLine() / qsizetype(sizeof(QRgb)), lage,
+                          cmyk.empty() ? nullptr : cmyk.data(), zwischen.empty() ? nullptr : zwischen.data()};
+    const bool gelesen = PixelLesen(info, verwalter, ausgabe);
     jpeg_destroy_decompress(&info);
     if (!gelesen)
         return intern::Fehler(fehler, JpegFehler(verwalter));

@@ -1,5 +1,6 @@
 // Writes the seed corpus of the fuzzers: korpus <verzeichnis> makes
-// <verzeichnis>/bmp, /png and /jpeg with small files of every variant.
+// <verzeichnis>/bmp, /png, /jpeg, /webp and /heif with small files of every
+// variant.
 #include "proben.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
         QString format = QFileInfo(probe.name).suffix();
         if (format == u"jpg")
             format = QStringLiteral("jpeg");
+        else if (format == u"heic")
+            format = QStringLiteral("heif");
         wurzel.mkpath(format);
         QFile datei(wurzel.filePath(format + u'/' + probe.name));
         if (!datei.open(QIODevice::WriteOnly) || datei.write(probe.daten) != probe.daten.size()) {

@@ -21,6 +21,8 @@ const QStringList Filter{
     QStringLiteral("JPEG-Bilder (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
     QStringLiteral("PNG-Bilder (*.png) (*.png)"),
     QStringLiteral("Bitmaps (*.bmp) (*.bmp)"),
+    QStringLiteral("WebP-Bilder (*.webp) (*.webp)"),
+    QStringLiteral("HEIF-Bilder (*.heic, *.heif) (*.heic *.heif)"),
     QStringLiteral("alle Dateien (*.*) (*)"),
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// The picture-open dialog: four filters in a fixed order (the first one
+// The picture-open dialog: six filters in a fixed order (the first one
 // selected), default extension "bmp", and a preview of the picture under
 // the cursor, read through the program's own picture reader.
 #include <QString>

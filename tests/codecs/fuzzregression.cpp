@@ -18,6 +18,10 @@ fuzz::Leser LeserFuer(const QString& endung)
         return bildcodec::LeseBmp;
     if (endung == u"png")
         return bildcodec::LesePng;
+    if (endung == u"webp")
+        return bildcodec::LeseWebp;
+    if (endung == u"heic" || endung == u"heif")
+        return bildcodec::LeseHeif;
     return bildcodec::LeseJpeg;
 }
 
@@ -59,7 +63,8 @@ int main()
         laeufe += 1 + 16 + 300;
     }
     const QDir abstuerze(QStringLiteral(TESSELO_ABSTURZVERZEICHNIS));
-    for (const QString& format : {QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("jpeg")}) {
+    for (const QString& format : {QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("jpeg"),
+                                 QStringLiteral("webp"), QStringLiteral("heif")}) {
         const QDir verzeichnis(abstuerze.filePath(format));
         for (const QFileInfo& datei : verzeichnis.entryInfoList(QDir::Files)) {
             QFile f(datei.filePath());

@@ -4,9 +4,12 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <jpeglib.h>
+#include <libheif/heif.h>
 #include <png.h>
+#include <webp/encode.h>
 
 namespace proben {
 
@@ -95,7 +98,109 @@ QByteArray Rle8(const std::vector<std::vector<int>>& zeilen)
     return d;
 }
 
+heif_error HeifSchreiben(heif_context*, const void* daten, size_t laenge, void* ziel)
+{
+    static_cast<QByteArray*>(ziel)->append(static_cast<const char*>(daten), qsizetype(laenge));
+    return heif_error{heif_error_Ok, heif_suberror_Unspecified, "ok"};
+}
+
 } // namespace
+
+QByteArray ExifMitLage(int lage, bool motorola)
+{
+    QByteArray tiff;
+    const auto zahl = [&tiff, motorola](uint32_t wert, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            tiff.append(char((wert >> (8 * (motorola ? bytes - 1 - i : i))) & 0xFF));
+    };
+    tiff.append(motorola ? "MM" : "II");
+    zahl(42, 2);
+    zahl(8, 4); // the first IFD right behind the header
+    zahl(1, 2); // one entry
+    zahl(0x0112, 2);
+    zahl(3, 2); // SHORT
+    zahl(1, 4);
+    zahl(uint32_t(lage), 2);
+    zahl(0, 2); // rest of the value field
+    zahl(0, 4); // no next IFD
+    return QByteArray("Exif\0\0", 6) + tiff;
+}
+
+QByteArray MitApp1(const QByteArray& jpeg, const QByteArray& inhalt)
+{
+    const qsizetype laenge = inhalt.size() + 2;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((laenge >> 8) & 0xFF)).append(char(laenge & 0xFF));
+    return jpeg.left(2) + segment + inhalt + jpeg.mid(2);
+}
+
+QByteArray WebpDatei(const QImage& quelle, bool verlustfrei, int qualitaet)
+{
+    const QImage bild = quelle.convertToFormat(QImage::Format_RGBA8888);
+    uint8_t* ausgabe = nullptr;
+    const size_t laenge =
+        verlustfrei ? WebPEncodeLosslessRGBA(bild.constBits(), bild.width(), bild.height(), int(bild.bytesPerLine()),
+                                             &ausgabe)
+                    : WebPEncodeRGBA(bild.constBits(), bild.width(), bild.height(), int(bild.bytesPerLine()),
+                                     float(qualitaet), &ausgabe);
+    QByteArray ergebnis(reinterpret_cast<const char*>(ausgabe), qsizetype(laenge));
+    WebPFree(ausgabe);
+    return ergebnis;
+}
+
+QByteArray HeifDatei(const QImage& quelle, const HeifAngaben& a)
+{
+    const bool alpha = quelle.hasAlphaChannel();
+    const QImage bild = quelle.convertToFormat(!alpha ? QImage::Format_RGB888
+                                               : a.vormultipliziert ? QImage::Format_RGBA8888_Premultiplied
+                                                                    : QImage::Format_RGBA8888);
+    const int kanaele = alpha ? 4 : 3;
+    const bool zehn = a.tiefe == 10;
+    const heif_chroma chroma = zehn ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
+                                    : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
+    QByteArray ergebnis;
+    heif_init(nullptr); // counted: balanced below, whatever the readers do
+    heif_context* kontext = heif_context_alloc();
+    heif_encoder* kodierer = nullptr;
+    heif_image* roh = nullptr;
+    heif_encoding_options* optionen = heif_encoding_options_alloc();
+    if (heif_context_get_encoder_for_format(kontext, heif_compression_HEVC, &kodierer).code == heif_error_Ok
+        && heif_image_create(bild.width(), bild.height(), heif_colorspace_RGB, chroma, &roh).code == heif_error_Ok
+        && heif_image_add_plane(roh, heif_channel_interleaved, bild.width(), bild.height(), a.tiefe).code
+               == heif_error_Ok) {
+        int schritt = 0;
+        uint8_t* ebene = heif_image_get_plane(roh, heif_channel_interleaved, &schritt);
+        for (int y = 0; y < bild.height(); ++y) {
+            const uchar* quelle = bild.constScanLine(y);
+            uint8_t* ziel = ebene + qsizetype(y) * schritt;
+            for (int i = 0; i < bild.width() * kanaele; ++i) {
+                if (!zehn) {
+                    ziel[i] = quelle[i];
+                } else {
+                    const int wert = (quelle[i] * 1023 + 127) / 255;
+                    ziel[2 * i] = uint8_t(wert & 0xFF);
+                    ziel[2 * i + 1] = uint8_t(wert >> 8);
+                }
+            }
+        }
+        if (alpha && a.vormultipliziert)
+            heif_image_set_premultiplied_alpha(roh, 1);
+        heif_encoder_set_lossy_quality(kodierer, a.qualitaet);
+        optionen->image_orientation = heif_orientation(a.lage);
+        heif_writer schreiber{1, HeifSchreiben};
+        if (heif_context_encode_image(kontext, roh, kodierer, optionen, nullptr).code == heif_error_Ok
+            && heif_context_write(kontext, &schreiber, &ergebnis).code != heif_error_Ok)
+            ergebnis.clear();
+    }
+    heif_encoding_options_free(optionen);
+    if (roh)
+        heif_image_release(roh);
+    if (kodierer)
+        heif_encoder_release(kodierer);
+    heif_context_free(kontext);
+    heif_deinit();
+    return ergebnis;
+}
 
 void CmykVon(QRgb farbe, uint8_t* cmyk)
 {
@@ -353,6 +458,30 @@ std::vector<Probe> Korpus()
         a.pixel = QByteArray::fromHex("0a12" "0000" "000601234500" "0000" "0001");
         korpus.push_back({QStringLiteral("rle4.bmp"), BmpDatei(a)});
     }
+
+    // JPEG with an Exif orientation, both byte orders.
+    korpus.push_back({QStringLiteral("exif6_ii.jpg"),
+                      MitApp1(JpegDatei(bild, JpegArt::Grundlinie, 75), ExifMitLage(6, false))});
+    korpus.push_back({QStringLiteral("exif7_mm.jpg"),
+                      MitApp1(JpegDatei(bild, JpegArt::Progressiv, 75), ExifMitLage(7, true))});
+
+    // WebP: lossy (VP8) and lossless (VP8L), each without and with alpha.
+    QImage durchsichtig = bild.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < durchsichtig.height(); ++y)
+        for (int x = 0; x < durchsichtig.width(); ++x)
+            durchsichtig.setPixel(x, y, (durchsichtig.pixel(x, y) & 0x00FFFFFF) | (uint32_t((x * 29 + y * 11) & 0xFF) << 24));
+    korpus.push_back({QStringLiteral("verlust.webp"), WebpDatei(bild, false, 75)});
+    korpus.push_back({QStringLiteral("verlust_alpha.webp"), WebpDatei(durchsichtig, false, 75)});
+    korpus.push_back({QStringLiteral("verlustfrei.webp"), WebpDatei(bild, true)});
+    korpus.push_back({QStringLiteral("verlustfrei_alpha.webp"), WebpDatei(durchsichtig, true)});
+
+    // HEIC: plain, with alpha, rotated, 10 bits.
+    for (const auto& [name, heif] : {std::pair{"einfach.heic", HeifDatei(bild, {.qualitaet = 50})},
+                                     std::pair{"alpha.heic", HeifDatei(durchsichtig, {.qualitaet = 50})},
+                                     std::pair{"gedreht.heic", HeifDatei(bild, {.lage = 6, .qualitaet = 50})},
+                                     std::pair{"zehn_bit.heic", HeifDatei(bild, {.qualitaet = 50, .tiefe = 10})}})
+        if (!heif.isEmpty())
+            korpus.push_back({QLatin1String(name), heif});
     return korpus;
 }
 

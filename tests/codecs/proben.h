@@ -16,6 +16,30 @@ enum class JpegArt { Grundlinie, Progressiv, Grau, Cmyk, Ycck };
 // store the colours as inverted CMYK with Adobe's marker, as Adobe's tools do.
 QByteArray JpegDatei(const QImage& bild, JpegArt art, int qualitaet = 95);
 
+// The payload of an APP1 Exif segment whose first IFD holds only the
+// Orientation tag (a SHORT) with the given value, in Intel (II) or Motorola
+// (MM) byte order.
+QByteArray ExifMitLage(int lage, bool motorola);
+
+// The JPEG with an APP1 segment of the given payload right after its SOI.
+QByteArray MitApp1(const QByteArray& jpeg, const QByteArray& inhalt);
+
+// A WebP of the picture, lossy or lossless; a picture with an alpha channel
+// keeps it.
+QByteArray WebpDatei(const QImage& bild, bool verlustfrei, int qualitaet = 90);
+
+struct HeifAngaben {
+    int lage = 1;       // 2..8: stored as the file's rotation and mirroring (Exif meaning)
+    int qualitaet = 90;
+    bool vormultipliziert = false; // colours stored premultiplied by alpha, and marked so
+    int tiefe = 8;      // 8 or 10 bits per sample
+};
+
+// A HEIC (HEVC in HEIF, encoded by libheif with x265) of the picture, with
+// its alpha channel if it has one. Empty when this machine's libheif has no
+// HEVC encoder.
+QByteArray HeifDatei(const QImage& bild, const HeifAngaben& angaben = {});
+
 // The CMYK a Cmyk/Ycck file stores for a colour (inverted, as written).
 void CmykVon(QRgb farbe, uint8_t* cmyk);
 

@@ -152,12 +152,15 @@ TEST_F(Codecs, EndungEntscheidetOhneRuecksichtAufGrossschreibung)
 TEST_F(Codecs, LesefehlerMitDenVorgegebenenTexten)
 {
     QString fehler;
+    // The specified text, then what can be read.
+    const QString lesbar = QStringLiteral("\nGelesen werden JPEG (.jpg, .jpeg), PNG (.png), Bitmap (.bmp), "
+                                          "WebP (.webp) und HEIF (.heic, .heif).");
     EXPECT_FALSE(LeseBild(Pfad("bild.gif"), &fehler));
-    EXPECT_EQ(fehler, "Unbekannte Bilddateierweiterung (.gif)");
+    EXPECT_EQ(fehler, "Unbekannte Bilddateierweiterung (.gif)" + lesbar);
     EXPECT_FALSE(LeseBild(Pfad("Bild.TIFF"), &fehler));
-    EXPECT_EQ(fehler, "Unbekannte Bilddateierweiterung (.TIFF)");
+    EXPECT_EQ(fehler, "Unbekannte Bilddateierweiterung (.TIFF)" + lesbar);
     EXPECT_FALSE(LeseBild(Pfad("ohne"), &fehler));
-    EXPECT_EQ(fehler, "Unbekannte Bilddateierweiterung (.)");
+    EXPECT_EQ(fehler, "Unbekannte Bilddateierweiterung (.)" + lesbar);
 
     const QString fehlt = Pfad("fehlt.png");
     EXPECT_FALSE(LeseBild(fehlt, &fehler));

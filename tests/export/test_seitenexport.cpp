@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -22,6 +23,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -219,19 +221,40 @@ TEST_F(SeitenExport, KachelfehlerBeendetAlleSpiele)
     EXPECT_FALSE(QFile::exists(ausgabe(QStringLiteral("luftbltp.htm"))));
 }
 
+namespace {
+// Answers a window each time it is shown, once the showing has finished.
+class Beantworter : public QObject
+{
+public:
+    Beantworter(QWidget* fenster, std::function<void()> antwort) : m_antwort(std::move(antwort))
+    {
+        fenster->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Show)
+            QTimer::singleShot(0, this, m_antwort);
+        return false;
+    }
+
+private:
+    std::function<void()> m_antwort;
+};
+} // namespace
+
 TEST_F(SeitenExport, AbbruchDerWarnungSchreibtNichts)
 {
     puz_var::AusgabeGeprueft = false;
     puz_var::Ausgabeverzeichnis = puz_var::Programmverzeichnis;
     const QStringList vorher = QDir(prog.path()).entryList(QDir::Files, QDir::Name);
+    // Each warning is answered when it appears, however long that takes.
     int gefragt = 0;
-    for (int seite = 0; seite < 3; ++seite)
-        QTimer::singleShot(50 + 200 * seite, [&gefragt] {
-            if (FoWarn->isVisible()) {
-                ++gefragt;
-                FoWarn->BuAbbrechenClick();
-            }
-        });
+    Beantworter abbrechen(FoWarn, [&gefragt] {
+        ++gefragt;
+        FoWarn->BuAbbrechenClick();
+    });
     Form1->alleHTMLSpieleClick();
     EXPECT_EQ(gefragt, 3); // every page asks again
     EXPECT_FALSE(puz_var::AusgabeGeprueft);

@@ -1,0 +1,9 @@
+// libFuzzer harness for the HEIF reader.
+#include "fuzz/fuzzgrenzen.h"
+#include "fuzz/leser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge)
+{
+    fuzz::Pruefe(bildcodec::LeseHeif, daten, laenge, fuzz::FuzzGrenzen);
+    return 0;
+}

@@ -1,0 +1,147 @@
+// Phone and web photos through the main window and the picture dialog: a
+// turned JPEG arrives upright everywhere, WebP and HEIC load like PNG.
+#include "vorbereitung_hilfe.h"
+
+#include "prepare/bilddialog.h"
+#include "proben.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTransform>
+
+namespace {
+
+// Smooth, so lossy coding keeps it close; no turn or mirror of it looks the same.
+QImage Verlauf(int breite, int hoehe)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setPixel(x, y, qRgb(x * 255 / breite, y * 255 / hoehe, 60));
+    return bild;
+}
+
+int Abweichung(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 1000;
+    int abweichung = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            abweichung = std::max({abweichung, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                   std::abs(qBlue(p) - qBlue(q))});
+        }
+    return abweichung;
+}
+
+void Schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+}
+
+} // namespace
+
+TEST_F(Vorbereitung, GedrehtesHandyfotoIstUeberallAufrecht)
+{
+    // The sensor's landscape picture, to be turned clockwise: a portrait photo.
+    const QImage sensor = Verlauf(240, 160);
+    const QImage aufrecht = sensor.transformed(QTransform().rotate(90));
+    const QString foto = pfad(QStringLiteral("IMG_20240512_101500.jpg"));
+    Schreibe(foto, proben::MitApp1(proben::JpegDatei(sensor, proben::JpegArt::Grundlinie),
+                                   proben::ExifMitLage(6, false)));
+    lade(foto);
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+
+    EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("160 x 240"));
+    EXPECT_EQ(puz_var::VorschauBreite, 160);
+    EXPECT_EQ(puz_var::VorschauHoehe, 240);
+    EXPECT_LE(Abweichung(Form1->ImBild->bild().copy(0, 0, 160, 240), aufrecht), 10);
+    // The converted bitmap holds the upright picture, so every later reader does.
+    const QImage bitmap = lies(puz_var::Bilddatei);
+    EXPECT_TRUE(puz_var::Bilddatei.endsWith(QStringLiteral(".bmp")));
+    EXPECT_LE(Abweichung(bitmap, aufrecht), 10);
+
+    Form1->SpEdOffx->setValue(0);
+    Form1->SpEdOffy->setValue(0);
+    Form1->SpEdBreite->setValue(80);
+    Form1->MenuSchneiden->trigger();
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_EQ(puz_var::Spalten, 2);
+    EXPECT_EQ(puz_var::Zeilen, 3);
+    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[1], bitmap.copy(0, 80, 80, 80)));
+}
+
+TEST_F(Vorbereitung, WebpUndHeicWerdenDirektGeladen)
+{
+    const QImage bild = Verlauf(200, 120);
+    Schreibe(pfad(QStringLiteral("aus dem Netz.webp")), proben::WebpDatei(bild, true));
+    const QByteArray heic = proben::HeifDatei(bild);
+    if (!heic.isEmpty())
+        Schreibe(pfad(QStringLiteral("IMG_4711.HEIC")), heic);
+    for (const QString& name : QDir(pfad()).entryList(QDir::Files)) {
+        const QStringList vorher = dateien();
+        lade(pfad(name));
+        ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(name) << qPrintable(meldungen.join(u'\n'));
+        // Read like a PNG: the file itself is the picture, nothing is written.
+        EXPECT_EQ(puz_var::Bilddatei, pfad(name));
+        EXPECT_FALSE(Form1->TempDatei);
+        EXPECT_EQ(dateien(), vorher);
+        EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("200 x 120"));
+        Form1->MenuSchneiden->trigger();
+        ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+        EXPECT_LE(Abweichung(puz_var::Teile[0], bild.copy(10, 10, 80, 80)), 16) << qPrintable(name);
+    }
+}
+
+TEST_F(Vorbereitung, BilddialogFiltertUndZeigtFotosInDerVorschau)
+{
+    const QImage sensor = Verlauf(120, 80);
+    Schreibe(pfad(QStringLiteral("hoch.jpg")), proben::MitApp1(proben::JpegDatei(sensor, proben::JpegArt::Grundlinie),
+                                                               proben::ExifMitLage(8, true)));
+    Schreibe(pfad(QStringLiteral("netz.webp")), proben::WebpDatei(sensor, false));
+    const QByteArray heic = proben::HeifDatei(sensor);
+    if (!heic.isEmpty())
+        Schreibe(pfad(QStringLiteral("iphone.heic")), heic);
+
+    QStringList filter;
+    QString gewaehlterFilter;
+    QMap<QString, QSize> vorschau;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        filter = dialog->nameFilters();
+        gewaehlterFilter = dialog->selectedNameFilter();
+        QLabel* feld = nullptr;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->minimumSize() == QSize(160, 160) && label->maximumSize() == QSize(160, 160))
+                feld = label;
+        if (feld) {
+            for (const QString& name : QDir(pfad()).entryList(QDir::Files)) {
+                emit dialog->currentChanged(pfad(name));
+                vorschau[name] = feld->pixmap().size();
+            }
+        }
+        dialog->reject();
+    });
+    EXPECT_TRUE(BildOeffnenDialog(Form1, pfad(), QString()).isEmpty());
+
+    const QStringList gezeigt{QStringLiteral("JPEG-Bilder (*.jpg, *.jpeg)"), QStringLiteral("PNG-Bilder (*.png)"),
+                              QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("WebP-Bilder (*.webp)"),
+                              QStringLiteral("HEIF-Bilder (*.heic, *.heif)"), QStringLiteral("alle Dateien (*.*)")};
+    ASSERT_EQ(filter.size(), gezeigt.size());
+    for (qsizetype i = 0; i < filter.size(); ++i)
+        EXPECT_TRUE(filter[i].startsWith(gezeigt[i] + u' ')) << qPrintable(filter[i]);
+    EXPECT_EQ(gewaehlterFilter, gezeigt.first());
+    // The turned JPEG is previewed upright (portrait), the others as stored.
+    EXPECT_EQ(vorschau.value(QStringLiteral("hoch.jpg")), QSize(106, 160));
+    EXPECT_EQ(vorschau.value(QStringLiteral("netz.webp")), QSize(160, 106));
+    if (!heic.isEmpty())
+        EXPECT_EQ(vorschau.value(QStringLiteral("iphone.heic")), QSize(160, 106));
+}
