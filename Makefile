@@ -1,5 +1,5 @@
 # Thin wrapper: the build logic lives in CMake, the installs in scripts/setup.sh.
-.PHONY: run test bench fuzz build clean
+.PHONY: run test bench fuzz paket build clean
 
 build:
 	./scripts/setup.sh
@@ -28,9 +28,18 @@ bench:
 	cmake --build --preset release --target tesselo_bench
 	./bench/run.sh
 
+# The Debian package, built without the tests in build-paket/ and checked by
+# lintian (warnings are shown, errors fail).
+paket:
+	./scripts/setup.sh paket
+	cmake --preset paket
+	cmake --build --preset paket
+	cd build-paket && cpack
+	lintian --fail-on error build-paket/tesselo_*.deb
+
 fuzz:
 	./scripts/setup.sh fuzz
 	./fuzz/run.sh
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-paket

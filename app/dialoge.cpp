@@ -1,5 +1,6 @@
 #include "app/dialoge.h"
 
+#include "app/datenorte.h"
 #include "app/puz_var.h"
 #include "prepare/bilddialog.h"
 
@@ -12,7 +13,12 @@ namespace Dialoge {
 
 void EchteDialoge()
 {
-    BildOeffnen = [](QWidget* eltern) { return BildOeffnenDialog(eltern, puz_var::Bildverzeichnis); };
+    BildOeffnen = [](QWidget* eltern) {
+        // Until a picture is chosen the samples are the place to start.
+        const QString beispiele = datenorte::Beispielverzeichnis(puz_var::Programmverzeichnis);
+        const QString start = puz_var::Bildverzeichnis.isEmpty() ? beispiele : puz_var::Bildverzeichnis;
+        return BildOeffnenDialog(eltern, start, beispiele);
+    };
     FarbeWaehlen = [](QWidget* eltern, const QColor& vorgabe) -> std::optional<QColor> {
         const QColor farbe = QColorDialog::getColor(vorgabe, eltern);
         if (!farbe.isValid())

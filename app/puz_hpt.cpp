@@ -1,6 +1,7 @@
 #include "app/puz_hpt.h"
 
 #include "app/bildfeld.h"
+#include "app/datenorte.h"
 #include "app/dialoge.h"
 #include "app/farbe.h"
 #include "app/farbfeld.h"
@@ -282,9 +283,9 @@ void TForm1::FormCreate()
     StGrInfo->item(1, 0)->setText(QStringLiteral("Maße"));
     StGrInfo->item(2, 0)->setText(QStringLiteral("Ausgabe"));
 
-    QString verzeichnis = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    if (!verzeichnis.endsWith(QDir::separator()))
-        verzeichnis += QDir::separator();
+    // The folder of the templates: beside the program in the build folder,
+    // share/tesselo when installed.
+    QString verzeichnis = datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath());
 #ifdef Q_OS_WIN
     verzeichnis = verzeichnis.toLower();
 #endif

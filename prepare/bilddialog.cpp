@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QUrl>
 
 namespace {
 
@@ -46,7 +47,7 @@ void ZeigeVorschau(QLabel* vorschau, const QString& pfad)
 
 } // namespace
 
-QString BildOeffnenDialog(QWidget* eltern, const QString& start)
+QString BildOeffnenDialog(QWidget* eltern, const QString& start, const QString& beispiele)
 {
     QFileDialog dialog(eltern, QStringLiteral("Bild laden"));
     dialog.setOption(QFileDialog::DontUseNativeDialog); // the preview needs the widget dialog
@@ -62,6 +63,13 @@ QString BildOeffnenDialog(QWidget* eltern, const QString& start)
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Öffnen"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    // Qt's own side bar (computer, home) plus the samples, laid out afresh
+    // each time: the dialog restores the side bar of its last use, which
+    // would keep sample folders of other copies of the program.
+    QList<QUrl> seitenleiste{QUrl(QStringLiteral("file:")), QUrl::fromLocalFile(QDir::homePath())};
+    if (!beispiele.isEmpty() && QDir(beispiele).exists())
+        seitenleiste << QUrl::fromLocalFile(QDir::cleanPath(beispiele));
+    dialog.setSidebarUrls(seitenleiste);
     if (!start.isEmpty() && QDir(start).exists())
         dialog.setDirectory(start);
 

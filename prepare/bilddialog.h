@@ -7,5 +7,6 @@
 class QWidget;
 
 // The chosen file's full path, or empty on cancel. Starts in `start` when
-// that directory exists.
-QString BildOeffnenDialog(QWidget* eltern, const QString& start);
+// that directory exists; `beispiele`, the sample pictures' folder, is added
+// to the side bar when there is one.
+QString BildOeffnenDialog(QWidget* eltern, const QString& start, const QString& beispiele);

@@ -3,6 +3,7 @@
 #include "app/puz_hpt.h"
 
 #include "app/bildfeld.h"
+#include "app/datenorte.h"
 #include "app/dialoge.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
@@ -90,12 +91,17 @@ void TForm1::BuLadenClick()
     // file of the user nor the current picture's bitmap is ever overwritten.
     // Where the picture's folder takes no file (a CD, a locked USB stick, a
     // share), the program's scratch folder takes it under the same name.
+    // A sample's bitmap and puzzle never go into the program's own folder.
+    const bool beispiel = datenorte::IstBeispielbild(pfad, puz_var::Programmverzeichnis);
     const bool eigeneTempDatei = TempDatei && pfad == puz_var::Bilddatei;
     QString neueBilddatei = pfad;
     QString wunschname;
     if (IstJpeg(pfad)) {
         std::optional<QString> schreibfehler;
-        for (const QString& ort : {pfad, puz_var::Arbeitsverzeichnis() + QFileInfo(pfad).fileName()}) {
+        QStringList orte{puz_var::Arbeitsverzeichnis() + QFileInfo(pfad).fileName()};
+        if (!beispiel)
+            orte.prepend(pfad);
+        for (const QString& ort : orte) {
             wunschname = kachelnamen::Wandeldatei(ort, [](const QString&) { return false; });
             neueBilddatei = kachelnamen::Wandeldatei(ort, [](const QString& datei) { return QFileInfo::exists(datei); });
             if (neueBilddatei.isEmpty()) {
@@ -125,7 +131,8 @@ void TForm1::BuLadenClick()
     if (neueBilddatei != pfad)
         ablage.Merke(neueBilddatei, *bild);
     puz_var::Bildverzeichnis = MitTrenner(QFileInfo(pfad).absolutePath());
-    puz_var::Ausgabeverzeichnis = AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
+    puz_var::Ausgabeverzeichnis =
+        beispiel ? puz_var::StartAusgabeverzeichnis() : AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
     TempDatei = !wunschname.isEmpty() || eigeneTempDatei;
     Bildherkunft = pfad;
     ImBild->setzeBild(*bild);

@@ -130,7 +130,7 @@ TEST_F(Vorbereitung, BilddialogFiltertUndZeigtFotosInDerVorschau)
         }
         dialog->reject();
     });
-    EXPECT_TRUE(BildOeffnenDialog(Form1, pfad()).isEmpty());
+    EXPECT_TRUE(BildOeffnenDialog(Form1, pfad(), QString()).isEmpty());
 
     const QStringList gezeigt{QStringLiteral("JPEG-Bilder (*.jpg, *.jpeg)"), QStringLiteral("PNG-Bilder (*.png)"),
                               QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("WebP-Bilder (*.webp)"),
