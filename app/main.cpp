@@ -1,20 +1,58 @@
 // Program entry: start values, the thirteen windows in their order, the main
-// window shown, then the message loop until the main window closes.
+// window shown (with the picture named on the command line loaded), then the
+// message loop until the main window closes.
+#include "app/aufruf.h"
 #include "app/dialoge.h"
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+int Antworte(const QString& text, FILE* ziel, int ergebnis)
+{
+    std::fputs(text.toLocal8Bit().constData(), ziel);
+    return ergebnis;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // The usage and the version need no display, so they are answered before
+    // the window system starts.
+    QStringList argumente;
+    for (int i = 1; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const Aufruf vorab = LiesAufruf(argumente);
+    if (vorab.art == Aufruf::Art::Hilfe)
+        return Antworte(Gebrauchstext(), stdout, 0);
+    if (vorab.art == Aufruf::Art::Version)
+        return Antworte(Versionstext(), stdout, 0);
+
     QApplication anwendung(argc, argv);
+    // Read again without the window system's own options (-platform, ...).
+    const Aufruf aufruf = LiesAufruf(QApplication::arguments().mid(1));
+    switch (aufruf.art) {
+    case Aufruf::Art::Hilfe:
+        return Antworte(Gebrauchstext(), stdout, 0);
+    case Aufruf::Art::Version:
+        return Antworte(Versionstext(), stdout, 0);
+    case Aufruf::Art::Fehler:
+        return Antworte(aufruf.fehler + QLatin1Char('\n') + Gebrauchstext(), stderr, 2);
+    case Aufruf::Art::Programm:
+        break;
+    }
     anwendung.setQuitOnLastWindowClosed(false); // only the main window ends the program
     puz_var::Startwerte();
     Dialoge::EchteDialoge();
     ErzeugeFenster();
     Form1->show();
+    // Loaded from the running program, so a bad file shows the load's message there.
+    if (!aufruf.bild.isEmpty())
+        QTimer::singleShot(0, Form1, [bild = aufruf.bild] { Form1->LadeBild(bild); });
     const int ergebnis = anwendung.exec();
     ZerstoereFenster();
     return ergebnis;

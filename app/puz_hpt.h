@@ -109,6 +109,9 @@ public:
 
     // Picture commands (prepare/).
     void BuLadenClick();
+    // Loads and takes over the picture file `datei` as "&Laden" does once the
+    // dialog confirmed it (also the picture named on the command line).
+    void LadeBild(const QString& datei);
     void BuZwischenablageClick();
     void HoleBildEigenschaften(bool unbenutzt);
     void LoescheBilddatei();

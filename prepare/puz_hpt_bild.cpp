@@ -65,9 +65,14 @@ void TForm1::BuLadenClick()
     if (SchnittLaeuft)
         return;
     const QString gewaehlt = Dialoge::BildOeffnen(this);
-    if (gewaehlt.isEmpty())
-        return;
+    if (!gewaehlt.isEmpty())
+        LadeBild(gewaehlt);
+}
 
+void TForm1::LadeBild(const QString& gewaehlt)
+{
+    if (SchnittLaeuft)
+        return;
     // Everything is read and converted before anything changes, so a failed
     // load leaves the current picture, its file and all paths usable.
     const QString pfad = QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath());

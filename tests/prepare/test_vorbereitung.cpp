@@ -400,3 +400,19 @@ TEST_F(Vorbereitung, TastenkuerzelAusgabezeileUndDeutscheStandardtexte)
     EXPECT_NE(QCoreApplication::translate("QColorDialog", "Select Color"), QStringLiteral("Select Color"));
     Form1->hide();
 }
+
+TEST_F(Vorbereitung, BildVonDerBefehlszeileWieMitLaden)
+{
+    // A file that is missing: the load's own message, nothing changes.
+    const QString fehlt = pfad(QStringLiteral("fehlt.png"));
+    Form1->LadeBild(fehlt);
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("fehlt.png"))) << qPrintable(meldungen.first());
+    EXPECT_NE(puz_var::Bilddatei, fehlt);
+
+    const QString datei = legeBmpAn(QStringLiteral("ferien.bmp"), testhilfe::Muster(200, 150));
+    Form1->LadeBild(datei);
+    EXPECT_EQ(puz_var::Bilddatei, datei);
+    EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("200 x 150"));
+    EXPECT_TRUE(Form1->MenuSchneiden->isEnabled());
+}

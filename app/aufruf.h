@@ -1,0 +1,25 @@
+#pragma once
+// What the program's command line asks for. Window-free, so the rules are
+// tested without starting the program.
+//   tesselo            the program, no picture
+//   tesselo BILD       the program with BILD loaded, as "&Laden" would
+//   tesselo --hilfe    (or --help) the usage; --version the version
+#include <QString>
+#include <QStringList>
+
+struct Aufruf
+{
+    enum class Art { Programm, Hilfe, Version, Fehler };
+    Art art = Art::Programm;
+    QString bild;   // Programm: the picture to load, empty for none
+    QString fehler; // Fehler: the German message for standard error
+};
+
+// Reads the arguments after the program's name (Qt's own options removed).
+Aufruf LiesAufruf(const QStringList& argumente);
+
+// The German usage, several lines, ending in a line break.
+QString Gebrauchstext();
+
+// "Tesselo <version>" and a line break.
+QString Versionstext();
