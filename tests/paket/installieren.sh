@@ -21,7 +21,8 @@ for datei in \
     share/applications/example.tesselo.Tesselo.desktop \
     share/metainfo/example.tesselo.Tesselo.metainfo.xml \
     share/icons/hicolor/scalable/apps/tesselo.svg \
-    share/doc/tesselo/copyright share/doc/tesselo/changelog.gz; do
+    share/doc/tesselo/copyright share/doc/tesselo/changelog.gz \
+    share/man/man1/tesselo.1.gz; do
   [ -s "$ziel/usr/$datei" ] || fehlt "$datei"
 done
 [ -x "$ziel/usr/bin/tesselo" ] || fehlt "bin/tesselo ausführbar"
@@ -36,6 +37,7 @@ for groesse in 16 48 128 256; do
   hoehe=$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 ))
   [ "$breite $hoehe" = "$groesse $groesse" ] || { echo "$png: $breite x $hoehe statt $groesse x $groesse"; fehler=1; }
 done
+gzip -dc "$ziel/usr/share/man/man1/tesselo.1.gz" | grep -q '^\.TH TESSELO 1' || fehlt "Handbuchseite"
 grep -q '<svg' "$ziel/usr/share/icons/hicolor/scalable/apps/tesselo.svg" || fehlt "SVG-Inhalt"
 
 "$DESKTOP_FILE_VALIDATE" "$ziel/usr/share/applications/example.tesselo.Tesselo.desktop" || fehler=1
