@@ -1,5 +1,8 @@
 #include "testhilfe.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #ifdef TESSELO_FENSTER_TEST
@@ -18,6 +21,20 @@ QImage Muster(int breite, int hoehe)
         for (int x = 0; x < breite; ++x)
             bild.setPixel(x, y, qRgb((x * 7 + y * 3) & 0xFF, (x * 5 + y * 11) & 0xFF, (x ^ y) & 0xFF));
     return bild;
+}
+
+int Abweichung(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 1000;
+    int abweichung = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            abweichung = std::max({abweichung, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                   std::abs(qBlue(p) - qBlue(q))});
+        }
+    return abweichung;
 }
 
 bool GleicheBilder(const QImage& a, const QImage& b)

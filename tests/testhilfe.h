@@ -13,6 +13,10 @@ QImage Muster(int breite, int hoehe);
 // Compares pixel by pixel in RGB32; true when size and every pixel agree.
 bool GleicheBilder(const QImage& a, const QImage& b);
 
+// Largest difference of any colour channel of any pixel, for lossy coding;
+// pictures of different sizes give 1000, beyond every tolerance.
+int Abweichung(const QImage& a, const QImage& b);
+
 #ifdef TESSELO_FENSTER_TEST
 // Answers every standard dialog with "cancel" and swallows message boxes, so
 // no test ever waits for a real dialog. Tests install the answers they need.

@@ -2,6 +2,7 @@
 // orientation, WebP and HEIC.
 #include "codecs/bildcodec.h"
 #include "proben.h"
+#include "testhilfe.h"
 
 #include <QTemporaryDir>
 #include <QTransform>
@@ -22,20 +23,6 @@ QImage Verlauf(int breite, int hoehe)
     return bild;
 }
 
-// Largest difference of any channel of any pixel; 1000 for different sizes.
-int Abweichung(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return 1000;
-    int abweichung = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            abweichung = std::max({abweichung, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                   std::abs(qBlue(p) - qBlue(q))});
-        }
-    return abweichung;
-}
 
 // How a viewer shows a stored picture with the Exif orientation `lage`, by
 // Qt's own transformations.
@@ -102,7 +89,7 @@ TEST(ExifLage, AlleAchtWerteInBeidenByteFolgen)
                 ASSERT_TRUE(bild) << lage << qPrintable(fehler);
                 EXPECT_EQ(bild->format(), QImage::Format_RGB32);
                 EXPECT_EQ(bild->size(), lage >= 5 ? QSize(32, 48) : QSize(48, 32)) << lage;
-                EXPECT_LE(Abweichung(*bild, Aufrecht(gespeichert, lage)), 10)
+                EXPECT_LE(testhilfe::Abweichung(*bild, Aufrecht(gespeichert, lage)), 10)
                     << "Lage " << lage << (motorola ? " MM" : " II") << " Art " << int(art);
             }
         }
@@ -125,7 +112,7 @@ TEST(ExifLage, LeseBildDrehtAuchUndFremdeApp1StoerenNicht)
     QString fehler;
     const auto bild = LeseBild(pfad, &fehler);
     ASSERT_TRUE(bild) << qPrintable(fehler);
-    EXPECT_LE(Abweichung(*bild, Aufrecht(gespeichert, 8)), 10);
+    EXPECT_LE(testhilfe::Abweichung(*bild, Aufrecht(gespeichert, 8)), 10);
 }
 
 TEST(ExifLage, UnbrauchbareAngabenLassenDasBildWieGespeichert)
@@ -164,7 +151,7 @@ TEST(ExifLage, UnbrauchbareAngabenLassenDasBildWieGespeichert)
         QString fehler;
         const auto bild = LeseJpeg(proben::MitApp1(jpeg, faelle[i]), &fehler);
         ASSERT_TRUE(bild) << i << qPrintable(fehler);
-        EXPECT_LE(Abweichung(*bild, gespeichert), 10) << "Fall " << i;
+        EXPECT_LE(testhilfe::Abweichung(*bild, gespeichert), 10) << "Fall " << i;
     }
 }
 
@@ -175,10 +162,10 @@ TEST(WebpLesen, VerlustfreiExaktVerlustbehaftetNahe)
     const auto verlustfrei = LeseWebp(proben::WebpDatei(bild, true), &fehler);
     ASSERT_TRUE(verlustfrei) << qPrintable(fehler);
     EXPECT_EQ(verlustfrei->format(), QImage::Format_RGB32);
-    EXPECT_EQ(Abweichung(*verlustfrei, bild), 0);
+    EXPECT_EQ(testhilfe::Abweichung(*verlustfrei, bild), 0);
     const auto verlust = LeseWebp(proben::WebpDatei(bild, false, 95), &fehler);
     ASSERT_TRUE(verlust) << qPrintable(fehler);
-    EXPECT_LE(Abweichung(*verlust, bild), 16);
+    EXPECT_LE(testhilfe::Abweichung(*verlust, bild), 16);
 }
 
 TEST(WebpLesen, DurchsichtigesUeberWeiss)
@@ -189,7 +176,7 @@ TEST(WebpLesen, DurchsichtigesUeberWeiss)
     const auto gelesen = LeseWebp(verlustfrei, &fehler);
     ASSERT_TRUE(gelesen) << qPrintable(fehler);
     EXPECT_EQ(gelesen->format(), QImage::Format_RGB32);
-    EXPECT_LE(Abweichung(*gelesen, UeberWeiss(bild)), 1);
+    EXPECT_LE(testhilfe::Abweichung(*gelesen, UeberWeiss(bild)), 1);
 
     // The lossless header's "alpha is used" bit is a hint only: cleared, the
     // file still carries its transparent pixels, and they must not come
@@ -200,11 +187,11 @@ TEST(WebpLesen, DurchsichtigesUeberWeiss)
     const auto trotzdem = LeseWebp(ohneHinweis, &fehler);
     ASSERT_TRUE(trotzdem) << qPrintable(fehler);
     EXPECT_TRUE(Undurchsichtig(*trotzdem));
-    EXPECT_LE(Abweichung(*trotzdem, UeberWeiss(bild)), 1);
+    EXPECT_LE(testhilfe::Abweichung(*trotzdem, UeberWeiss(bild)), 1);
 
     const auto verlust = LeseWebp(proben::WebpDatei(bild, false, 95), &fehler);
     ASSERT_TRUE(verlust) << qPrintable(fehler);
-    EXPECT_LE(Abweichung(*verlust, UeberWeiss(bild)), 16);
+    EXPECT_LE(testhilfe::Abweichung(*verlust, UeberWeiss(bild)), 16);
 }
 
 TEST(WebpLesen, BeschaedigtAbgeschnittenAnimiertUndZuGross)
@@ -254,7 +241,7 @@ TEST(Endung, WebpUndHeifWerdenNachDerEndungGelesen)
         QString fehler;
         const auto gelesen = LeseBild(f.fileName(), &fehler);
         ASSERT_TRUE(gelesen) << name << qPrintable(fehler);
-        EXPECT_LE(Abweichung(*gelesen, bild), 16) << name;
+        EXPECT_LE(testhilfe::Abweichung(*gelesen, bild), 16) << name;
     }
     // The content does not decide: a WebP named .heic is a damaged HEIF.
     QFile::copy(verzeichnis.filePath(QStringLiteral("web.webp")), verzeichnis.filePath(QStringLiteral("falsch.heic")));
@@ -282,28 +269,28 @@ TEST_F(HeifLesen, FarbeDurchsichtigkeitUndDrehung)
     const auto gelesen = LeseHeif(proben::HeifDatei(bild, {.qualitaet = 95}), &fehler);
     ASSERT_TRUE(gelesen) << qPrintable(fehler);
     EXPECT_EQ(gelesen->format(), QImage::Format_RGB32);
-    EXPECT_LE(Abweichung(*gelesen, bild), 16);
+    EXPECT_LE(testhilfe::Abweichung(*gelesen, bild), 16);
 
     const QImage durchsichtig = Durchsichtig(64, 40);
     const auto ueberWeiss = LeseHeif(proben::HeifDatei(durchsichtig, {.qualitaet = 95}), &fehler);
     ASSERT_TRUE(ueberWeiss) << qPrintable(fehler);
     EXPECT_TRUE(Undurchsichtig(*ueberWeiss));
-    EXPECT_LE(Abweichung(*ueberWeiss, UeberWeiss(durchsichtig)), 16);
+    EXPECT_LE(testhilfe::Abweichung(*ueberWeiss, UeberWeiss(durchsichtig)), 16);
     // Stored premultiplied, the same picture must not come out darker.
     const auto vormultipliziert = LeseHeif(proben::HeifDatei(durchsichtig, {.qualitaet = 95, .vormultipliziert = true}), &fehler);
     ASSERT_TRUE(vormultipliziert) << qPrintable(fehler);
-    EXPECT_LE(Abweichung(*vormultipliziert, UeberWeiss(durchsichtig)), 16);
+    EXPECT_LE(testhilfe::Abweichung(*vormultipliziert, UeberWeiss(durchsichtig)), 16);
 
     // Newer phones store 10 bits per sample.
     const auto zehnBit = LeseHeif(proben::HeifDatei(bild, {.qualitaet = 95, .tiefe = 10}), &fehler);
     ASSERT_TRUE(zehnBit) << qPrintable(fehler);
-    EXPECT_LE(Abweichung(*zehnBit, bild), 16);
+    EXPECT_LE(testhilfe::Abweichung(*zehnBit, bild), 16);
 
     // An iPhone stores the sensor's picture with rotation and mirroring boxes.
     for (int lage : {3, 6, 7, 8}) {
         const auto gedreht = LeseHeif(proben::HeifDatei(bild, {.lage = lage, .qualitaet = 95}), &fehler);
         ASSERT_TRUE(gedreht) << lage << qPrintable(fehler);
-        EXPECT_LE(Abweichung(*gedreht, Aufrecht(bild, lage)), 16) << lage;
+        EXPECT_LE(testhilfe::Abweichung(*gedreht, Aufrecht(bild, lage)), 16) << lage;
     }
 }
 

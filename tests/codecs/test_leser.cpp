@@ -21,20 +21,6 @@ QImage Verlauf(int breite, int hoehe)
     return bild;
 }
 
-// Largest difference of any channel of any pixel; -1 for different sizes.
-int Abweichung(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return -1;
-    int abweichung = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            abweichung = std::max({abweichung, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                   std::abs(qBlue(p) - qBlue(q))});
-        }
-    return abweichung;
-}
 
 int UeberWeiss(int farbe, int alpha) { return (farbe * alpha + 255 * (255 - alpha) + 127) / 255; }
 
@@ -51,7 +37,7 @@ TEST(JpegLesen, ProgressivGrauCmykUndYcckWerdenFarbbilder)
         const auto gelesen = LeseJpeg(proben::JpegDatei(bild, art), &fehler);
         ASSERT_TRUE(gelesen) << int(art) << qPrintable(fehler);
         EXPECT_EQ(gelesen->format(), QImage::Format_RGB32);
-        EXPECT_LE(Abweichung(*gelesen, bild), 10) << int(art);
+        EXPECT_LE(testhilfe::Abweichung(*gelesen, bild), 10) << int(art);
     }
     const auto grau = LeseJpeg(proben::JpegDatei(bild, proben::JpegArt::Grau), &fehler);
     ASSERT_TRUE(grau) << qPrintable(fehler);
@@ -142,7 +128,7 @@ TEST(PngLesen, JederFarbtypJedeTiefeMitUndOhneZeilensprung)
                 const auto gelesen = LesePng(proben::PngDatei(a), &fehler);
                 ASSERT_TRUE(gelesen) << typ.farbtyp << "/" << tiefe << qPrintable(fehler);
                 EXPECT_EQ(gelesen->format(), QImage::Format_RGB32);
-                EXPECT_LE(Abweichung(*gelesen, erwartet), 2)
+                EXPECT_LE(testhilfe::Abweichung(*gelesen, erwartet), 2)
                     << "Farbtyp " << typ.farbtyp << " Tiefe " << tiefe << " Zeilensprung " << zeilensprung;
             }
         }

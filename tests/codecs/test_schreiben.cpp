@@ -38,17 +38,6 @@ QImage Verlauf(int breite, int hoehe)
     return bild;
 }
 
-int GroessteAbweichung(const QImage& a, const QImage& b)
-{
-    int abweichung = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            abweichung = std::max({abweichung, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                   std::abs(qBlue(p) - qBlue(q))});
-        }
-    return abweichung;
-}
 
 struct Codecs : ::testing::Test {
     QTemporaryDir dir;
@@ -90,7 +79,7 @@ TEST_F(Codecs, JpegRundreiseNaheUndBaselineInFarbe)
     ASSERT_TRUE(gelesen) << qPrintable(fehler);
     EXPECT_EQ(gelesen->size(), bild.size());
     EXPECT_EQ(gelesen->format(), QImage::Format_RGB32);
-    EXPECT_LE(GroessteAbweichung(*gelesen, bild), 12);
+    EXPECT_LE(testhilfe::Abweichung(*gelesen, bild), 12);
     EXPECT_EQ(qAlpha(gelesen->pixel(5, 5)), 255);
 
     const QByteArray datei = Inhalt(Pfad("v.jpg"));

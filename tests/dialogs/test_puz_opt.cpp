@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ protected:
     void TearDown() override
     {
         Fo_Optionen->hide();
-        QTest::qWait(20);
+        (void)QTest::qWaitFor([] { return !QApplication::activeWindow(); }, 1000);
     }
 
     TFo_Optionen& o = *Fo_Optionen;

@@ -183,7 +183,7 @@ TEST_F(TauschFenster, AnleitungLaesstDasHauptfensterVersteckt)
     Form1->Ziehen->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(FoDragPuzzle));
     FoDragPuzzle->BuAnleitung->click();
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FoDragPuzzleAnleitung));
     EXPECT_TRUE(FoDragPuzzleAnleitung->isVisible());
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_TRUE(FoDragPuzzle->isVisible());

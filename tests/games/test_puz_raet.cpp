@@ -126,7 +126,7 @@ TEST_F(RaetselFenster, AnleitungLaesstDasHauptfensterVersteckt)
     Form1->Bilderraetsel->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(FoBilderRaetsel));
     FoBilderRaetsel->BuAnleitung->click();
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FoBilderRaetselAnleitung));
     EXPECT_TRUE(FoBilderRaetselAnleitung->isVisible());
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_TRUE(FoBilderRaetsel->isVisible());

@@ -43,7 +43,8 @@ protected:
             FoPlay->BuSchliessenClick();
         FoSchiebePuzzleAnleitung->hide();
         Form1->hide();
-        QTest::qWait(20); // let the window system's activation changes settle
+        // The window system's activation changes arrive before the next test.
+        (void)QTest::qWaitFor([] { return !QApplication::activeWindow(); }, 1000);
     }
 
     // A cut of spalten x zeilen tiles of width B, as the cut leaves it.
@@ -64,7 +65,7 @@ protected:
         Form1->show();
         Form1->SchiebenClick();
         ASSERT_TRUE(QTest::qWaitForWindowActive(FoPlay));
-        QTest::qWait(20);
+        QCoreApplication::processEvents(); // a late activation rebuilds before the test plays
     }
 
     // Number of the tile shown on the board at column c, row r; -1 for the

@@ -24,19 +24,6 @@ QImage Verlauf(int breite, int hoehe)
     return bild;
 }
 
-int Abweichung(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return 1000;
-    int abweichung = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            abweichung = std::max({abweichung, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                   std::abs(qBlue(p) - qBlue(q))});
-        }
-    return abweichung;
-}
 
 void Schreibe(const QString& pfad, const QByteArray& inhalt)
 {
@@ -61,11 +48,11 @@ TEST_F(Vorbereitung, GedrehtesHandyfotoIstUeberallAufrecht)
     EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("160 x 240"));
     EXPECT_EQ(puz_var::VorschauBreite, 160);
     EXPECT_EQ(puz_var::VorschauHoehe, 240);
-    EXPECT_LE(Abweichung(Form1->ImBild->bild().copy(0, 0, 160, 240), aufrecht), 10);
+    EXPECT_LE(testhilfe::Abweichung(Form1->ImBild->bild().copy(0, 0, 160, 240), aufrecht), 10);
     // The converted bitmap holds the upright picture, so every later reader does.
     const QImage bitmap = lies(puz_var::Bilddatei);
     EXPECT_TRUE(puz_var::Bilddatei.endsWith(QStringLiteral(".bmp")));
-    EXPECT_LE(Abweichung(bitmap, aufrecht), 10);
+    EXPECT_LE(testhilfe::Abweichung(bitmap, aufrecht), 10);
 
     Form1->SpEdOffx->setValue(0);
     Form1->SpEdOffy->setValue(0);
@@ -95,7 +82,7 @@ TEST_F(Vorbereitung, WebpUndHeicWerdenDirektGeladen)
         EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("200 x 120"));
         Form1->MenuSchneiden->trigger();
         ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-        EXPECT_LE(Abweichung(puz_var::Teile[0], bild.copy(10, 10, 80, 80)), 16) << qPrintable(name);
+        EXPECT_LE(testhilfe::Abweichung(puz_var::Teile[0], bild.copy(10, 10, 80, 80)), 16) << qPrintable(name);
     }
 }
 
