@@ -1,46 +1,131 @@
 #include "app/aufruf.h"
 
+#include "prepare/gitter.h"
+
+namespace {
+
+// A whole number in [min, max] written in decimal, else none.
+std::optional<int> Zahl(const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int wert = text.toInt(&ok);
+    if (!ok || wert < min || wert > max)
+        return std::nullopt;
+    return wert;
+}
+
+} // namespace
+
 Aufruf LiesAufruf(const QStringList& argumente)
 {
     Aufruf aufruf;
     const auto fehler = [&aufruf](const QString& text) {
-        aufruf.art = Aufruf::Art::Fehler;
-        aufruf.fehler = text;
-        aufruf.bild.clear();
-        return aufruf;
+        Aufruf falsch;
+        falsch.art = Aufruf::Art::Fehler;
+        falsch.fehler = text;
+        return falsch;
     };
+    const bool export_ = !argumente.isEmpty() && argumente.first() == QLatin1String("--export");
     bool nurNochDateien = false;
-    for (const QString& argument : argumente) {
-        if (!nurNochDateien && argument == QLatin1String("--")) {
+    for (qsizetype i = export_ ? 1 : 0; i < argumente.size(); ++i) {
+        const QString& argument = argumente[i];
+        // An option's value is the next argument or follows a "=".
+        const auto wert = [&](const QString& name) -> std::optional<QString> {
+            if (argument.startsWith(name + QLatin1Char('=')))
+                return argument.mid(name.size() + 1);
+            if (argument == name && i + 1 < argumente.size())
+                return argumente[++i];
+            return std::nullopt;
+        };
+        const auto ist = [&](const char* name) {
+            return argument == QLatin1String(name) || argument.startsWith(QLatin1String(name) + QLatin1Char('='));
+        };
+        if (nurNochDateien || !argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
+            if (export_) {
+                if (aufruf.ordner.isEmpty() && i == 1)
+                    aufruf.ordner = argument;
+                else
+                    aufruf.bilder << argument;
+            } else if (!aufruf.bild.isEmpty()) {
+                return fehler(QStringLiteral("Das Programm öffnet nur ein Bild auf einmal."));
+            } else {
+                aufruf.bild = argument;
+            }
+        } else if (argument == QLatin1String("--")) {
             nurNochDateien = true;
-        } else if (!nurNochDateien && (argument == QLatin1String("--hilfe") || argument == QLatin1String("--help"))) {
+        } else if (argument == QLatin1String("--hilfe") || argument == QLatin1String("--help")) {
             if (argumente.size() > 1)
                 return fehler(QStringLiteral("%1 steht allein.").arg(argument));
             aufruf.art = Aufruf::Art::Hilfe;
-        } else if (!nurNochDateien && argument == QLatin1String("--version")) {
+        } else if (argument == QLatin1String("--version")) {
             if (argumente.size() > 1)
                 return fehler(QStringLiteral("--version steht allein."));
             aufruf.art = Aufruf::Art::Version;
-        } else if (!nurNochDateien && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+        } else if (argument == QLatin1String("--export")) {
+            return fehler(QStringLiteral("--export steht am Anfang, gefolgt vom Ausgabeordner."));
+        } else if (!export_) {
             return fehler(QStringLiteral("Unbekannte Option %1.").arg(argument));
-        } else if (!aufruf.bild.isEmpty()) {
-            return fehler(QStringLiteral("Das Programm öffnet nur ein Bild auf einmal."));
+        } else if (ist("--breite")) {
+            const auto text = wert(QStringLiteral("--breite"));
+            aufruf.breite = text ? Zahl(*text, 1, gitter::MaxKachelbreite) : std::nullopt;
+            if (!aufruf.breite)
+                return fehler(QStringLiteral("--breite braucht eine Kachelbreite von 1 bis %1 Pixeln.")
+                                  .arg(gitter::MaxKachelbreite));
+        } else if (ist("--offset")) {
+            const auto text = wert(QStringLiteral("--offset"));
+            const QStringList teile = text ? text->split(QLatin1Char(',')) : QStringList();
+            const auto x = teile.size() == 2 ? Zahl(teile[0], -gitter::MaxKachelbreite, 1 << 20) : std::nullopt;
+            const auto y = teile.size() == 2 ? Zahl(teile[1], -gitter::MaxKachelbreite, 1 << 20) : std::nullopt;
+            if (!x || !y)
+                return fehler(QStringLiteral("--offset braucht zwei ganze Zahlen X,Y, etwa --offset 10,20."));
+            aufruf.offset = QPoint(*x, *y);
+        } else if (ist("--qualitaet")) {
+            const auto text = wert(QStringLiteral("--qualitaet"));
+            const auto q = text ? Zahl(*text, 0, 100) : std::nullopt;
+            if (!q)
+                return fehler(QStringLiteral("--qualitaet braucht eine JPEG-Qualität von 0 bis 100."));
+            aufruf.qualitaet = *q;
+        } else if (argument == QLatin1String("--ersetzen")) {
+            aufruf.ersetzen = true;
         } else {
-            aufruf.bild = argument;
+            return fehler(QStringLiteral("Unbekannte Option %1.").arg(argument));
         }
     }
+    if (!export_)
+        return aufruf;
+    if (aufruf.ordner.isEmpty())
+        return fehler(QStringLiteral("--export braucht einen Ausgabeordner."));
+    if (aufruf.bilder.isEmpty())
+        return fehler(QStringLiteral("--export braucht mindestens ein Bild."));
+    if (aufruf.offset && !aufruf.breite)
+        return fehler(QStringLiteral("--offset gilt nur zusammen mit --breite."));
+    aufruf.art = Aufruf::Art::Export;
     return aufruf;
 }
 
 QString Gebrauchstext()
 {
-    return QStringLiteral("Aufruf: tesselo [BILD]\n"
-                          "Macht aus einem Bild Schiebe-, Tausch- und Bilderrätsel-Puzzles.\n"
-                          "\n"
-                          "  BILD        startet mit diesem Bild (JPEG, PNG, BMP, WebP oder HEIF),\n"
-                          "              wie es \"Laden\" öffnen würde\n"
-                          "  --hilfe, --help  zeigt diese Hilfe\n"
-                          "  --version   zeigt die Version\n");
+    return QStringLiteral(
+        "Aufruf: tesselo [BILD]\n"
+        "        tesselo --export ORDNER [--breite N [--offset X,Y]] [--qualitaet Q]\n"
+        "                [--ersetzen] BILD...\n"
+        "Macht aus einem Bild Schiebe-, Tausch- und Bilderrätsel-Puzzles.\n"
+        "\n"
+        "  BILD        startet mit diesem Bild (JPEG, PNG, BMP, WebP oder HEIF),\n"
+        "              wie es \"Laden\" öffnen würde\n"
+        "  --export ORDNER  schreibt ohne Fenster für jedes BILD die Kacheln, die drei\n"
+        "              Spielseiten, die Tabellenseite und die Antwortbilder nach ORDNER\n"
+        "              (ein fehlender Ordner wird angelegt)\n"
+        "  --breite N  Kachelbreite N Pixel statt des automatischen Gitters\n"
+        "  --offset X,Y  linke obere Ecke des Gitters (sonst mittig)\n"
+        "  --qualitaet Q  JPEG-Qualität der Kacheln, 0 bis 100 (sonst 85)\n"
+        "  --ersetzen  ersetzt vorhandene Dateien gleichen Namens; sonst wird ein\n"
+        "              solches Bild übersprungen\n"
+        "  --hilfe, --help  zeigt diese Hilfe\n"
+        "  --version   zeigt die Version\n"
+        "\n"
+        "Rückgabewert bei --export: 0 alle Bilder geschrieben, 1 ein Bild oder mehr\n"
+        "fehlgeschlagen, 2 falscher Aufruf.\n");
 }
 
 QString Versionstext()

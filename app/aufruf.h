@@ -3,16 +3,31 @@
 // tested without starting the program.
 //   tesselo            the program, no picture
 //   tesselo BILD       the program with BILD loaded, as "&Laden" would
+//   tesselo --export ORDNER [--breite N [--offset X,Y]] [--qualitaet Q]
+//           [--ersetzen] BILD...
+//                      every picture's puzzle into ORDNER, without a window
 //   tesselo --hilfe    (or --help) the usage; --version the version
+#include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct Aufruf
 {
-    enum class Art { Programm, Hilfe, Version, Fehler };
+    enum class Art { Programm, Export, Hilfe, Version, Fehler };
     Art art = Art::Programm;
     QString bild;   // Programm: the picture to load, empty for none
     QString fehler; // Fehler: the German message for standard error
+
+    // Export: the output folder, the pictures in the given order, and the
+    // grid and quality asked for. Without a width each picture gets the
+    // automatic grid; a width without offsets is centred like it.
+    QString ordner;
+    QStringList bilder;
+    std::optional<int> breite;
+    std::optional<QPoint> offset;
+    int qualitaet = 85;
+    bool ersetzen = false;
 };
 
 // Reads the arguments after the program's name (Qt's own options removed).

@@ -2,20 +2,49 @@
 // window shown (with the picture named on the command line loaded), then the
 // message loop until the main window closes.
 #include "app/aufruf.h"
+#include "app/datenorte.h"
 #include "app/dialoge.h"
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
+#include "export/stapel.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 int Antworte(const QString& text, FILE* ziel, int ergebnis)
 {
     std::fputs(text.toLocal8Bit().constData(), ziel);
     return ergebnis;
+}
+
+// The export runs without the window system, so it works on a server and
+// from a script; the pictures never pass through a display.
+int Exportiere(int argc, char** argv, const Aufruf& aufruf)
+{
+    std::optional<QCoreApplication> anwendung;
+    if (!QCoreApplication::instance())
+        anwendung.emplace(argc, argv);
+    puz_var::Startwerte();
+    Stapelauftrag auftrag;
+    auftrag.ordner = aufruf.ordner;
+    auftrag.bilder = aufruf.bilder;
+    auftrag.breite = aufruf.breite;
+    auftrag.offset = aufruf.offset;
+    auftrag.qualitaet = aufruf.qualitaet;
+    auftrag.ersetzen = aufruf.ersetzen;
+    auftrag.vorlagenverzeichnis = datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath());
+    return Stapelexport(
+        auftrag,
+        [](const QString& zeile) {
+            Antworte(zeile + QLatin1Char('\n'), stdout, 0);
+            std::fflush(stdout);
+        },
+        [](const QString& fehler) { Antworte(fehler + QLatin1Char('\n'), stderr, 0); });
 }
 } // namespace
 
@@ -31,6 +60,10 @@ int main(int argc, char** argv)
         return Antworte(Gebrauchstext(), stdout, 0);
     if (vorab.art == Aufruf::Art::Version)
         return Antworte(Versionstext(), stdout, 0);
+    if (vorab.art == Aufruf::Art::Export)
+        return Exportiere(argc, argv, vorab);
+    if (vorab.art == Aufruf::Art::Fehler && !argumente.isEmpty() && argumente.first() == QLatin1String("--export"))
+        return Antworte(vorab.fehler + QLatin1Char('\n') + Gebrauchstext(), stderr, 2);
 
     QApplication anwendung(argc, argv);
     // Read again without the window system's own options (-platform, ...).
@@ -42,6 +75,8 @@ int main(int argc, char** argv)
         return Antworte(Versionstext(), stdout, 0);
     case Aufruf::Art::Fehler:
         return Antworte(aufruf.fehler + QLatin1Char('\n') + Gebrauchstext(), stderr, 2);
+    case Aufruf::Art::Export: // behind Qt's own options
+        return Exportiere(argc, argv, aufruf);
     case Aufruf::Art::Programm:
         break;
     }

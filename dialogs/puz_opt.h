@@ -86,9 +86,6 @@ public:
     // The chosen item of RaGrAntworten: 0 = right of the board, 1 = below.
     int AntwortPosition() const;
 
-    // The five sample answers MeAntworten starts with.
-    static const QStringList Beispielantworten;
-
     // The preview height that keeps a picture's proportions: breite x height
     // / width as a whole-number product, the quotient rounded to the nearest
     // integer with halves to the even neighbour. None for an empty picture.

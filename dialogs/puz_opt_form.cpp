@@ -1,5 +1,6 @@
 #include "dialogs/puz_opt.h"
 
+#include "app/einstellungen.h"
 #include "app/farbfeld.h"
 #include "app/hinweis.h"
 #include "dialogs/schieberegler.h"
@@ -110,13 +111,6 @@ QSpinBox* neuesZahlenfeld(QWidget* eltern, const QRect& ort, int von, int bis, i
 
 } // namespace
 
-const QStringList TFo_Optionen::Beispielantworten{
-    QStringLiteral("Hamburg: die Speicherstadt am Hafen"),
-    QStringLiteral("Köln: der Dom am Rheinufer"),
-    QStringLiteral("Rügen: die Kreidefelsen an der Ostsee"),
-    QStringLiteral("München: das Rathaus am Marienplatz"),
-    QStringLiteral("Dresden: die Frauenkirche am Neumarkt"),
-};
 
 TFo_Optionen::TFo_Optionen(QWidget* parent) : Formular(parent)
 {
@@ -197,7 +191,7 @@ void TFo_Optionen::baueRechteSpalte()
     MeAntworten = neu<QPlainTextEdit>(GrBoRaetsel, RectMeAntworten);
     MeAntworten->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MeAntworten->setLineWrapMode(QPlainTextEdit::NoWrap);
-    MeAntworten->setPlainText(Beispielantworten.join(QLatin1Char('\n')));
+    MeAntworten->setPlainText(::Beispielantworten().join(QLatin1Char('\n')));
     RaGrAntworten = neu<QGroupBox>(GrBoRaetsel, RectRaGrAntworten);
     RaGrAntworten->setTitle(QStringLiteral("Position der Antworten"));
     RaGrAntwortenRechts = new QRadioButton(QStringLiteral("&rechts"), RaGrAntworten);

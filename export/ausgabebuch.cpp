@@ -82,15 +82,19 @@ Ausgabebuch& Hauptausgabebuch()
 
 namespace ausgabe {
 
-QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde)
+QString Vorhandene(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde)
 {
     QString beispiele = fremde.mid(0, GenannteDateien).join(QStringLiteral(", "));
     if (fremde.size() > GenannteDateien)
         beispiele += QStringLiteral(" und %1 weitere").arg(fremde.size() - GenannteDateien);
     return QStringLiteral("Im Ordner %1 gibt es schon Dateien mit denselben Namen (%2). Sie gehören "
-                          "vielleicht zum Puzzle eines anderen Bildes, dessen Name ebenfalls mit „%3“ beginnt.\n\n"
-                          "Sollen sie ersetzt werden?")
+                          "vielleicht zum Puzzle eines anderen Bildes, dessen Name ebenfalls mit „%3“ beginnt.")
         .arg(verzeichnis, beispiele, kuerzel);
+}
+
+QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde)
+{
+    return Vorhandene(verzeichnis, kuerzel, fremde) + QStringLiteral("\n\nSollen sie ersetzt werden?");
 }
 
 std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder)
@@ -111,25 +115,30 @@ std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList&
     return std::nullopt;
 }
 
+std::optional<QString> OrdnerGrund(const QString& verzeichnis)
+{
+    const QFileInfo ordner(verzeichnis);
+    if (!ordner.exists())
+        return QStringLiteral("Den Ordner gibt es nicht.");
+    if (!ordner.isDir())
+        return QStringLiteral("Das ist kein Ordner.");
+    if (!ordner.isWritable())
+        return QStringLiteral("Er ist schreibgeschützt (zum Beispiel auf einer CD oder einem "
+                              "schreibgeschützten USB-Stick), oder es fehlt die Berechtigung.");
+    return std::nullopt;
+}
+
 std::optional<QString> OrdnerFehler(const QString& verzeichnis)
 {
     // The start folder is the user's to keep, but only made when needed.
     if (!QFileInfo::exists(verzeichnis) && verzeichnis == puz_var::StartAusgabeverzeichnis())
         QDir().mkpath(verzeichnis);
-    const QFileInfo ordner(verzeichnis);
-    QString grund;
-    if (!ordner.exists())
-        grund = QStringLiteral("Den Ordner gibt es nicht.");
-    else if (!ordner.isDir())
-        grund = QStringLiteral("Das ist kein Ordner.");
-    else if (!ordner.isWritable())
-        grund = QStringLiteral("Er ist schreibgeschützt (zum Beispiel auf einer CD oder einem "
-                               "schreibgeschützten USB-Stick), oder es fehlt die Berechtigung.");
-    else
+    const std::optional<QString> grund = OrdnerGrund(verzeichnis);
+    if (!grund)
         return std::nullopt;
     return QStringLiteral("In den Ausgabeordner %1 kann nicht geschrieben werden. %2\n"
                           "Unter „Optionen“ kann mit „Ausgabeverzeichnis“ ein anderer Ordner gewählt werden.")
-        .arg(verzeichnis, grund);
+        .arg(verzeichnis, *grund);
 }
 
 } // namespace ausgabe

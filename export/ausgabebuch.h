@@ -52,6 +52,10 @@ Ausgabebuch& Hauptausgabebuch();
 
 namespace ausgabe {
 
+// The German sentences that name the files `fremde` (at least one) found in
+// `verzeichnis`: the folder, the first files and their number.
+QString Vorhandene(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde);
+
 // The German question before replacing `fremde` (at least one name) in
 // `verzeichnis`; it names the folder, the first files and their number.
 QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde);
@@ -61,6 +65,10 @@ QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const 
 // a picture named like a tile (abcdef0_0.jpg) would be replaced by its own
 // tile. None otherwise.
 std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder);
+
+// Why nothing can be written into the folder (missing, not a folder,
+// read-only medium, no permission), in German; none when it can.
+std::optional<QString> OrdnerGrund(const QString& verzeichnis);
 
 // Makes the output folder ready: the start folder (puz_var) is created when
 // it is missing. A German message naming the folder and pointing to the

@@ -30,14 +30,12 @@ std::vector<int> Linien(int laenge, int start, int breite)
     return linien;
 }
 
-namespace {
-
 Gitter Zentriert(QSize bild, int breite)
 {
+    if (breite < 1)
+        return Gitter{0, 0, breite};
     return Gitter{(bild.width() % breite) / 2, (bild.height() % breite) / 2, breite};
 }
-
-} // namespace
 
 std::optional<Gitter> AutoGitter(QSize bild)
 {

@@ -33,6 +33,10 @@ inline qint64 Zeilen(QSize bild, const Gitter& g) { return Anzahl(bild.height(),
 // visible grid lines of the preview. Empty for a width below 1.
 std::vector<int> Linien(int laenge, int start, int breite);
 
+// Tiles of `breite` with the leftover split evenly, the odd pixel at the
+// right or bottom.
+Gitter Zentriert(QSize bild, int breite);
+
 // The automatic grid: breite = longer side div 5, the leftover split evenly
 // with the odd pixel at the right or bottom. Where that gives no whole row or
 // column (a panorama more than five times wider than high, a picture under 5

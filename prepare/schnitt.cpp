@@ -1,6 +1,8 @@
 #include "prepare/schnitt.h"
 
 #include "codecs/bildcodec.h"
+#include "prepare/gitter.h"
+#include "prepare/mosaikbau.h"
 
 #include <QPainter>
 
@@ -27,6 +29,39 @@ QImage Mosaik(std::span<const QImage> teile, int spalten, int zeilen, int breite
         for (int zeile = 0; zeile < zeilen; ++zeile)
             maler.drawImage(spalte * breite, zeile * breite, teile[size_t(spalte) * zeilen + zeile]);
     return gesamt;
+}
+
+Kachelsatz Zerschneide(const QImage& bild, const gitter::Gitter& g, const QColor& hintergrund,
+                       const Teilmeldung& jeTeil, QImage vorrat)
+{
+    Kachelsatz satz;
+    satz.breite = g.breite;
+    satz.spalten = int(gitter::Spalten(bild.size(), g));
+    satz.zeilen = int(gitter::Zeilen(bild.size(), g));
+    const int b = g.breite;
+    const QRect flaeche(g.x0, g.y0, satz.spalten * b, satz.zeilen * b);
+    if (satz.spalten < 1 || satz.zeilen < 1)
+        return satz;
+    satz.teile.reserve(size_t(satz.spalten) * size_t(satz.zeilen));
+    if (!jeTeil && bild.rect().contains(flaeche)) {
+        satz.gesamtbild = Mosaikbau::Ansicht(bild, flaeche);
+        for (int spalte = 0; spalte < satz.spalten; ++spalte)
+            for (int zeile = 0; zeile < satz.zeilen; ++zeile)
+                satz.teile.push_back(
+                    Mosaikbau::Ansicht(bild, QRect(g.x0 + spalte * b, g.y0 + zeile * b, b, b)));
+        return satz;
+    }
+    Mosaikbau mosaik(satz.spalten, satz.zeilen, b, std::move(vorrat));
+    for (int spalte = 0; spalte < satz.spalten; ++spalte) {
+        for (int zeile = 0; zeile < satz.zeilen; ++zeile) {
+            const QRect quelle(g.x0 + spalte * b, g.y0 + zeile * b, b, b);
+            satz.teile.push_back(mosaik.Schneide(bild, quelle, spalte, zeile, hintergrund));
+            if (jeTeil)
+                jeTeil(spalte, zeile, quelle, satz.teile.back());
+        }
+    }
+    satz.gesamtbild = mosaik.Mosaik();
+    return satz;
 }
 
 QImage Vorschaubild(const QImage& gesamtbild, int breite, int hoehe)

@@ -7,8 +7,14 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <span>
+#include <vector>
+
+namespace gitter {
+struct Gitter;
+}
 
 namespace schnitt {
 
@@ -20,6 +26,31 @@ QImage SchneideTeil(const QImage& bild, const QRect& quelle, const QColor& hinte
 // (c * breite, r * breite). A null picture when there is no tile;
 // teile must hold at least spalten * zeilen pictures.
 QImage Mosaik(std::span<const QImage> teile, int spalten, int zeilen, int breite);
+
+// A cut's tile set: tile (c, r) is teile[c * zeilen + r], each breite pixels
+// square; gesamtbild holds them packed without gaps.
+struct Kachelsatz
+{
+    int spalten = 0;
+    int zeilen = 0;
+    int breite = 0;
+    std::vector<QImage> teile;
+    QImage gesamtbild;
+};
+
+// Called after each tile of a cut, column by column and top to bottom, with
+// the tile's place, the area of the picture it came from and the tile.
+using Teilmeldung = std::function<void(int spalte, int zeile, const QRect& quelle, const QImage& teil)>;
+
+// Cuts the RGB32 picture `bild` along a grid that gitter::SchnittFehler
+// accepted. Parts of a tile outside the picture show `hintergrund`.
+// With `jeTeil` the tiles are copied one by one into a mosaic of their own
+// (`vorrat` may lend its buffer, see Mosaikbau), and `jeTeil` may draw on
+// `bild` inside the area just cut. Without it, and with the grid inside the
+// picture, the tiles and the packed picture are views of `bild` that keep its
+// buffer alive: no copy of a picture of a hundred megabytes.
+Kachelsatz Zerschneide(const QImage& bild, const gitter::Gitter& g, const QColor& hintergrund,
+                       const Teilmeldung& jeTeil = {}, QImage vorrat = QImage());
 
 // The packed tiles stretched over breite x hoehe pixels, proportions not
 // kept; white where there is nothing to stretch.

@@ -6,6 +6,7 @@
 #include "app/fenster.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
+#include "app/einstellungen.h"
 #include "dialogs/puz_opt.h"
 #include "dialogs/schieberegler.h"
 #include "testhilfe.h"
@@ -286,7 +287,7 @@ TEST_F(Optionen, DirektGeleseneFelderBleibenBeiDerAktivierung)
     EXPECT_FALSE(o.ChBoZugausgabe->isChecked());
 
     // Put the shared controls back for the tests that follow.
-    o.MeAntworten->setPlainText(TFo_Optionen::Beispielantworten.join(QLatin1Char('\n')));
+    o.MeAntworten->setPlainText(Beispielantworten().join(QLatin1Char('\n')));
     o.SpEdRichtigeAntwort->setValue(1);
     o.RaGrAntwortenRechts->setChecked(true);
     o.SpEdGitterbreite->setValue(1);

@@ -1,0 +1,203 @@
+#include "export/seitenausgabe.h"
+
+#include "app/einstellungen.h"
+#include "app/puz_var.h"
+#include "export/seitenkodierung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <memory>
+
+namespace {
+
+Seitenfehler Dateifehler(int nummer)
+{
+    return {false, QStringLiteral("E/A-Fehler %1").arg(nummer > 0 ? nummer : EIO)};
+}
+
+// QIODevice reports a short write (a full disk, a file size limit) only by
+// its count, and the system's error number is gone by the time the page is
+// closed: the first failure's number stays with the page.
+class Seite
+{
+public:
+    // Opens the page: a save file beside its final name, or the target itself
+    // when the name leads to something other than a regular file.
+    std::optional<Seitenfehler> Oeffne(const QString& pfad)
+    {
+        const QFileInfo ziel(QFileInfo(pfad).canonicalFilePath());
+        if (ziel.exists() && !ziel.isFile() && !ziel.isDir())
+            m_datei = std::make_unique<QFile>(ziel.filePath());
+        else
+            m_datei = std::make_unique<QSaveFile>(pfad);
+        errno = 0;
+        if (m_datei->open(QIODevice::WriteOnly))
+            return std::nullopt;
+        return Dateifehler(errno);
+    }
+
+    // Writes all bytes or marks the page failed; a failed page is never put
+    // in place.
+    void Schreibe(const QByteArray& bytes)
+    {
+        errno = 0;
+        if (m_fehlernummer != 0 || m_datei->write(bytes) == bytes.size())
+            return;
+        m_fehlernummer = errno > 0 ? errno : EIO;
+        if (auto* sicher = qobject_cast<QSaveFile*>(m_datei.get()))
+            sicher->cancelWriting();
+    }
+
+    // Puts the page in place. The buffered rest is written first and checked
+    // here: a failure of that last write would not stop the commit.
+    std::optional<Seitenfehler> Schliesse()
+    {
+        errno = 0;
+        if (!m_datei->flush() && m_fehlernummer == 0)
+            m_fehlernummer = errno > 0 ? errno : EIO;
+        auto* sicher = qobject_cast<QSaveFile*>(m_datei.get());
+        if (m_fehlernummer != 0) {
+            if (sicher)
+                sicher->cancelWriting(); // the unfinished page goes with its object
+            return Dateifehler(m_fehlernummer);
+        }
+        errno = 0;
+        bool geschrieben = true;
+        if (sicher) {
+            geschrieben = sicher->commit();
+        } else {
+            m_datei->close();
+            geschrieben = m_datei->error() == QFileDevice::NoError;
+        }
+        if (!geschrieben)
+            return Dateifehler(errno);
+        return std::nullopt;
+    }
+
+private:
+    std::unique_ptr<QFileDevice> m_datei;
+    int m_fehlernummer = 0;
+};
+
+// The template's lines, each ended by CR LF; none when it cannot be read.
+std::optional<QByteArray> Vorlage(const QString& pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray inhalt = datei.readAll();
+    QByteArray bytes;
+    bytes.reserve(inhalt.size() + 1024);
+    for (const QByteArray& zeile : VorlageZeilen(inhalt))
+        bytes += zeile + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+QString Seitendatei(Spielseite seite, const QString& kuerzel)
+{
+    switch (seite) {
+    case Spielseite::Schieben:
+        return kuerzel + QStringLiteral("sp.htm");
+    case Spielseite::Tauschen:
+        return kuerzel + QStringLiteral("tp.htm");
+    case Spielseite::Raetsel:
+        break;
+    }
+    return kuerzel + QStringLiteral("rp.htm");
+}
+
+std::optional<Seitenfehler> SchreibeSpielseite(Spielseite art, const SeitenEingabe& eingabe,
+                                               const QString& vorlagenverzeichnis, const QString& pfad)
+{
+    struct Vorlagen
+    {
+        const char* erste;
+        const char* zweite;
+        Seitentext (*text)(const SeitenEingabe&);
+    };
+    const Vorlagen v = art == Spielseite::Schieben   ? Vorlagen{"spuzv1.htm", "spuzv2.htm", SchiebeSeite}
+                       : art == Spielseite::Tauschen ? Vorlagen{"tpuzv1.htm", "tpuzv2.htm", TauschSeite}
+                                                     : Vorlagen{"rpuzv1.htm", "rpuzv2.htm", RaetselSeite};
+    Seite seite;
+    if (auto fehler = seite.Oeffne(pfad))
+        return fehler;
+    const Seitentext text = v.text(eingabe);
+    for (const char* name : {v.erste, v.zweite}) {
+        const std::optional<QByteArray> vorlage = Vorlage(vorlagenverzeichnis + QString::fromLatin1(name));
+        if (!vorlage)
+            return Seitenfehler{true, QStringLiteral("Abbruch: Vorlagedatei %1 nicht gefunden!")
+                                          .arg(QString::fromLatin1(name).toUpper())};
+        seite.Schreibe(*vorlage);
+        seite.Schreibe(name == v.erste ? Seitenbytes(text.Skript, Textart::Skript)
+                                       : Seitenbytes(text.Koerper, Textart::Html));
+    }
+    return seite.Schliesse();
+}
+
+std::optional<Seitenfehler> SchreibeTabelle(const TabellenEingabe& eingabe, const QString& pfad)
+{
+    Seite seite;
+    if (auto fehler = seite.Oeffne(pfad))
+        return fehler;
+    seite.Schreibe(Seitenbytes(TabellenSeite(eingabe), Textart::Html));
+    return seite.Schliesse();
+}
+
+bool KopiereDateien(const QStringList& quellen, const QString& ziel)
+{
+    QString verzeichnis = ziel;
+    if (!verzeichnis.endsWith(QDir::separator()) && !verzeichnis.endsWith(QLatin1Char('/')))
+        verzeichnis += QDir::separator();
+    bool alleKopiert = true;
+    for (const QString& datei : quellen) {
+        const QString zieldatei = verzeichnis + QFileInfo(datei).fileName();
+        if (QFileInfo(datei).absoluteFilePath() == QFileInfo(zieldatei).absoluteFilePath())
+            continue;
+        QFile::remove(zieldatei);
+        alleKopiert = QFile::copy(datei, zieldatei) && alleKopiert;
+    }
+    return alleKopiert;
+}
+
+bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis)
+{
+    QStringList fehlend;
+    for (const QString& name : puz_var::Antwortbilder) {
+        QFile vorhanden(ausgabeverzeichnis + name);
+        if (vorhanden.open(QIODevice::ReadOnly))
+            vorhanden.close();
+        else
+            fehlend << vorlagenverzeichnis + name;
+    }
+    return fehlend.isEmpty() || KopiereDateien(fehlend, ausgabeverzeichnis);
+}
+
+SeitenEingabe Seiteneingabe(const Spieleinstellungen& s, const QString& kuerzel, int spalten, int zeilen)
+{
+    SeitenEingabe e;
+    e.Dateikuerzel = kuerzel;
+    e.Zeilen = zeilen;
+    e.Spalten = spalten;
+    e.Hintergrundfarbe = puz_var::Hintergrundfarbe;
+    e.Gitterlinienfarbe = puz_var::Gitterlinienfarbe;
+    e.Gitterbreite = puz_var::Gitterbreite;
+    e.Ueberschrift = puz_var::Ueberschrift;
+    e.VorschauErzeugen = puz_var::VorschauErzeugen;
+    e.VorschauBreite = puz_var::VorschauBreite;
+    e.VorschauHoehe = puz_var::VorschauHoehe;
+    e.Kachelbreite = s.Kachelbreite;
+    e.ZugZeigen = s.ZugZaehler;
+    e.ZeitZeigen = s.Spielzeit;
+    e.LeerfeldX = puz_var::LeerfeldX;
+    e.LeerfeldY = puz_var::LeerfeldY;
+    e.Zugausgabe = puz_var::Zugausgabe;
+    e.Antworten = s.Antworten;
+    e.RichtigAntwort = s.RichtigAntwort;
+    e.AntwortenUnten = s.AntwortenUnten;
+    return e;
+}

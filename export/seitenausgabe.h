@@ -1,0 +1,51 @@
+#pragma once
+// Writing the pages into the output folder. Each page is written into a save
+// file beside its final name and put in place only when it is complete: a
+// missing template or a failed write (a full disk) leaves an earlier page of
+// that name untouched and no partial page behind. A page name that leads to
+// a device or pipe is written into it directly: putting a file in its place
+// would replace the device.
+#include "export/seitentext.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct Spieleinstellungen;
+
+enum class Spielseite { Schieben, Tauschen, Raetsel };
+
+// The page's file name: prefix + "sp.htm", "tp.htm" or "rp.htm".
+QString Seitendatei(Spielseite seite, const QString& kuerzel);
+
+// Why a page was not written. A missing template is told as
+// "Abbruch: Vorlagedatei <NAME> nicht gefunden!", a file that cannot be
+// created or written as "E/A-Fehler <system's error number>".
+struct Seitenfehler
+{
+    bool vorlage = false; // the template is missing, else the page's file failed
+    QString text;
+};
+
+// A game page: the first template, the generated variable block, the second
+// template and the generated body, the templates read from
+// `vorlagenverzeichnis` (ending in a separator).
+std::optional<Seitenfehler> SchreibeSpielseite(Spielseite seite, const SeitenEingabe& eingabe,
+                                               const QString& vorlagenverzeichnis, const QString& pfad);
+
+// The picture table page (no template).
+std::optional<Seitenfehler> SchreibeTabelle(const TabellenEingabe& eingabe, const QString& pfad);
+
+// Copies the files `quellen` into the folder `ziel`, replacing files of the
+// same name; a file already in place is left alone. False when any copy failed.
+bool KopiereDateien(const QStringList& quellen, const QString& ziel);
+
+// The riddle page's answer pictures that cannot be opened in
+// `ausgabeverzeichnis`, copied there from `vorlagenverzeichnis`. False when a
+// copy failed.
+bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis);
+
+// A game page's inputs: the settings given, the shared settings of puz_var and
+// the tile set's prefix and size.
+SeitenEingabe Seiteneingabe(const Spieleinstellungen& einstellungen, const QString& kuerzel, int spalten,
+                            int zeilen);

@@ -1,0 +1,157 @@
+#include "export/stapel.h"
+
+#include "app/einstellungen.h"
+#include "app/farbe.h"
+#include "app/puz_var.h"
+#include "codecs/bildcodec.h"
+#include "export/ausgabebuch.h"
+#include "export/seitenausgabe.h"
+#include "export/webname.h"
+#include "prepare/gitter.h"
+#include "prepare/kachelnamen.h"
+#include "prepare/kachelsicherung.h"
+#include "prepare/ladung.h"
+#include "prepare/schnitt.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// One picture's puzzle; the German message when it is not (completely) written.
+struct Bildauftrag
+{
+    const Stapelauftrag& stapel;
+    const QString& verzeichnis;
+    Ausgabebuch& buch;
+};
+
+std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QString* meldung)
+{
+    QString fehler;
+    const std::optional<QImage> bild = bildcodec::LeseBild(pfad, &fehler);
+    if (!bild)
+        return fehler;
+    const QSize groesse = bild->size();
+    const std::optional<gitter::Gitter> g =
+        !a.stapel.breite ? gitter::AutoGitter(groesse)
+        : a.stapel.offset ? gitter::Gitter{a.stapel.offset->x(), a.stapel.offset->y(), *a.stapel.breite}
+                          : gitter::Zentriert(groesse, *a.stapel.breite);
+    if (!g)
+        return QStringLiteral("Ein Bild von %1 x %2 Pixeln hat kein ganzes Teil.").arg(groesse.width()).arg(groesse.height());
+    if (auto schnittfehler = gitter::SchnittFehler(groesse, *g))
+        return schnittfehler;
+
+    const QString kuerzel = kachelnamen::Dateikuerzel(QFileInfo(pfad).fileName());
+    const int spalten = int(gitter::Spalten(groesse, *g));
+    const int zeilen = int(gitter::Zeilen(groesse, *g));
+    const QStringList seiten{Seitendatei(Spielseite::Schieben, kuerzel), Seitendatei(Spielseite::Tauschen, kuerzel),
+                             Seitendatei(Spielseite::Raetsel, kuerzel), kuerzel + QStringLiteral("ta.htm")};
+    const QStringList namen =
+        kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, puz_var::VorschauErzeugen) + seiten;
+    if (auto bildfehler = ausgabe::BildFehler(a.verzeichnis, namen, {pfad}))
+        return bildfehler;
+    const QStringList fremde = a.buch.Fremde(a.verzeichnis, namen, pfad);
+    if (!fremde.isEmpty() && !a.stapel.ersetzen)
+        return QStringLiteral("übersprungen. %1 Mit --ersetzen werden sie ersetzt.")
+            .arg(ausgabe::Vorhandene(a.verzeichnis, kuerzel, fremde));
+    if (!IstWebname(kuerzel))
+        *meldung = QStringLiteral("%1 ist kein gültiger Dateiname im Web!").arg(kuerzel);
+
+    // A portrait picture turns the preview, as loading it in the program does.
+    const bool hochkant = groesse.width() < groesse.height();
+    const int vorschauBreite = hochkant ? puz_var::VorschauHoehe : puz_var::VorschauBreite;
+    const int vorschauHoehe = hochkant ? puz_var::VorschauBreite : puz_var::VorschauHoehe;
+    int dateien = 0;
+    const auto geschrieben = [&](const QString& datei) {
+        a.buch.Geschrieben(datei, pfad);
+        ++dateien;
+    };
+
+    {
+        const schnitt::Kachelsatz satz = schnitt::Zerschneide(*bild, *g, Farbe(puz_var::Hintergrundfarbe));
+        QImage leerbild(g->breite, g->breite, QImage::Format_RGB32);
+        leerbild.fill(Farbe(puz_var::Leerfeldfarbe));
+        KachelAuftrag kacheln;
+        kacheln.verzeichnis = a.verzeichnis;
+        kacheln.kuerzel = kuerzel;
+        kacheln.spalten = spalten;
+        kacheln.zeilen = zeilen;
+        kacheln.teile = satz.teile;
+        kacheln.qualitaet = a.stapel.qualitaet;
+        kacheln.leerbild = leerbild;
+        kacheln.vorschau = puz_var::VorschauErzeugen;
+        kacheln.vorschauBreite = vorschauBreite;
+        kacheln.vorschauHoehe = vorschauHoehe;
+        kacheln.gesamtbild = satz.gesamtbild;
+        kacheln.geschrieben = geschrieben;
+        const Kachelsicherung sicherung = SichereKacheln(kacheln);
+        if (sicherung.fehler)
+            return sicherung.fehler;
+    }
+
+    Spieleinstellungen einstellungen;
+    einstellungen.Kachelbreite = g->breite;
+    SeitenEingabe eingabe = Seiteneingabe(einstellungen, kuerzel, spalten, zeilen);
+    eingabe.VorschauBreite = vorschauBreite;
+    eingabe.VorschauHoehe = vorschauHoehe;
+    for (const Spielseite seite : {Spielseite::Schieben, Spielseite::Tauschen, Spielseite::Raetsel}) {
+        const QString ziel = a.verzeichnis + Seitendatei(seite, kuerzel);
+        if (auto seitenfehler = SchreibeSpielseite(seite, eingabe, a.stapel.vorlagenverzeichnis, ziel))
+            return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
+        geschrieben(ziel);
+    }
+    if (!ErgaenzeAntwortbilder(a.stapel.vorlagenverzeichnis, a.verzeichnis))
+        return QStringLiteral("Die Antwortbilder %1 können nicht nach %2 kopiert werden.")
+            .arg(puz_var::Antwortbilder.join(QStringLiteral(", ")), a.verzeichnis);
+
+    TabellenEingabe tabelle;
+    tabelle.Bilddatei = pfad;
+    tabelle.Dateikuerzel = kuerzel;
+    tabelle.Zeilen = zeilen;
+    tabelle.Spalten = spalten;
+    tabelle.Hintergrundfarbe = puz_var::Hintergrundfarbe;
+    tabelle.Gitterbreite = puz_var::Gitterbreite;
+    const QString ziel = a.verzeichnis + seiten.last();
+    if (auto seitenfehler = SchreibeTabelle(tabelle, ziel))
+        return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
+    geschrieben(ziel);
+
+    *meldung = QStringLiteral("%1 x %2 Teile zu %3 Pixeln, %4 Dateien%5")
+                   .arg(spalten)
+                   .arg(zeilen)
+                   .arg(g->breite)
+                   .arg(dateien)
+                   .arg(meldung->isEmpty() ? QString() : QStringLiteral(" (Hinweis: %1)").arg(*meldung));
+    return std::nullopt;
+}
+
+} // namespace
+
+int Stapelexport(const Stapelauftrag& auftrag, const std::function<void(const QString&)>& zeile,
+                 const std::function<void(const QString&)>& fehler)
+{
+    const QString verzeichnis = ladung::MitTrenner(QFileInfo(auftrag.ordner).absoluteFilePath());
+    if (!QFileInfo::exists(verzeichnis) && !QDir().mkpath(verzeichnis)) {
+        fehler(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(verzeichnis));
+        return 1;
+    }
+    if (const auto grund = ausgabe::OrdnerGrund(verzeichnis)) {
+        fehler(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden. %2").arg(verzeichnis, *grund));
+        return 1;
+    }
+    Ausgabebuch buch;
+    const Bildauftrag a{auftrag, verzeichnis, buch};
+    int ergebnis = 0;
+    for (const QString& bild : auftrag.bilder) {
+        const QString pfad = QDir::toNativeSeparators(QFileInfo(bild).absoluteFilePath());
+        QString meldung;
+        if (const auto bildfehler = Exportiere(a, pfad, &meldung)) {
+            fehler(QStringLiteral("%1: %2").arg(bild, *bildfehler));
+            ergebnis = 1;
+        } else {
+            zeile(QStringLiteral("%1: %2").arg(bild, meldung));
+        }
+    }
+    return ergebnis;
+}
