@@ -1,7 +1,14 @@
 #include "testhilfe.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <algorithm>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +20,38 @@
 #endif
 
 namespace testhilfe {
+
+SchreibgeschuetzterOrdner::SchreibgeschuetzterOrdner(const QString& pfad, const std::function<void()>& fuellen)
+    : m_pfad(QFile::encodeName(pfad))
+{
+    QDir().mkpath(pfad);
+    if (::geteuid() == 0 && ::mount("tesselo", m_pfad.constData(), "tmpfs", 0, "size=16m,mode=0755") == 0)
+        m_gemountet = true;
+    fuellen();
+    if (m_gemountet)
+        ::mount("tesselo", m_pfad.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
+    else
+        ::chmod(m_pfad.constData(), 0555);
+}
+
+SchreibgeschuetzterOrdner::~SchreibgeschuetzterOrdner()
+{
+    if (m_gemountet)
+        ::umount2(m_pfad.constData(), MNT_DETACH);
+    else
+        ::chmod(m_pfad.constData(), 0755);
+}
+
+bool SchreibgeschuetzterOrdner::Geschuetzt() const
+{
+    const QByteArray probe = m_pfad + "/probe";
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return true;
+    ::close(fd);
+    ::unlink(probe.constData());
+    return false;
+}
 
 QImage Muster(int breite, int hoehe)
 {

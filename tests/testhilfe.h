@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace testhilfe {
 
@@ -16,6 +17,27 @@ bool GleicheBilder(const QImage& a, const QImage& b);
 // Largest difference of any colour channel of any pixel, for lossy coding;
 // pictures of different sizes give 1000, beyond every tolerance.
 int Abweichung(const QImage& a, const QImage& b);
+
+// A folder that takes no new file, for root as well: a small tmpfs mounted
+// on it and remounted read-only where the test may mount; elsewhere the
+// permission bits, which stop every user but root. Geschuetzt() says whether
+// it worked; a test that needs it skips otherwise.
+class SchreibgeschuetzterOrdner
+{
+public:
+    // `fuellen` puts the files in while the folder still takes them.
+    SchreibgeschuetzterOrdner(const QString& pfad, const std::function<void()>& fuellen);
+    ~SchreibgeschuetzterOrdner();
+    SchreibgeschuetzterOrdner(const SchreibgeschuetzterOrdner&) = delete;
+    SchreibgeschuetzterOrdner& operator=(const SchreibgeschuetzterOrdner&) = delete;
+
+    // True when a new file really cannot be made there.
+    bool Geschuetzt() const;
+
+private:
+    QByteArray m_pfad;
+    bool m_gemountet = false;
+};
 
 #ifdef TESSELO_FENSTER_TEST
 // Answers every standard dialog with "cancel" and swallows message boxes, so

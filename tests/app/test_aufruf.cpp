@@ -18,11 +18,54 @@ TEST(Aufruf, BildHilfeVersionUndFalscheAufrufe)
     EXPECT_EQ(LiesAufruf({QStringLiteral("--help")}).art, Aufruf::Art::Hilfe);
     EXPECT_EQ(LiesAufruf({QStringLiteral("--version")}).art, Aufruf::Art::Version);
 
-    const Aufruf unbekannt = LiesAufruf({QStringLiteral("--export"), QStringLiteral("a.jpg")});
+    const Aufruf unbekannt = LiesAufruf({QStringLiteral("--schnell"), QStringLiteral("a.jpg")});
     EXPECT_EQ(unbekannt.art, Aufruf::Art::Fehler);
-    EXPECT_EQ(unbekannt.fehler, QStringLiteral("Unbekannte Option --export."));
+    EXPECT_EQ(unbekannt.fehler, QStringLiteral("Unbekannte Option --schnell."));
+    // The export's options only count behind --export.
+    EXPECT_EQ(LiesAufruf({QStringLiteral("--breite"), QStringLiteral("80"), QStringLiteral("a.jpg")}).art,
+              Aufruf::Art::Fehler);
     EXPECT_EQ(LiesAufruf({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}).art, Aufruf::Art::Fehler);
     EXPECT_EQ(LiesAufruf({QStringLiteral("--hilfe"), QStringLiteral("a.jpg")}).art, Aufruf::Art::Fehler);
+}
+
+TEST(Aufruf, ExportMitOrdnerBildernUndGitter)
+{
+    const Aufruf einfach = LiesAufruf({QStringLiteral("--export"), QStringLiteral("aus"), QStringLiteral("a.jpg"),
+                                       QStringLiteral("b.png")});
+    EXPECT_EQ(einfach.art, Aufruf::Art::Export);
+    EXPECT_EQ(einfach.ordner, QStringLiteral("aus"));
+    EXPECT_EQ(einfach.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.png")}));
+    EXPECT_FALSE(einfach.breite || einfach.offset || einfach.ersetzen);
+    EXPECT_EQ(einfach.qualitaet, 85);
+
+    // Options anywhere behind the folder, with a blank or "="; "--" ends them.
+    const Aufruf voll = LiesAufruf({QStringLiteral("--export"), QStringLiteral("aus"), QStringLiteral("a.jpg"),
+                                    QStringLiteral("--breite"), QStringLiteral("120"), QStringLiteral("--offset=-5,7"),
+                                    QStringLiteral("--qualitaet"), QStringLiteral("60"), QStringLiteral("--ersetzen"),
+                                    QStringLiteral("--"), QStringLiteral("--b.jpg")});
+    ASSERT_EQ(voll.art, Aufruf::Art::Export) << qPrintable(voll.fehler);
+    EXPECT_EQ(voll.breite, 120);
+    EXPECT_EQ(voll.offset, QPoint(-5, 7));
+    EXPECT_EQ(voll.qualitaet, 60);
+    EXPECT_TRUE(voll.ersetzen);
+    EXPECT_EQ(voll.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("--b.jpg")}));
+
+    const auto fehler = [](QStringList argumente) {
+        argumente.prepend(QStringLiteral("--export"));
+        return LiesAufruf(argumente).fehler;
+    };
+    EXPECT_EQ(fehler({}), QStringLiteral("--export braucht einen Ausgabeordner."));
+    EXPECT_EQ(fehler({QStringLiteral("aus")}), QStringLiteral("--export braucht mindestens ein Bild."));
+    EXPECT_EQ(fehler({QStringLiteral("aus"), QStringLiteral("--offset"), QStringLiteral("1,2"), QStringLiteral("a.jpg")}),
+              QStringLiteral("--offset gilt nur zusammen mit --breite."));
+    for (const QStringList& falsch :
+         {QStringList{QStringLiteral("--breite"), QStringLiteral("0")}, QStringList{QStringLiteral("--breite")},
+          QStringList{QStringLiteral("--breite"), QStringLiteral("10001")},
+          QStringList{QStringLiteral("--breite=80"), QStringLiteral("--offset"), QStringLiteral("3")},
+          QStringList{QStringLiteral("--qualitaet"), QStringLiteral("101")},
+          QStringList{QStringLiteral("--qualitaet"), QStringLiteral("hoch")}})
+        EXPECT_FALSE(fehler(QStringList{QStringLiteral("aus")} + falsch + QStringList{QStringLiteral("a.jpg")}).isEmpty())
+            << qPrintable(falsch.join(u' '));
 }
 
 TEST(Aufruf, DasProgrammAntwortetOhneFensterUndMeldetFalscheAufrufe)

@@ -8,59 +8,8 @@
 #include <QMenu>
 #include <QTableWidget>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <functional>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// A folder that takes no new file, for root as well: a small tmpfs mounted
-// on it and remounted read-only where the test may mount; elsewhere the
-// permission bits, which stop every user but root.
-class SchreibgeschuetzterOrdner
-{
-public:
-    // `fuellen` puts the files in while the folder still takes them.
-    SchreibgeschuetzterOrdner(const QString& pfad, const std::function<void()>& fuellen)
-        : m_pfad(QFile::encodeName(pfad))
-    {
-        QDir().mkpath(pfad);
-        if (::geteuid() == 0 && ::mount("tesselo", m_pfad.constData(), "tmpfs", 0, "size=16m,mode=0755") == 0)
-            m_gemountet = true;
-        fuellen();
-        if (m_gemountet)
-            ::mount("tesselo", m_pfad.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
-        else
-            ::chmod(m_pfad.constData(), 0555);
-    }
-
-    ~SchreibgeschuetzterOrdner()
-    {
-        if (m_gemountet)
-            ::umount2(m_pfad.constData(), MNT_DETACH);
-        else
-            ::chmod(m_pfad.constData(), 0755);
-    }
-
-    // True when a new file really cannot be made there.
-    bool Geschuetzt() const
-    {
-        const QByteArray probe = m_pfad + "/probe";
-        const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0)
-            return true;
-        ::close(fd);
-        ::unlink(probe.constData());
-        return false;
-    }
-
-private:
-    QByteArray m_pfad;
-    bool m_gemountet = false;
-};
 
 class Ausgabeordner : public Vorbereitung
 {
@@ -83,7 +32,7 @@ TEST_F(Ausgabeordner, BildAufSchreibgeschuetztemDatentraeger)
 {
     const QString stick = pfad(QStringLiteral("stick"));
     const QImage bild = testhilfe::Muster(361, 300);
-    SchreibgeschuetzterOrdner schutz(stick, [&] {
+    testhilfe::SchreibgeschuetzterOrdner schutz(stick, [&] {
         ASSERT_TRUE(bildcodec::SchreibeJpeg(bild, stick + QStringLiteral("/Klasse 5a.jpg"), 90, nullptr));
     });
     if (!schutz.Geschuetzt())

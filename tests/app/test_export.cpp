@@ -1,0 +1,215 @@
+// tesselo --export as a user runs it from a shell: a process without any
+// display, on pictures it finds in folders, reporting per picture.
+#include "codecs/bildcodec.h"
+#include "prepare/kachelnamen.h"
+#include "testhilfe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lauf
+{
+    int ergebnis = -1;
+    QStringList zeilen; // standard output
+    QString fehler;     // standard error
+};
+
+class Export : public ::testing::Test
+{
+protected:
+    Lauf starte(const QStringList& argumente)
+    {
+        QProcess programm;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            umgebung.remove(QString::fromLatin1(name));
+        programm.setProcessEnvironment(umgebung);
+        programm.setWorkingDirectory(ordner.path());
+        programm.start(testhilfe::Bauverzeichnis() + QStringLiteral("tesselo"),
+                       QStringList{QStringLiteral("--export")} + argumente);
+        EXPECT_TRUE(programm.waitForFinished(120000));
+        Lauf lauf;
+        lauf.ergebnis = programm.exitStatus() == QProcess::NormalExit ? programm.exitCode() : -1;
+        lauf.zeilen = QString::fromLocal8Bit(programm.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        lauf.fehler = QString::fromLocal8Bit(programm.readAllStandardError());
+        return lauf;
+    }
+
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+
+    QString jpeg(const QString& name, const QImage& bild)
+    {
+        QDir().mkpath(QFileInfo(pfad(name)).absolutePath());
+        EXPECT_TRUE(bildcodec::SchreibeJpeg(bild, pfad(name), 95, nullptr));
+        return name;
+    }
+
+    QString bmp(const QString& name, const QImage& bild)
+    {
+        QDir().mkpath(QFileInfo(pfad(name)).absolutePath());
+        EXPECT_TRUE(bildcodec::SchreibeBmp(bild, pfad(name), nullptr));
+        return name;
+    }
+
+    QImage lies(const QString& name) const
+    {
+        return bildcodec::LeseBild(pfad(name), nullptr).value_or(QImage());
+    }
+
+    // A tile as the export writes it: the area of the decoded picture, coded
+    // at the start quality by the same encoder, so it must match exactly.
+    static QImage kachel(const QImage& bild, const QRect& feld)
+    {
+        const std::optional<QByteArray> kodiert = bildcodec::KodiereJpeg(bild.copy(feld), 85);
+        return kodiert ? bildcodec::LeseJpeg(*kodiert, nullptr).value_or(QImage()) : QImage();
+    }
+
+    // Every file a puzzle of this prefix and grid consists of.
+    static QStringList puzzle(const QString& kuerzel, int spalten, int zeilen)
+    {
+        QStringList namen = kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, true);
+        for (const char* endung : {"sp.htm", "tp.htm", "rp.htm", "ta.htm"})
+            namen << kuerzel + QLatin1String(endung);
+        return namen;
+    }
+
+    QTemporaryDir ordner;
+};
+
+TEST_F(Export, JedesBildWirdZumPuzzleOhneAnzeigeUndOhneBitmap)
+{
+    const QImage quer = testhilfe::Muster(600, 400);
+    const QImage hoch = testhilfe::Muster(300, 500);
+    jpeg(QStringLiteral("fotos/Ferien.jpg"), quer);
+    bmp(QStringLiteral("fotos/turm.bmp"), hoch);
+
+    // A missing folder, two levels deep, is made.
+    const Lauf lauf = starte({QStringLiteral("aus/neu"), QStringLiteral("fotos/Ferien.jpg"),
+                              QStringLiteral("fotos/turm.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
+    EXPECT_TRUE(lauf.fehler.isEmpty()) << qPrintable(lauf.fehler);
+    EXPECT_EQ(lauf.zeilen, (QStringList{QStringLiteral("fotos/Ferien.jpg: 5 x 3 Teile zu 120 Pixeln, 21 Dateien"),
+                                        QStringLiteral("fotos/turm.bmp: 3 x 5 Teile zu 100 Pixeln, 21 Dateien")}));
+    for (const QString& name : puzzle(QStringLiteral("Ferien"), 5, 3) + puzzle(QStringLiteral("turm"), 3, 5) +
+                                   QStringList{QStringLiteral("falsch.gif"), QStringLiteral("richtig.gif"),
+                                               QStringLiteral("falsrich.gif")})
+        EXPECT_TRUE(QFileInfo::exists(pfad(QStringLiteral("aus/neu/") + name))) << qPrintable(name);
+    // The JPEG is decoded in memory: nothing is written beside it.
+    EXPECT_EQ(QDir(pfad(QStringLiteral("fotos"))).entryList(QDir::Files).size(), 2);
+
+    // The automatic grid centres the tiles: 600 x 400 leaves 40 rows, 20 above.
+    const QImage ferien = lies(QStringLiteral("fotos/Ferien.jpg"));
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(QStringLiteral("aus/neu/Ferien2_4.jpg")),
+                                         kachel(ferien, QRect(480, 260, 120, 120))));
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(QStringLiteral("aus/neu/turm4_2.jpg")), kachel(hoch, QRect(200, 400, 100, 100))));
+    EXPECT_EQ(lies(QStringLiteral("aus/neu/Ferienvs.jpg")).size(), QSize(240, 160));
+    EXPECT_EQ(lies(QStringLiteral("aus/neu/turmvs.jpg")).size(), QSize(160, 240));
+    const QImage leer = lies(QStringLiteral("aus/neu/turmle.jpg"));
+    ASSERT_EQ(leer.size(), QSize(100, 100));
+    EXPECT_GT(qRed(leer.pixel(50, 50)), 240);
+
+    // The page's tile width is the cut's, and the riddle offers the start answers.
+    QFile seite(pfad(QStringLiteral("aus/neu/turmrp.htm")));
+    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
+    const QByteArray text = seite.readAll();
+    EXPECT_TRUE(text.contains("width=100")) << text.left(400).constData();
+    EXPECT_TRUE(text.contains(QStringLiteral("Köln: der Dom am Rheinufer").toLatin1()));
+}
+
+TEST_F(Export, EinFehlerHaeltDieAnderenBilderNichtAuf)
+{
+    {
+        QFile kaputt(pfad(QStringLiteral("kaputt.jpg")));
+        ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+        kaputt.write("\xFF\xD8\xFF\xE0 nichts weiter");
+    }
+    bmp(QStringLiteral("gut.bmp"), testhilfe::Muster(200, 100));
+    bmp(QStringLiteral("streifen.bmp"), testhilfe::Muster(40, 20));
+    const Lauf lauf = starte({QStringLiteral("aus"), QStringLiteral("kaputt.jpg"), QStringLiteral("fehlt.png"),
+                              QStringLiteral("gut.bmp"), QStringLiteral("--breite"), QStringLiteral("50"),
+                              QStringLiteral("streifen.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 1);
+    // The grid asked for applies to every picture; one too small for it fails.
+    EXPECT_EQ(lauf.zeilen, QStringList{QStringLiteral("gut.bmp: 4 x 2 Teile zu 50 Pixeln, 14 Dateien")});
+    const QStringList fehler = lauf.fehler.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(fehler.size(), 3) << qPrintable(lauf.fehler);
+    EXPECT_TRUE(fehler[0].startsWith(QStringLiteral("kaputt.jpg: ")));
+    EXPECT_TRUE(fehler[1].startsWith(QStringLiteral("fehlt.png: ")));
+    EXPECT_TRUE(fehler[2].startsWith(QStringLiteral("streifen.bmp: ")));
+    const QStringList geschrieben = QDir(pfad(QStringLiteral("aus"))).entryList(QDir::Files);
+    EXPECT_EQ(geschrieben.filter(QStringLiteral("kaputt")), QStringList());
+    EXPECT_EQ(geschrieben.filter(QStringLiteral("streifen")), QStringList());
+    EXPECT_TRUE(geschrieben.contains(QStringLiteral("gut1_3.jpg")));
+}
+
+TEST_F(Export, FremdePuzzleNurMitErsetzen)
+{
+    // Two phone photos share the first six characters, so every output name.
+    const QImage erstes = testhilfe::Muster(200, 200);
+    const QImage zweites = erstes.mirrored(true, false);
+    bmp(QStringLiteral("IMG_20240512_1.bmp"), erstes);
+    bmp(QStringLiteral("IMG_20240512_2.bmp"), zweites);
+    const QString ecke = QStringLiteral("aus/IMG_200_0.jpg");
+
+    Lauf lauf = starte({QStringLiteral("aus"), QStringLiteral("IMG_20240512_1.bmp"), QStringLiteral("IMG_20240512_2.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 1);
+    EXPECT_EQ(lauf.zeilen.size(), 1);
+    EXPECT_TRUE(lauf.fehler.startsWith(QStringLiteral("IMG_20240512_2.bmp: übersprungen.")));
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("--ersetzen")));
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(erstes, QRect(0, 0, 40, 40))));
+
+    // A later run finds the files of the earlier one and does not know whose they are.
+    lauf = starte({QStringLiteral("aus"), QStringLiteral("IMG_20240512_1.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 1);
+    lauf = starte({QStringLiteral("aus"), QStringLiteral("--ersetzen"), QStringLiteral("IMG_20240512_2.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(zweites, QRect(0, 0, 40, 40))));
+
+    // A picture named like one of its own tiles is never replaced by it.
+    jpeg(QStringLiteral("aus/abcdef0_0.jpg"), erstes);
+    const QImage vorher = lies(QStringLiteral("aus/abcdef0_0.jpg"));
+    lauf = starte({QStringLiteral("aus"), QStringLiteral("--ersetzen"), QStringLiteral("--breite=50"),
+                   QStringLiteral("--offset=0,0"), QStringLiteral("--qualitaet=60"), QStringLiteral("aus/abcdef0_0.jpg")});
+    EXPECT_EQ(lauf.ergebnis, 1);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("das geladene Bild selbst"))) << qPrintable(lauf.fehler);
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(QStringLiteral("aus/abcdef0_0.jpg")), vorher));
+}
+
+TEST_F(Export, OrdnerOhneSchreibrechtUndFalscheAufrufe)
+{
+    bmp(QStringLiteral("bild.bmp"), testhilfe::Muster(100, 100));
+    testhilfe::SchreibgeschuetzterOrdner schutz(pfad(QStringLiteral("stick")), [] {});
+    if (schutz.Geschuetzt()) {
+        const Lauf lauf = starte({pfad(QStringLiteral("stick")), QStringLiteral("bild.bmp")});
+        EXPECT_EQ(lauf.ergebnis, 1);
+        EXPECT_TRUE(lauf.zeilen.isEmpty());
+        EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("schreibgeschützt"))) << qPrintable(lauf.fehler);
+        EXPECT_EQ(QDir(pfad(QStringLiteral("stick"))).entryList(QDir::Files), QStringList());
+        // Nor can a folder be made inside it.
+        EXPECT_EQ(starte({pfad(QStringLiteral("stick/neu")), QStringLiteral("bild.bmp")}).ergebnis, 1);
+    }
+    const Lauf keinOrdner = starte({QStringLiteral("bild.bmp"), QStringLiteral("bild.bmp")});
+    EXPECT_EQ(keinOrdner.ergebnis, 1);
+    EXPECT_TRUE(keinOrdner.fehler.contains(QStringLiteral("bild.bmp"))) << qPrintable(keinOrdner.fehler);
+
+    for (const QStringList& falsch : {QStringList{QStringLiteral("aus")},
+                                      QStringList{QStringLiteral("aus"), QStringLiteral("--offset"), QStringLiteral("1,2"),
+                                                  QStringLiteral("bild.bmp")},
+                                      QStringList{QStringLiteral("aus"), QStringLiteral("--breite"), QStringLiteral("0"),
+                                                  QStringLiteral("bild.bmp")},
+                                      QStringList{QStringLiteral("aus"), QStringLiteral("--qualitaet"),
+                                                  QStringLiteral("101"), QStringLiteral("bild.bmp")},
+                                      QStringList{QStringLiteral("aus"), QStringLiteral("--schnell"), QStringLiteral("bild.bmp")}}) {
+        const Lauf lauf = starte(falsch);
+        EXPECT_EQ(lauf.ergebnis, 2) << qPrintable(falsch.join(u' '));
+        EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Aufruf: tesselo"))) << qPrintable(lauf.fehler);
+        EXPECT_FALSE(QFileInfo::exists(pfad(QStringLiteral("aus"))));
+    }
+}
+
+} // namespace
