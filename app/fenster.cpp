@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 
+#include "app/einstellungen.h"
 #include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/stil.h"
@@ -17,7 +18,10 @@
 #include "games/puz_sch.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFont>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 
 TForm1* Form1 = nullptr;
 TFoPlay* FoPlay = nullptr;
@@ -32,6 +36,22 @@ TFoInfo* FoInfo = nullptr;
 TFoHilfe* FoHilfe = nullptr;
 TFoWarn* FoWarn = nullptr;
 TFoCheck4HtmlName* FoCheck4HtmlName = nullptr;
+
+Spieleinstellungen AktuelleEinstellungen()
+{
+    Spieleinstellungen e;
+    if (Fo_Optionen) {
+        e.Zugausgabe = Fo_Optionen->ChBoZugausgabe->isChecked();
+        e.Spielzeit = Fo_Optionen->ChBoSpielzeit->isChecked();
+        e.ZugZaehler = Fo_Optionen->ChBoZugZaehler->isChecked();
+        e.Antworten = Fo_Optionen->MeAntworten->toPlainText().split(QLatin1Char('\n'));
+        e.RichtigAntwort = Fo_Optionen->SpEdRichtigeAntwort->value();
+        e.AntwortenUnten = Fo_Optionen->AntwortPosition() == 1;
+    }
+    if (Form1)
+        e.Kachelbreite = Form1->SpEdBreite->value();
+    return e;
+}
 
 void ErzeugeFenster()
 {

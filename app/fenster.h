@@ -30,6 +30,12 @@ extern TFoHilfe* FoHilfe;
 extern TFoWarn* FoWarn;
 extern TFoCheck4HtmlName* FoCheck4HtmlName;
 
+struct Spieleinstellungen;
+
+// The settings as the options dialog and the tile-width field show them at
+// this moment; the start values while those windows do not exist.
+Spieleinstellungen AktuelleEinstellungen();
+
 // Sets the program's font, style and German standard texts, then creates the
 // windows, Form1 first (its creation touches no other window). All stay
 // hidden; the caller shows Form1.

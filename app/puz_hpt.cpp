@@ -9,6 +9,7 @@
 #include "app/hinweis.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_err.h"
+#include "export/seitenausgabe.h"
 #include "dialogs/puz_hilf.h"
 #include "dialogs/puz_inf.h"
 #include "dialogs/puz_opt.h"
@@ -333,18 +334,7 @@ void TForm1::ZeigeFehler(const QString& text)
 
 bool TForm1::CopyFile(const QString& quelle, const QString& ziel)
 {
-    QString verzeichnis = ziel;
-    if (!verzeichnis.endsWith(QDir::separator()) && !verzeichnis.endsWith(QLatin1Char('/')))
-        verzeichnis += QDir::separator();
-    bool alleKopiert = true;
-    for (const QString& datei : quelle.split(QChar(u'\0'), Qt::SkipEmptyParts)) {
-        const QString zieldatei = verzeichnis + QFileInfo(datei).fileName();
-        if (QFileInfo(datei).absoluteFilePath() == QFileInfo(zieldatei).absoluteFilePath())
-            continue;
-        QFile::remove(zieldatei);
-        alleKopiert = QFile::copy(datei, zieldatei) && alleKopiert;
-    }
-    return alleKopiert;
+    return KopiereDateien(quelle.split(QChar(u'\0'), Qt::SkipEmptyParts), ziel);
 }
 
 void TForm1::MenuOptionenClick()

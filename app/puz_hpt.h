@@ -9,7 +9,6 @@
 #include <QStringList>
 
 class QAction;
-class QIODevice;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -138,9 +137,6 @@ public:
     void RaetselnClick();
     void TabelleClick();
     void alleHTMLSpieleClick();
-    // Copies the template Programmverzeichnis + vorlage line by line into the
-    // page; false (after showing abbruch) when it cannot be opened.
-    bool VorlageKopieren(QIODevice& seite, const QString& vorlage, const QString& abbruch);
     // Saves the tiles as JPEG through EinzelbilderClick unless JpegGespeichert.
     void KachelnSichern();
 

@@ -82,18 +82,20 @@ private:
     int m_fehlernummer = 0;
 };
 
-// The template's lines, each ended by CR LF; none when it cannot be read.
-std::optional<QByteArray> Vorlage(const QString& pfad)
+// Copies the template's lines into the page, each ended by CR LF; false
+// when the template cannot be opened.
+bool VorlageKopieren(Seite& seite, const QString& pfad)
 {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return false;
     const QByteArray inhalt = datei.readAll();
     QByteArray bytes;
     bytes.reserve(inhalt.size() + 1024);
     for (const QByteArray& zeile : VorlageZeilen(inhalt))
         bytes += zeile + "\r\n";
-    return bytes;
+    seite.Schreibe(bytes);
+    return true;
 }
 
 } // namespace
@@ -128,11 +130,9 @@ std::optional<Seitenfehler> SchreibeSpielseite(Spielseite art, const SeitenEinga
         return fehler;
     const Seitentext text = v.text(eingabe);
     for (const char* name : {v.erste, v.zweite}) {
-        const std::optional<QByteArray> vorlage = Vorlage(vorlagenverzeichnis + QString::fromLatin1(name));
-        if (!vorlage)
+        if (!VorlageKopieren(seite, vorlagenverzeichnis + QString::fromLatin1(name)))
             return Seitenfehler{true, QStringLiteral("Abbruch: Vorlagedatei %1 nicht gefunden!")
                                           .arg(QString::fromLatin1(name).toUpper())};
-        seite.Schreibe(*vorlage);
         seite.Schreibe(name == v.erste ? Seitenbytes(text.Skript, Textart::Skript)
                                        : Seitenbytes(text.Koerper, Textart::Html));
     }

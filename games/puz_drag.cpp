@@ -1,22 +1,19 @@
 #include "games/puz_drag.h"
 
 #include "app/bildfeld.h"
+#include "app/einstellungen.h"
 #include "app/farbe.h"
 #include "app/fenster.h"
-#include "app/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_danl.h"
-#include "dialogs/puz_opt.h"
 #include "games/anzeigeplatz.h"
 #include "games/spielanzeige.h"
 #include "games/tauschmasse.h"
 #include "games/zufall.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 
 namespace {
@@ -89,9 +86,10 @@ void TFoDragPuzzle::FormShow()
     e.feldSpalten = m_brett.FeldSpalten();
     e.feldZeilen = m_brett.FeldZeilen();
     e.feldbreite = m_feldbreite;
-    e.zugausgabe = Fo_Optionen->ChBoZugausgabe->isChecked();
-    e.spielzeit = Fo_Optionen->ChBoSpielzeit->isChecked();
-    e.zugzaehler = Fo_Optionen->ChBoZugZaehler->isChecked();
+    const Spieleinstellungen einstellungen = AktuelleEinstellungen();
+    e.zugausgabe = einstellungen.Zugausgabe;
+    e.spielzeit = einstellungen.Spielzeit;
+    e.zugzaehler = einstellungen.ZugZaehler;
     e.vorschau = puz_var::VorschauErzeugen;
     e.vorschauBreite = puz_var::VorschauBreite;
     e.vorschauHoehe = puz_var::VorschauHoehe;

@@ -1,11 +1,10 @@
 #include "games/puz_raet.h"
 
 #include "app/bildfeld.h"
+#include "app/einstellungen.h"
 #include "app/farbe.h"
 #include "app/fenster.h"
-#include "app/puz_hpt.h"
 #include "app/puz_var.h"
-#include "dialogs/puz_opt.h"
 #include "dialogs/puz_ranl.h"
 #include "games/anzeigeplatz.h"
 #include "games/raetselmasse.h"
@@ -13,13 +12,10 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
 
@@ -109,7 +105,7 @@ void TFoBilderRaetsel::FuelleAntworten()
     }
     m_antworten.clear();
 
-    const QStringList antworten = Antwortliste(Fo_Optionen->MeAntworten->toPlainText());
+    const QStringList antworten = Antwortliste(AktuelleEinstellungen().Antworten.join(QLatin1Char('\n')));
     int laengste = 0;
     int textbreite = 0;
     for (int i = 0; i < antworten.size(); ++i) {
@@ -148,10 +144,11 @@ void TFoBilderRaetsel::FormShow()
     e.spalten = m_brett.Spalten();
     e.zeilen = m_brett.Zeilen();
     e.feldbreite = m_feldbreite;
-    e.zugausgabe = Fo_Optionen->ChBoZugausgabe->isChecked();
-    e.spielzeit = Fo_Optionen->ChBoSpielzeit->isChecked();
-    e.zugzaehler = Fo_Optionen->ChBoZugZaehler->isChecked();
-    e.antwortenRechts = Fo_Optionen->AntwortPosition() == 0;
+    const Spieleinstellungen einstellungen = AktuelleEinstellungen();
+    e.zugausgabe = einstellungen.Zugausgabe;
+    e.spielzeit = einstellungen.Spielzeit;
+    e.zugzaehler = einstellungen.ZugZaehler;
+    e.antwortenRechts = !einstellungen.AntwortenUnten;
     e.gruppe = RaGrAntworten->size();
     e.bildschirm = Klientplatz(*this);
     e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999));
@@ -229,7 +226,7 @@ void TFoBilderRaetsel::BuAufloesenClick()
 void TFoBilderRaetsel::RaGrAntwortenClick(int nummer)
 {
     LaRichtig->show();
-    LaRichtig->setText(Antworturteil(Fo_Optionen->SpEdRichtigeAntwort->value(), nummer));
+    LaRichtig->setText(Antworturteil(AktuelleEinstellungen().RichtigAntwort, nummer));
     BuAufloesenClick();
 }
 

@@ -1,26 +1,24 @@
 #include "games/puz_sch.h"
 
 #include "app/bildfeld.h"
+#include "app/einstellungen.h"
 #include "app/farbe.h"
 #include "app/fenster.h"
 #include "app/fensterwechsel.h"
 #include "app/puz_hpt.h"
 #include "app/puz_var.h"
-#include "dialogs/puz_opt.h"
 #include "dialogs/puz_sanl.h"
 #include "games/anzeigeplatz.h"
 #include "games/spielanzeige.h"
 #include "games/spielfenster.h"
 #include "games/zufall.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -123,12 +121,12 @@ void TFoPlay::FormShow()
     Zugzahl = 0;
     LaZugZaehler->setText(Zugtext(Zugzahl));
     Startzeit = MillisekundenDesTages();
-    LaPos->setVisible(Fo_Optionen && Fo_Optionen->ChBoZugausgabe->isChecked());
+    LaPos->setVisible(AktuelleEinstellungen().Zugausgabe);
 }
 
 int TFoPlay::bestimmeFeldbreite() const
 {
-    const int breite = Form1 ? Form1->SpEdBreite->value() : 0;
+    const int breite = AktuelleEinstellungen().Kachelbreite;
     const qint64 flaeche = qint64(puz_var::Spalten) * breite * qint64(puz_var::Zeilen) * breite;
     if (breite >= 1 && flaeche <= MaxBrettpixel)
         return breite;

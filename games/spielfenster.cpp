@@ -1,6 +1,7 @@
 #include "games/spielfenster.h"
 
 #include "app/bildfeld.h"
+#include "app/einstellungen.h"
 #include "app/farbe.h"
 #include "app/fenster.h"
 #include "app/fensterwechsel.h"
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QWindow>
 #include <algorithm>
 
@@ -138,7 +138,7 @@ void SetzeText(QLabel* label, const QString& text)
 
 int SpielFeldbreite()
 {
-    return std::clamp(Form1->SpEdBreite->value(), KleinsteFeldbreite, GroessteFeldbreite);
+    return std::clamp(AktuelleEinstellungen().Kachelbreite, KleinsteFeldbreite, GroessteFeldbreite);
 }
 
 int FeldAus(int pixel, int feldbreite)
