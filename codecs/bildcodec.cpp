@@ -8,6 +8,10 @@
 
 #include <filesystem>
 
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
+
 namespace bildcodec {
 
 namespace intern {
@@ -104,6 +108,55 @@ bool SchreibeDatei(const QString& pfad, QString* fehler, const std::function<boo
 }
 
 } // namespace intern
+
+#ifdef Q_OS_LINUX
+namespace {
+
+constexpr size_t GrosseSeite = size_t(2) << 20;
+// Below this a picture's page faults are no matter, and a whole mapping of
+// its own would only waste address space.
+constexpr size_t GrossesBildAb = 8 * GrosseSeite;
+
+struct Abbildung {
+    void* anfang;
+    size_t laenge;
+};
+
+void GibFrei(void* info)
+{
+    auto* abbildung = static_cast<Abbildung*>(info);
+    ::munmap(abbildung->anfang, abbildung->laenge);
+    delete abbildung;
+}
+
+} // namespace
+#endif
+
+QImage NeuesBild(int breite, int hoehe)
+{
+#ifdef Q_OS_LINUX
+    const qsizetype zeile = qsizetype(breite) * qsizetype(sizeof(QRgb));
+    const size_t groesse = breite > 0 && hoehe > 0 ? size_t(zeile) * size_t(hoehe) : 0;
+    if (groesse >= GrossesBildAb) {
+        // One large page more than needed, so the pixels can start on a
+        // large page's boundary; the untouched rest costs no memory.
+        const size_t laenge = groesse + GrosseSeite;
+        void* anfang = ::mmap(nullptr, laenge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (anfang != MAP_FAILED) {
+            auto* pixel = reinterpret_cast<uchar*>((reinterpret_cast<quintptr>(anfang) + GrosseSeite - 1) &
+                                                   ~quintptr(GrosseSeite - 1));
+            // Only advice: without large pages the memory is the usual kind.
+            ::madvise(pixel, groesse, MADV_HUGEPAGE);
+            auto* abbildung = new Abbildung{anfang, laenge};
+            QImage bild(pixel, breite, hoehe, zeile, QImage::Format_RGB32, GibFrei, abbildung);
+            if (!bild.isNull())
+                return bild;
+            GibFrei(abbildung);
+        }
+    }
+#endif
+    return QImage(breite, hoehe, QImage::Format_RGB32);
+}
 
 std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
 {

@@ -37,6 +37,14 @@ std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen gr
 std::optional<QImage> LeseWebp(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 
+// A new RGB32 picture of breite × hoehe with undefined pixels, like
+// QImage(breite, hoehe, QImage::Format_RGB32); null when memory runs out.
+// A large one lies in memory the kernel may map in 2 MiB pages: filling a
+// fresh picture of a hundred megabytes in 4 KiB pages costs tens of
+// thousands of page faults, which on a virtual machine takes longer than
+// decoding a JPEG into it.
+QImage NeuesBild(int breite, int hoehe);
+
 // Writes a picture as a 24-bit BMP file. False with *fehler set on failure.
 bool SchreibeBmp(const QImage& bild, const QString& pfad, QString* fehler);
 

@@ -354,8 +354,8 @@ std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen gr
 
     const int lage = LageAusMarken(info);
     const bool quer = lage >= 5;
-    QImage bild(int(quer ? info.image_height : info.image_width), int(quer ? info.image_width : info.image_height),
-                QImage::Format_RGB32);
+    QImage bild = NeuesBild(int(quer ? info.image_height : info.image_width),
+                            int(quer ? info.image_width : info.image_height));
     std::vector<JSAMPLE> cmyk;
     if (info.out_color_space == JCS_CMYK)
         cmyk.resize(size_t(info.image_width) * 4);

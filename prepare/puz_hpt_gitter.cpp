@@ -5,6 +5,7 @@
 #include "app/bildfeld.h"
 #include "app/dialoge.h"
 #include "app/puz_var.h"
+#include "codecs/bildcodec.h"
 #include "prepare/bildablage.h"
 #include "prepare/gitter.h"
 
@@ -12,6 +13,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 const QColor Silber(0xC0, 0xC0, 0xC0);
@@ -33,7 +36,7 @@ void TForm1::BuVorschauClick()
         Dialoge::Meldung(this, fehler);
         return;
     }
-    ImBild->setzeBild(*bild);
+    const QImage sauber = bild->format() == QImage::Format_RGB32 ? *bild : bild->convertToFormat(QImage::Format_RGB32);
     ScBaWartezeit->show();
     LaWartezeit->show();
     Quelle = Ziel = QRect(0, 0, g.breite, g.breite);
@@ -42,22 +45,44 @@ void TForm1::BuVorschauClick()
     PaBoSchnitt->fuelle(Silber);
     {
         QPainter maler(&PaBoSchnitt->bild());
-        maler.drawImage(Ziel.topLeft(), ImBild->bild(), Quelle);
+        maler.drawImage(Ziel.topLeft(), sauber, Quelle);
     }
     PaBoSchnitt->update();
 
+    // The lines go on a picture of the display's own, as the store keeps the
+    // clean one for the cut. An earlier preview's buffer that nothing else
+    // holds is filled again rather than a fresh one of a hundred megabytes
+    // taken; one still shared is let go first, so that no third picture is
+    // ever held.
+    const int breite = sauber.width();
+    const int hoehe = sauber.height();
+    QImage flaeche;
+    flaeche.swap(ImBild->bild());
+    if (!flaeche.isDetached() || flaeche.size() != sauber.size() || flaeche.format() != QImage::Format_RGB32) {
+        flaeche = QImage();
+        flaeche = bildcodec::NeuesBild(breite, hoehe);
+    }
+    if (flaeche.isNull()) { // out of memory: the picture at least is shown
+        ImBild->setzeBild(sauber);
+        return;
+    }
+
     // The lines run over the whole picture, also across the leftover strip.
-    QImage& flaeche = ImBild->bild();
-    const int breite = flaeche.width();
-    const int hoehe = flaeche.height();
+    // The vertical ones are set while each line is copied anyway.
     const QRgb rot = Gitterrot.rgb();
-    for (int x : gitter::Linien(breite, g.x0, g.breite))
-        for (int y = 0; y < hoehe; ++y)
-            flaeche.setPixel(x, y, rot);
+    const std::vector<int> senkrecht = gitter::Linien(breite, g.x0, g.breite);
+    uchar* pixel = flaeche.bits();
+    const qsizetype zeilenlaenge = flaeche.bytesPerLine();
+    const auto zeile = [&](int y) { return reinterpret_cast<QRgb*>(pixel + qsizetype(y) * zeilenlaenge); };
+    for (int y = 0; y < hoehe; ++y) {
+        QRgb* ziel = zeile(y);
+        std::memcpy(ziel, sauber.constScanLine(y), size_t(breite) * sizeof(QRgb));
+        for (int x : senkrecht)
+            ziel[x] = rot;
+    }
     for (int y : gitter::Linien(hoehe, g.y0, g.breite))
-        for (int x = 0; x < breite; ++x)
-            flaeche.setPixel(x, y, rot);
-    ImBild->update();
+        std::fill_n(zeile(y), breite, rot);
+    ImBild->setzeBild(flaeche);
 }
 
 void TForm1::BuAutoClick()

@@ -38,3 +38,36 @@ TEST_F(Vorbereitung, VorschauUndSchnittSehenDieDateiWieSieJetztIst)
     EXPECT_TRUE(testhilfe::GleicheBilder(Form1->ImBild->bild(), gezeigt));
     EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Gesamtbild, gesamt));
 }
+
+// A photo of camera size lies in memory of its own mapping, and a second
+// preview draws into the first one's picture: none of the first grid may
+// stay, and the cut still sees the clean photo.
+TEST_F(Vorbereitung, ZweiteVorschauAufGrossemFotoZeigtNurIhrGitter)
+{
+    lade(legeJpegAn(QStringLiteral("gross.jpg"), testhilfe::Muster(2100, 2000)));
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    const QImage geladen = lies(puz_var::Bilddatei);
+    ASSERT_EQ(geladen.size(), QSize(2100, 2000));
+
+    Form1->SpEdBreite->setValue(400);
+    Form1->MenuVorschau->trigger();
+    Form1->SpEdOffx->setValue(0);
+    Form1->SpEdOffy->setValue(30);
+    Form1->SpEdBreite->setValue(500);
+    Form1->MenuVorschau->trigger();
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+
+    QImage erwartet = geladen.copy();
+    for (int y = 0; y < 2000; ++y)
+        for (int x = 0; x < 2100; ++x)
+            if (x % 500 == 0 || (y - 30) % 500 == 0)
+                erwartet.setPixel(x, y, qRgb(0xFF, 0, 0));
+    EXPECT_TRUE(testhilfe::GleicheBilder(Form1->ImBild->bild(), erwartet));
+    const QImage& probe = Form1->PaBoSchnitt->bild();
+    EXPECT_TRUE(testhilfe::GleicheBilder(probe, geladen.copy(probe.rect())));
+
+    Form1->MenuSchneiden->trigger();
+    ASSERT_EQ(puz_var::Spalten, 4);
+    ASSERT_EQ(puz_var::Zeilen, 3);
+    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Gesamtbild, geladen.copy(0, 30, 2000, 1500)));
+}
