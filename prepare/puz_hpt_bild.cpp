@@ -9,6 +9,7 @@
 #include "codecs/bildcodec.h"
 #include "prepare/bildablage.h"
 #include "prepare/kachelnamen.h"
+#include "prepare/ladung.h"
 #include "prepare/schnitt.h"
 
 #include <QApplication>
@@ -33,31 +34,6 @@ constexpr int BildOben = 8;
 
 const QString Zwischenablagedatei = QStringLiteral("zwischenablage_temp.bmp");
 
-QString MitTrenner(QString verzeichnis)
-{
-    verzeichnis = QDir::toNativeSeparators(verzeichnis);
-    if (!verzeichnis.endsWith(QDir::separator()))
-        verzeichnis += QDir::separator();
-    return verzeichnis;
-}
-
-// Output goes beside the picture; Windows holds the path in lower case, a
-// case-sensitive file system keeps it as it is.
-QString AlsAusgabeverzeichnis(const QString& verzeichnis)
-{
-#ifdef Q_OS_WIN
-    return verzeichnis.toLower();
-#else
-    return verzeichnis;
-#endif
-}
-
-bool IstJpeg(const QString& pfad)
-{
-    const QString endung = QFileInfo(pfad).suffix().toLower();
-    return endung == QLatin1String("jpg") || endung == QLatin1String("jpeg");
-}
-
 } // namespace
 
 void TForm1::BuLadenClick()
@@ -81,7 +57,7 @@ void TForm1::LadeBild(const QString& gewaehlt)
     // a JPEG's picture is remembered once its bitmap is written.
     Bildablage& ablage = Hauptbildablage();
     std::optional<QImage> bild;
-    if (IstJpeg(pfad)) {
+    if (ladung::IstJpeg(pfad)) {
         ablage.Vergiss(); // the old picture goes before the new one is decoded
         bild = bildcodec::LeseBild(pfad, &fehler);
     } else {
@@ -92,36 +68,20 @@ void TForm1::LadeBild(const QString& gewaehlt)
         return;
     }
 
-    // The converted bitmap goes to a name where no file exists, so neither a
-    // file of the user nor the current picture's bitmap is ever overwritten.
-    // Where the picture's folder takes no file (a CD, a locked USB stick, a
-    // share), the program's scratch folder takes it under the same name.
     // A sample's bitmap and puzzle never go into the program's own folder.
     const bool beispiel = datenorte::IstBeispielbild(pfad, puz_var::Programmverzeichnis);
     const bool eigeneTempDatei = TempDatei && pfad == puz_var::Bilddatei;
     QString neueBilddatei = pfad;
     QString wunschname;
-    if (IstJpeg(pfad)) {
-        std::optional<QString> schreibfehler;
-        QStringList orte{puz_var::Arbeitsverzeichnis() + QFileInfo(pfad).fileName()};
-        if (!beispiel)
-            orte.prepend(pfad);
-        for (const QString& ort : orte) {
-            wunschname = kachelnamen::Wandeldatei(ort, [](const QString&) { return false; });
-            neueBilddatei = kachelnamen::Wandeldatei(ort, [](const QString& datei) { return QFileInfo::exists(datei); });
-            if (neueBilddatei.isEmpty()) {
-                schreibfehler = QStringLiteral("Datei %1 kann nicht erstellt werden").arg(wunschname);
-                continue;
-            }
-            schreibfehler = schnitt::SchreibeBild(*bild, neueBilddatei, true, 0);
-            if (!schreibfehler)
-                break;
-            QFile::remove(neueBilddatei); // a partial file of a name that was free
-        }
-        if (schreibfehler) {
-            Dialoge::Meldung(this, *schreibfehler);
+    if (ladung::IstJpeg(pfad)) {
+        const ladung::Wandelergebnis w =
+            ladung::SchreibeWandelbitmap(*bild, pfad, puz_var::Arbeitsverzeichnis(), !beispiel);
+        if (!w.wandlung) {
+            Dialoge::Meldung(this, w.fehler);
             return;
         }
+        neueBilddatei = w.wandlung->datei;
+        wunschname = w.wandlung->wunschname;
     }
 
     if (TempDatei && !eigeneTempDatei)
@@ -135,9 +95,9 @@ void TForm1::LadeBild(const QString& gewaehlt)
     // spared until the file changes.
     if (neueBilddatei != pfad)
         ablage.Merke(neueBilddatei, *bild);
-    puz_var::Bildverzeichnis = MitTrenner(QFileInfo(pfad).absolutePath());
+    puz_var::Bildverzeichnis = ladung::MitTrenner(QFileInfo(pfad).absolutePath());
     puz_var::Ausgabeverzeichnis =
-        beispiel ? puz_var::StartAusgabeverzeichnis() : AlsAusgabeverzeichnis(puz_var::Bildverzeichnis);
+        beispiel ? puz_var::StartAusgabeverzeichnis() : ladung::Ausgabeverzeichnis(puz_var::Bildverzeichnis);
     TempDatei = !wunschname.isEmpty() || eigeneTempDatei;
     Bildherkunft = pfad;
     ImBild->setzeBild(*bild);

@@ -10,7 +10,6 @@
 #include "prepare/bildablage.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
-#include "prepare/mosaikbau.h"
 #include "prepare/schnitt.h"
 
 #include <QAction>
@@ -113,12 +112,12 @@ void TForm1::BuSchneidenClick()
     Zaehler = 0;
     // The tiles are cut straight into the mosaic and are views of it; the
     // previous mosaic lives on as long as a tile of the last cut shows it.
-    Mosaikbau mosaik(spalten, zeilen, b, std::move(vorrat));
-    for (int spalte = 0; spalte < spalten; ++spalte) {
-        for (int zeile = 0; zeile < zeilen; ++zeile) {
-            Quelle = QRect(g.x0 + spalte * b, g.y0 + zeile * b, b, b);
+    // The frame is drawn on the picture after its tile was taken.
+    schnitt::Kachelsatz satz = schnitt::Zerschneide(
+        ImBild->bild(), g, hintergrund,
+        [this](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
+            Quelle = quelle;
             ++Zaehler;
-            const QImage teil = mosaik.Schneide(ImBild->bild(), Quelle, spalte, zeile, hintergrund);
             {
                 QPainter maler(&PaBoSchnitt->bild());
                 maler.drawImage(Ziel.topLeft(), teil);
@@ -131,8 +130,8 @@ void TForm1::BuSchneidenClick()
             ImBild->update(Quelle);
             QCoreApplication::processEvents();
             Warte(ScBaWartezeit->value());
-        }
-    }
+        },
+        std::move(vorrat));
     puz_var::Spalten = spalten;
     puz_var::Zeilen = spalten > 0 ? zeilen : 0;
     Schnittbreite = b;
@@ -152,7 +151,8 @@ void TForm1::BuSchneidenClick()
                 teil = teil.copy();
         }
     }
-    puz_var::Gesamtbild = mosaik.Mosaik();
+    puz_var::Gesamtbild = std::move(satz.gesamtbild);
+    satz.teile.clear();
     {
         QImage& flaeche = ImBild->bild();
         const QRect bedeckt = QRect(QPoint(0, 0), puz_var::Gesamtbild.size()) & flaeche.rect();
