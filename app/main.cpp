@@ -3,9 +3,9 @@
 // message loop until the main window closes.
 #include "app/aufruf.h"
 #include "app/datenorte.h"
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "export/stapel.h"
 

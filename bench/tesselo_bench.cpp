@@ -2,9 +2,9 @@
 //   tesselo_bench start          start-up until the main window is shown
 //   tesselo_bench FOTO.jpg       load, automatic grid, cut, JPEG tiles, sliding page
 // It prints one "name=value" line per figure; bench/run.sh collects them.
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 
 #include <QApplication>

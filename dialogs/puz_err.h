@@ -1,5 +1,5 @@
 #pragma once
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 
 class QLabel;
 class QPushButton;

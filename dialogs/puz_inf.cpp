@@ -1,7 +1,7 @@
 #include "dialogs/puz_inf.h"
 
-#include "app/bildfeld.h"
-#include "app/hinweis.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/hinweis.h"
 
 #include <QLabel>
 #include <QLinearGradient>

@@ -1,12 +1,12 @@
 #include "dialogs/puz_opt.h"
 
-#include "app/bildfeld.h"
-#include "app/dialoge.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/dialoge.h"
 #include "app/farbe.h"
-#include "app/farbfeld.h"
-#include "app/fenster.h"
-#include "app/fensterwechsel.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/farbfeld.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/fensterwechsel.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/schieberegler.h"
 

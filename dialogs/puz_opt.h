@@ -4,7 +4,7 @@
 // themselves the stored value of their option and are read directly by the
 // games and page writers (ChBoZugZaehler, ChBoSpielzeit, ChBoZugausgabe,
 // MeAntworten, SpEdRichtigeAntwort, RaGrAntworten); activation leaves them alone.
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 
 #include <QColor>
 #include <QSize>

@@ -1,8 +1,8 @@
 #include "dialogs/puz_opt.h"
 
 #include "app/einstellungen.h"
-#include "app/farbfeld.h"
-#include "app/hinweis.h"
+#include "app/fenster/farbfeld.h"
+#include "app/fenster/hinweis.h"
 #include "dialogs/schieberegler.h"
 
 #include <QCheckBox>

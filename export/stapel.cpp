@@ -38,7 +38,7 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
         : a.stapel.offset ? gitter::Gitter{a.stapel.offset->x(), a.stapel.offset->y(), *a.stapel.breite}
                           : gitter::Zentriert(groesse, *a.stapel.breite);
     if (!g)
-        return QStringLiteral("Ein Bild von %1 x %2 Pixeln hat kein ganzes Teil.").arg(groesse.width()).arg(groesse.height());
+        return gitter::KeinGanzesTeil(groesse);
     if (auto schnittfehler = gitter::SchnittFehler(groesse, *g))
         return schnittfehler;
 

@@ -53,6 +53,11 @@ std::optional<Gitter> AutoGitter(QSize bild)
     return Zentriert(bild, std::min(bild.width(), bild.height()));
 }
 
+QString KeinGanzesTeil(QSize bild)
+{
+    return QStringLiteral("Ein Bild von %1 x %2 Pixeln hat kein ganzes Teil.").arg(bild.width()).arg(bild.height());
+}
+
 std::optional<QString> BreitenFehler(int breite)
 {
     if (breite >= 1)

@@ -44,6 +44,9 @@ Gitter Zentriert(QSize bild, int breite);
 // whole tile always. None only for an empty picture.
 std::optional<Gitter> AutoGitter(QSize bild);
 
+// The German message for a picture without a whole tile (an empty one).
+QString KeinGanzesTeil(QSize bild);
+
 // German message when the width cannot be used at all (below 1), else none.
 std::optional<QString> BreitenFehler(int breite);
 

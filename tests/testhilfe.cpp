@@ -14,8 +14,8 @@
 
 #ifdef TESSELO_FENSTER_TEST
 #include <QApplication>
-#include "app/dialoge.h"
-#include "app/fenster.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
 #include "app/puz_var.h"
 #endif
 

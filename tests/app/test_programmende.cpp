@@ -1,7 +1,7 @@
 // Escape in the main window ends the program, although no "Ende" button is
 // visible: the message loop returns.
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 
 #include <QApplication>
 #include <QSpinBox>

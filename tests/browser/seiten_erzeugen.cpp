@@ -10,9 +10,9 @@
 //             and bold text
 //   <ziel>/e  1 column of 6 tiles of 300 pixels, answers below
 // Usage: seiten_erzeugen <ziel> <vorlagenverzeichnis>
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
 #include "dialogs/puz_opt.h"

@@ -1,10 +1,10 @@
 // The options dialog: activation, the settings each control writes, and the
 // dialogs behind its buttons and swatches.
-#include "app/bildfeld.h"
-#include "app/dialoge.h"
-#include "app/farbfeld.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/farbfeld.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "app/einstellungen.h"
 #include "dialogs/puz_opt.h"

@@ -1,10 +1,10 @@
 // The two questions before writing: the web-name rule and how the windows
 // answer, wait and reset.
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
-#include "export/htm_chk.h"
-#include "export/puz_warn.h"
+#include "export/fenster/htm_chk.h"
+#include "export/fenster/puz_warn.h"
 #include "export/webname.h"
 #include "testhilfe.h"
 

@@ -1,14 +1,14 @@
 // The export commands of the main window: whole page files from templates and
 // generated text, the answer pictures, the tiles, and what a failure leaves.
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_danl.h"
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_ranl.h"
 #include "dialogs/puz_sanl.h"
-#include "export/puz_warn.h"
+#include "export/fenster/puz_warn.h"
 #include "export/seitenkodierung.h"
 #include "export/seitentext.h"
 #include "testhilfe.h"

@@ -3,9 +3,9 @@
 //   build/tests/tesselo_fotos DIR [WxH]
 // WxH cuts the landscape at that size instead of 480 x 360 (a phone photo
 // is 4000x3000), to see how the games fit the screen.
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_danl.h"
 #include "dialogs/puz_err.h"
@@ -14,11 +14,11 @@
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_ranl.h"
 #include "dialogs/puz_sanl.h"
-#include "export/htm_chk.h"
-#include "export/puz_warn.h"
-#include "games/puz_drag.h"
-#include "games/puz_raet.h"
-#include "games/puz_sch.h"
+#include "export/fenster/htm_chk.h"
+#include "export/fenster/puz_warn.h"
+#include "games/fenster/puz_drag.h"
+#include "games/fenster/puz_raet.h"
+#include "games/fenster/puz_sch.h"
 
 #include "codecs/bildcodec.h"
 #include "dialogs/puz_inf.h"

@@ -1,12 +1,12 @@
 // The swap puzzle window, driven as the user drives it (offscreen platform).
-#include "app/bildfeld.h"
+#include "app/fenster/bildfeld.h"
 #include "app/farbe.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_danl.h"
 #include "dialogs/puz_opt.h"
-#include "games/puz_drag.h"
+#include "games/fenster/puz_drag.h"
 #include "testhilfe.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 // The sliding puzzle window, driven as the user drives it.
-#include "app/bildfeld.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_sanl.h"
-#include "games/puz_sch.h"
+#include "games/fenster/puz_sch.h"
 #include "testhilfe.h"
 
 #include <QApplication>

@@ -1,18 +1,18 @@
 // What the three game windows share with each other and with the program's
 // other windows: instructions that belong to their game, activation between
 // the program's own windows only, and a cut that never leaves a game stale.
-#include "app/bildfeld.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/anleitung.h"
 #include "dialogs/puz_danl.h"
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_ranl.h"
 #include "dialogs/puz_sanl.h"
-#include "games/puz_drag.h"
-#include "games/puz_raet.h"
-#include "games/puz_sch.h"
+#include "games/fenster/puz_drag.h"
+#include "games/fenster/puz_raet.h"
+#include "games/fenster/puz_sch.h"
 #include "testhilfe.h"
 
 #include <QAction>

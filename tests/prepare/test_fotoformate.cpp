@@ -2,7 +2,7 @@
 // turned JPEG arrives upright everywhere, WebP and HEIC load like PNG.
 #include "vorbereitung_hilfe.h"
 
-#include "prepare/bilddialog.h"
+#include "prepare/fenster/bilddialog.h"
 #include "proben.h"
 
 #include <QApplication>

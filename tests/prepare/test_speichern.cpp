@@ -1,8 +1,8 @@
 // Saving tiles, empty tile and preview picture, with the checks before writing.
 #include "vorbereitung_hilfe.h"
 
-#include "export/htm_chk.h"
-#include "export/puz_warn.h"
+#include "export/fenster/htm_chk.h"
+#include "export/fenster/puz_warn.h"
 
 #include <QCoreApplication>
 #include <QLabel>

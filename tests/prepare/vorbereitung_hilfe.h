@@ -2,10 +2,10 @@
 // Shared fixture of the main-window tests of picture preparation: a fresh
 // output directory, start values, dialogs answered by the test, messages
 // collected instead of shown.
-#include "app/bildfeld.h"
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
 #include "testhilfe.h"

@@ -1,15 +1,15 @@
 // The whole program under hostile conditions, driven through the main
 // window's menu: output directories that refuse writes, vanish or run full,
 // and pictures of extreme proportions cut into the largest grids allowed.
-#include "app/bildfeld.h"
-#include "app/dialoge.h"
-#include "app/fenster.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/bildfeld.h"
+#include "app/fenster/dialoge.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "codecs/bildcodec.h"
-#include "games/puz_drag.h"
-#include "games/puz_raet.h"
-#include "games/puz_sch.h"
+#include "games/fenster/puz_drag.h"
+#include "games/fenster/puz_raet.h"
+#include "games/fenster/puz_sch.h"
 #include "testhilfe.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "games/puz_raet.h"
+#include "games/fenster/puz_raet.h"
 
-#include "app/bildfeld.h"
+#include "app/fenster/bildfeld.h"
 #include "app/einstellungen.h"
 #include "app/farbe.h"
-#include "app/fenster.h"
+#include "app/fenster/fenster.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_ranl.h"
 #include "games/anzeigeplatz.h"

@@ -1,9 +1,9 @@
-#include "games/puz_drag.h"
+#include "games/fenster/puz_drag.h"
 
-#include "app/bildfeld.h"
+#include "app/fenster/bildfeld.h"
 #include "app/einstellungen.h"
 #include "app/farbe.h"
-#include "app/fenster.h"
+#include "app/fenster/fenster.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_danl.h"
 #include "games/anzeigeplatz.h"

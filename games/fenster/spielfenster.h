@@ -3,7 +3,7 @@
 // comes back whenever the game window is closed, hidden or destroyed; showing
 // starts a game and activation by another window of the program repaints the
 // board in the colours set meanwhile.
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
-#include "app/fenster.h"
+#include "app/fenster/fenster.h"
 
 #include "app/einstellungen.h"
-#include "app/fensterwechsel.h"
-#include "app/puz_hpt.h"
-#include "app/stil.h"
+#include "app/fenster/fensterwechsel.h"
+#include "app/fenster/puz_hpt.h"
+#include "app/fenster/stil.h"
 #include "dialogs/puz_danl.h"
 #include "dialogs/puz_err.h"
 #include "dialogs/puz_hilf.h"
@@ -11,11 +11,11 @@
 #include "dialogs/puz_opt.h"
 #include "dialogs/puz_ranl.h"
 #include "dialogs/puz_sanl.h"
-#include "export/htm_chk.h"
-#include "export/puz_warn.h"
-#include "games/puz_drag.h"
-#include "games/puz_raet.h"
-#include "games/puz_sch.h"
+#include "export/fenster/htm_chk.h"
+#include "export/fenster/puz_warn.h"
+#include "games/fenster/puz_drag.h"
+#include "games/fenster/puz_raet.h"
+#include "games/fenster/puz_sch.h"
 
 #include <QApplication>
 #include <QCheckBox>

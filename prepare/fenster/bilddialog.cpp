@@ -1,4 +1,4 @@
-#include "prepare/bilddialog.h"
+#include "prepare/fenster/bilddialog.h"
 
 #include "codecs/bildcodec.h"
 

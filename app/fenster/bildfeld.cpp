@@ -1,4 +1,4 @@
-#include "app/bildfeld.h"
+#include "app/fenster/bildfeld.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // Window "BilderRätsel": the picture riddle played inside the program. The
 // board logic lives in Raetselbrett, the layout arithmetic in BerechneRaetselmasse.
-#include "games/spielfenster.h"
+#include "games/fenster/spielfenster.h"
 #include "games/raetselbrett.h"
 
 #include <QImage>

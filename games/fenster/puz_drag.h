@@ -1,7 +1,7 @@
 #pragma once
 // Window "TauschPuzzle": the swap puzzle played inside the program. The board
 // logic lives in Tauschbrett, the layout arithmetic in BerechneTauschmasse.
-#include "games/spielfenster.h"
+#include "games/fenster/spielfenster.h"
 #include "games/tauschbrett.h"
 
 #include <QImage>

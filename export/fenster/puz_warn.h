@@ -2,7 +2,7 @@
 // Window "Warnung": asks whether to write into the program's own directory,
 // where the templates lie. The caller shows it and then waits in
 // WeiterSpeichern while the program keeps processing its events.
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 
 class QLabel;
 class QPushButton;

@@ -1,21 +1,22 @@
-#include "app/puz_hpt.h"
+// The main window as drawn: its controls, menu and start state.
+#include "app/fenster/puz_hpt.h"
 
-#include "app/bildfeld.h"
+#include "app/fenster/bildfeld.h"
 #include "app/datenorte.h"
-#include "app/dialoge.h"
+#include "app/fenster/dialoge.h"
 #include "app/farbe.h"
-#include "app/farbfeld.h"
-#include "app/fenster.h"
-#include "app/hinweis.h"
+#include "app/fenster/farbfeld.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/hinweis.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_err.h"
 #include "export/seitenausgabe.h"
 #include "dialogs/puz_hilf.h"
 #include "dialogs/puz_inf.h"
 #include "dialogs/puz_opt.h"
-#include "games/puz_drag.h"
-#include "games/puz_raet.h"
-#include "games/puz_sch.h"
+#include "games/fenster/puz_drag.h"
+#include "games/fenster/puz_raet.h"
+#include "games/fenster/puz_sch.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -91,14 +92,6 @@ QSpinBox* neuesZahlenfeld(QWidget* eltern, const QRect& ort, int wert)
     feld->setValue(wert);
     feld->setGeometry(ort);
     return feld;
-}
-
-void faerbe(QWidget* element, const QColor& farbe)
-{
-    QPalette palette = element->palette();
-    palette.setColor(QPalette::Window, farbe);
-    element->setPalette(palette);
-    element->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -291,134 +284,4 @@ void TForm1::FormCreate()
     verzeichnis = verzeichnis.toLower();
 #endif
     puz_var::Programmverzeichnis = verzeichnis;
-}
-
-int TForm1::Klienthoehe() const
-{
-    return height() - menuBar()->sizeHint().height();
-}
-
-void TForm1::setzeKlienthoehe(int hoehe)
-{
-    resize(width(), hoehe + menuBar()->sizeHint().height());
-}
-
-void TForm1::ZustandBildGeladen()
-{
-    for (QPushButton* knopf : {BuAuto, BuVorschau, BuSchneiden, BuOptionen})
-        knopf->setEnabled(true);
-    BuSpielen->setEnabled(false);
-    BuSpeichern->setEnabled(false);
-    GrBoGitter->show();
-    for (QAction* aktion : {MenuVorschau, MenuSchneiden, MenuOptionen})
-        aktion->setEnabled(true);
-    MenuSpielen->menuAction()->setEnabled(false);
-    MenuSpeichern->menuAction()->setEnabled(false);
-}
-
-void TForm1::ZustandGeschnitten()
-{
-    MenuSpeichern->menuAction()->setEnabled(true);
-    MenuSpielen->menuAction()->setEnabled(true);
-    BuSpeichern->setEnabled(true);
-    BuSpielen->setEnabled(true);
-    BuSpielen->setFocus();
-}
-
-void TForm1::ZeigeFehler(const QString& text)
-{
-    puz_var::Fehlertext = text;
-    FoFehler->zeigeVorn();
-    FoFehler->FormShow(); // also refresh a window that was already open
-}
-
-bool TForm1::CopyFile(const QString& quelle, const QString& ziel)
-{
-    return KopiereDateien(quelle.split(QChar(u'\0'), Qt::SkipEmptyParts), ziel);
-}
-
-void TForm1::MenuOptionenClick()
-{
-    Fo_Optionen->zeigeVorn();
-}
-
-void TForm1::SchiebenClick()
-{
-    FoPlay->zeigeVorn();
-    hide();
-}
-
-void TForm1::ZiehenClick()
-{
-    hide();
-    FoDragPuzzle->zeigeVorn();
-}
-
-void TForm1::BilderraetselClick()
-{
-    hide();
-    FoBilderRaetsel->zeigeVorn();
-}
-
-void TForm1::ZeigeAusgabeverzeichnis()
-{
-    StGrInfo->item(2, 1)->setText(QDir::toNativeSeparators(puz_var::Ausgabeverzeichnis));
-}
-
-void TForm1::SchliesseSpiele()
-{
-    if (FoPlay && FoPlay->isVisible())
-        FoPlay->BuSchliessenClick();
-    for (Spielfenster* spiel : {static_cast<Spielfenster*>(FoDragPuzzle), static_cast<Spielfenster*>(FoBilderRaetsel)})
-        if (spiel && spiel->isVisible())
-            spiel->BuSchliessenClick();
-}
-
-void TForm1::BuEndeClick()
-{
-    close();
-    QCoreApplication::quit();
-}
-
-void TForm1::MenuInfoClick()
-{
-    FoInfo->zeigeVorn();
-}
-
-void TForm1::HilfeClick()
-{
-    FoHilfe->zeigeVorn();
-}
-
-void TForm1::CoBoHintergrundDropDown()
-{
-    const std::optional<QColor> farbe = Dialoge::FarbeWaehlen(this, Farbe(puz_var::Hintergrundfarbe));
-    if (!farbe)
-        return;
-    puz_var::Hintergrundfarbe = Farbwert(*farbe);
-    FormPaint();
-    QCoreApplication::processEvents();
-}
-
-void TForm1::FormPaint()
-{
-    const QColor farbe = Farbe(puz_var::Hintergrundfarbe);
-    CoBoHintergrund->setzeFarbe(farbe);
-    faerbe(PaBild->viewport(), farbe);
-    PaBoSchnitt->fuelle(farbe);
-}
-
-void TForm1::showEvent(QShowEvent* ereignis)
-{
-    FormPaint();
-    QMainWindow::showEvent(ereignis);
-}
-
-void TForm1::keyPressEvent(QKeyEvent* ereignis)
-{
-    if (ereignis->key() == Qt::Key_Escape) {
-        BuEnde->click();
-        return;
-    }
-    QMainWindow::keyPressEvent(ereignis);
 }

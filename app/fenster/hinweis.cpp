@@ -1,4 +1,4 @@
-#include "app/hinweis.h"
+#include "app/fenster/hinweis.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/farbfeld.h"
+#include "app/fenster/farbfeld.h"
 
 #include <QPainter>
 #include <QStyleOptionComboBox>

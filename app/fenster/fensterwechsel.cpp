@@ -1,4 +1,4 @@
-#include "app/fensterwechsel.h"
+#include "app/fenster/fensterwechsel.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,16 +1,16 @@
-#include "games/puz_sch.h"
+#include "games/fenster/puz_sch.h"
 
-#include "app/bildfeld.h"
+#include "app/fenster/bildfeld.h"
 #include "app/einstellungen.h"
 #include "app/farbe.h"
-#include "app/fenster.h"
-#include "app/fensterwechsel.h"
-#include "app/puz_hpt.h"
+#include "app/fenster/fenster.h"
+#include "app/fenster/fensterwechsel.h"
+#include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_sanl.h"
 #include "games/anzeigeplatz.h"
 #include "games/spielanzeige.h"
-#include "games/spielfenster.h"
+#include "games/fenster/spielfenster.h"
 #include "games/zufall.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // Window "SchiebePuzzle": the sliding puzzle played with the current tile set.
 // While the window is open the tile that is the hole holds a square in the
 // empty-field colour; closing puts the tile's own picture back.
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 #include "games/schiebebrett.h"
 
 #include <QImage>

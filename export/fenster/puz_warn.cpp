@@ -1,4 +1,4 @@
-#include "export/puz_warn.h"
+#include "export/fenster/puz_warn.h"
 
 #include "app/puz_var.h"
 

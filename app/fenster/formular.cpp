@@ -1,4 +1,4 @@
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

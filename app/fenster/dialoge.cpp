@@ -1,8 +1,8 @@
-#include "app/dialoge.h"
+#include "app/fenster/dialoge.h"
 
 #include "app/datenorte.h"
 #include "app/puz_var.h"
-#include "prepare/bilddialog.h"
+#include "prepare/fenster/bilddialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

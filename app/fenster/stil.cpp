@@ -1,6 +1,6 @@
-#include "app/stil.h"
+#include "app/fenster/stil.h"
 
-#include "app/hinweis.h"
+#include "app/fenster/hinweis.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "export/htm_chk.h"
+#include "export/fenster/htm_chk.h"
 
-#include "app/fenster.h"
+#include "app/fenster/fenster.h"
 #include "export/webname.h"
 
 #include <QCloseEvent>

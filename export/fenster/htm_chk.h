@@ -1,6 +1,6 @@
 #pragma once
 // Window "HTML-Warnung" and the web file-name check of the output prefix.
-#include "app/formular.h"
+#include "app/fenster/formular.h"
 
 class QLabel;
 class QPushButton;
