@@ -16,6 +16,62 @@
 #include <QDir>
 #include <QFileInfo>
 
+std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& a)
+{
+    const gitter::Gitter& g = a.gitter;
+    const auto geschrieben = [&a](const QString& datei) {
+        if (a.geschrieben)
+            a.geschrieben(datei);
+    };
+    const schnitt::Kachelsatz satz = schnitt::Zerschneide(bild, g, Farbe(puz_var::Hintergrundfarbe));
+    {
+        QImage leerbild(g.breite, g.breite, QImage::Format_RGB32);
+        leerbild.fill(Farbe(puz_var::Leerfeldfarbe));
+        KachelAuftrag kacheln;
+        kacheln.verzeichnis = a.verzeichnis;
+        kacheln.kuerzel = a.kuerzel;
+        kacheln.spalten = satz.spalten;
+        kacheln.zeilen = satz.zeilen;
+        kacheln.teile = satz.teile;
+        kacheln.qualitaet = a.qualitaet;
+        kacheln.leerbild = leerbild;
+        kacheln.vorschau = puz_var::VorschauErzeugen;
+        kacheln.vorschauBreite = puz_var::VorschauBreite;
+        kacheln.vorschauHoehe = puz_var::VorschauHoehe;
+        kacheln.gesamtbild = satz.gesamtbild;
+        kacheln.geschrieben = geschrieben;
+        const Kachelsicherung sicherung = SichereKacheln(kacheln);
+        if (sicherung.fehler)
+            return sicherung.fehler;
+        if (sicherung.vorschauFehler)
+            return sicherung.vorschauFehler;
+    }
+
+    const SeitenEingabe eingabe = Seiteneingabe(a.einstellungen, a.kuerzel, satz.spalten, satz.zeilen);
+    for (const Spielseite seite : {Spielseite::Schieben, Spielseite::Tauschen, Spielseite::Raetsel}) {
+        const QString ziel = a.verzeichnis + Seitendatei(seite, a.kuerzel);
+        if (auto seitenfehler = SchreibeSpielseite(seite, eingabe, a.vorlagenverzeichnis, ziel))
+            return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
+        geschrieben(ziel);
+    }
+    if (!ErgaenzeAntwortbilder(a.vorlagenverzeichnis, a.verzeichnis))
+        return QStringLiteral("Die Antwortbilder %1 können nicht nach %2 kopiert werden.")
+            .arg(puz_var::Antwortbilder.join(QStringLiteral(", ")), a.verzeichnis);
+
+    TabellenEingabe tabelle;
+    tabelle.Bilddatei = a.bildpfad;
+    tabelle.Dateikuerzel = a.kuerzel;
+    tabelle.Zeilen = satz.zeilen;
+    tabelle.Spalten = satz.spalten;
+    tabelle.Hintergrundfarbe = puz_var::Hintergrundfarbe;
+    tabelle.Gitterbreite = puz_var::Gitterbreite;
+    const QString ziel = a.verzeichnis + a.kuerzel + QStringLiteral("ta.htm");
+    if (auto seitenfehler = SchreibeTabelle(tabelle, ziel))
+        return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
+    geschrieben(ziel);
+    return std::nullopt;
+}
+
 namespace {
 
 // One picture's puzzle; the German message when it is not (completely) written.
@@ -24,6 +80,7 @@ struct Bildauftrag
     const Stapelauftrag& stapel;
     const QString& verzeichnis;
     Ausgabebuch& buch;
+    QSize vorschau; // the preview's start size
 };
 
 std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QString* meldung)
@@ -45,10 +102,10 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
     const QString kuerzel = kachelnamen::Dateikuerzel(QFileInfo(pfad).fileName());
     const int spalten = int(gitter::Spalten(groesse, *g));
     const int zeilen = int(gitter::Zeilen(groesse, *g));
-    const QStringList seiten{Seitendatei(Spielseite::Schieben, kuerzel), Seitendatei(Spielseite::Tauschen, kuerzel),
-                             Seitendatei(Spielseite::Raetsel, kuerzel), kuerzel + QStringLiteral("ta.htm")};
-    const QStringList namen =
-        kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, puz_var::VorschauErzeugen) + seiten;
+    const QStringList namen = kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, puz_var::VorschauErzeugen) +
+                              QStringList{Seitendatei(Spielseite::Schieben, kuerzel),
+                                          Seitendatei(Spielseite::Tauschen, kuerzel),
+                                          Seitendatei(Spielseite::Raetsel, kuerzel), kuerzel + QStringLiteral("ta.htm")};
     if (auto bildfehler = ausgabe::BildFehler(a.verzeichnis, namen, {pfad}))
         return bildfehler;
     const QStringList fremde = a.buch.Fremde(a.verzeichnis, namen, pfad);
@@ -59,64 +116,25 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
         *meldung = QStringLiteral("%1 ist kein gültiger Dateiname im Web!").arg(kuerzel);
 
     // A portrait picture turns the preview, as loading it in the program does.
-    const bool hochkant = groesse.width() < groesse.height();
-    const int vorschauBreite = hochkant ? puz_var::VorschauHoehe : puz_var::VorschauBreite;
-    const int vorschauHoehe = hochkant ? puz_var::VorschauBreite : puz_var::VorschauHoehe;
+    puz_var::VorschauBreite = a.vorschau.width();
+    puz_var::VorschauHoehe = a.vorschau.height();
+    if (groesse.width() < groesse.height())
+        std::swap(puz_var::VorschauBreite, puz_var::VorschauHoehe);
     int dateien = 0;
-    const auto geschrieben = [&](const QString& datei) {
+    Puzzleauftrag puzzle;
+    puzzle.bildpfad = pfad;
+    puzzle.kuerzel = kuerzel;
+    puzzle.verzeichnis = a.verzeichnis;
+    puzzle.vorlagenverzeichnis = a.stapel.vorlagenverzeichnis;
+    puzzle.gitter = *g;
+    puzzle.qualitaet = a.stapel.qualitaet;
+    puzzle.einstellungen.Kachelbreite = g->breite;
+    puzzle.geschrieben = [&](const QString& datei) {
         a.buch.Geschrieben(datei, pfad);
         ++dateien;
     };
-
-    {
-        const schnitt::Kachelsatz satz = schnitt::Zerschneide(*bild, *g, Farbe(puz_var::Hintergrundfarbe));
-        QImage leerbild(g->breite, g->breite, QImage::Format_RGB32);
-        leerbild.fill(Farbe(puz_var::Leerfeldfarbe));
-        KachelAuftrag kacheln;
-        kacheln.verzeichnis = a.verzeichnis;
-        kacheln.kuerzel = kuerzel;
-        kacheln.spalten = spalten;
-        kacheln.zeilen = zeilen;
-        kacheln.teile = satz.teile;
-        kacheln.qualitaet = a.stapel.qualitaet;
-        kacheln.leerbild = leerbild;
-        kacheln.vorschau = puz_var::VorschauErzeugen;
-        kacheln.vorschauBreite = vorschauBreite;
-        kacheln.vorschauHoehe = vorschauHoehe;
-        kacheln.gesamtbild = satz.gesamtbild;
-        kacheln.geschrieben = geschrieben;
-        const Kachelsicherung sicherung = SichereKacheln(kacheln);
-        if (sicherung.fehler)
-            return sicherung.fehler;
-    }
-
-    Spieleinstellungen einstellungen;
-    einstellungen.Kachelbreite = g->breite;
-    SeitenEingabe eingabe = Seiteneingabe(einstellungen, kuerzel, spalten, zeilen);
-    eingabe.VorschauBreite = vorschauBreite;
-    eingabe.VorschauHoehe = vorschauHoehe;
-    for (const Spielseite seite : {Spielseite::Schieben, Spielseite::Tauschen, Spielseite::Raetsel}) {
-        const QString ziel = a.verzeichnis + Seitendatei(seite, kuerzel);
-        if (auto seitenfehler = SchreibeSpielseite(seite, eingabe, a.stapel.vorlagenverzeichnis, ziel))
-            return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
-        geschrieben(ziel);
-    }
-    if (!ErgaenzeAntwortbilder(a.stapel.vorlagenverzeichnis, a.verzeichnis))
-        return QStringLiteral("Die Antwortbilder %1 können nicht nach %2 kopiert werden.")
-            .arg(puz_var::Antwortbilder.join(QStringLiteral(", ")), a.verzeichnis);
-
-    TabellenEingabe tabelle;
-    tabelle.Bilddatei = pfad;
-    tabelle.Dateikuerzel = kuerzel;
-    tabelle.Zeilen = zeilen;
-    tabelle.Spalten = spalten;
-    tabelle.Hintergrundfarbe = puz_var::Hintergrundfarbe;
-    tabelle.Gitterbreite = puz_var::Gitterbreite;
-    const QString ziel = a.verzeichnis + seiten.last();
-    if (auto seitenfehler = SchreibeTabelle(tabelle, ziel))
-        return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
-    geschrieben(ziel);
-
+    if (auto puzzlefehler = SchreibePuzzle(*bild, puzzle))
+        return puzzlefehler;
     *meldung = QStringLiteral("%1 x %2 Teile zu %3 Pixeln, %4 Dateien%5")
                    .arg(spalten)
                    .arg(zeilen)
@@ -141,7 +159,7 @@ int Stapelexport(const Stapelauftrag& auftrag, const std::function<void(const QS
         return 1;
     }
     Ausgabebuch buch;
-    const Bildauftrag a{auftrag, verzeichnis, buch};
+    const Bildauftrag a{auftrag, verzeichnis, buch, QSize(puz_var::VorschauBreite, puz_var::VorschauHoehe)};
     int ergebnis = 0;
     for (const QString& bild : auftrag.bilder) {
         const QString pfad = QDir::toNativeSeparators(QFileInfo(bild).absoluteFilePath());

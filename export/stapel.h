@@ -3,11 +3,35 @@
 // everything "&alle HTML-Spiele" and "als HTML-Tabe&lle" write, into one
 // folder, with the settings' start values. The picture is decoded straight
 // into memory; no converted bitmap is written.
+#include "app/einstellungen.h"
+#include "prepare/gitter.h"
+
+#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
+
+// One picture's puzzle with its grid already chosen.
+struct Puzzleauftrag
+{
+    QString bildpfad; // named in the table page's heading
+    QString kuerzel;
+    QString verzeichnis;         // the output folder, ending in a separator
+    QString vorlagenverzeichnis; // templates and answer pictures, ending in a separator
+    gitter::Gitter gitter;       // accepted by gitter::SchnittFehler
+    int qualitaet = 85;
+    Spieleinstellungen einstellungen; // the pages' tile width included
+    // Told every file of the puzzle that is complete (not the answer pictures).
+    std::function<void(const QString& pfad)> geschrieben;
+};
+
+// Cuts `bild` (RGB32) and writes the JPEG tiles with the empty tile and the
+// preview, the three game pages, the answer pictures and the table page, the
+// rest of the settings from puz_var. The first failure ends it with its
+// German message; the files before it stay, and no page is half-written.
+std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& auftrag);
 
 struct Stapelauftrag
 {

@@ -310,9 +310,8 @@ void TForm1::keyPressEvent(QKeyEvent* ereignis)
     QMainWindow::keyPressEvent(ereignis);
 }
 
-// Picture commands of the main window: loading a file, importing the
+// === Picture commands of the main window: loading a file, importing the
 // clipboard, and taking the new picture over.
-
 void TForm1::BuLadenClick()
 {
     if (SchnittLaeuft)
@@ -474,9 +473,8 @@ void TForm1::LoescheBilddatei()
     QFile::remove(puz_var::Bilddatei);
 }
 
-// Grid commands of the main window: the preview of the grid lines and the
+// === Grid commands of the main window: the preview of the grid lines and the
 // automatic grid.
-
 void TForm1::BuVorschauClick()
 {
     if (SchnittLaeuft)
@@ -531,9 +529,8 @@ void TForm1::BuAutoClick()
     BuVorschauClick();
 }
 
-// The cut: the picture becomes the tile set, tile by tile, column by column,
+// === The cut: the picture becomes the tile set, tile by tile, column by column,
 // visibly and with a pause after every tile.
-
 void TForm1::BuSchneidenClick()
 {
     if (SchnittLaeuft)
@@ -639,7 +636,7 @@ void TForm1::BuSchneidenClick()
     puz_var::AusgabeGeprueft = false;
 }
 
-// Saving the tile set: every tile, the empty tile and the preview picture.
+// === Saving the tile set: every tile, the empty tile and the preview picture.
 void TForm1::BuSpeichernClick()
 {
     if (SchnittLaeuft)
@@ -660,7 +657,6 @@ void TForm1::BuSpeichernClick()
     const QColor leerfarbe = Farbe(puz_var::Leerfeldfarbe);
     puz_var::Leerbild = QImage(b, b, QImage::Format_RGB32);
     puz_var::Leerbild.fill(leerfarbe);
-
     KachelAuftrag auftrag;
     auftrag.verzeichnis = verzeichnis;
     auftrag.kuerzel = kuerzel;
@@ -705,10 +701,9 @@ void TForm1::EinzelbilderbmpClick()
     puz_var::Bildformat = 1;
 }
 
-// Page exports of the main window's menu "&Speichern": the checks and the
+// === Page exports of the main window's menu "&Speichern": the checks and the
 // questions before writing, the messages after; the pages themselves are
 // written by export/seitenausgabe.
-
 void TForm1::KachelnSichern()
 {
     if (!puz_var::JpegGespeichert)
@@ -761,7 +756,7 @@ void TForm1::TabelleClick()
         KachelnSichern();
 }
 
-// The checks before the first write of a cut, shared by saving and exports,
+// === The checks before the first write of a cut, shared by saving and exports,
 // and the checks before every writing command: the output folder, and the
 // question before another picture's puzzle is replaced.
 bool TForm1::AusgabePruefen()
@@ -781,7 +776,6 @@ bool TForm1::AusgabePruefen()
     puz_var::AusgabeGeprueft = true;
     return true;
 }
-
 bool TForm1::ErsetzenPruefen(const QStringList& namen)
 {
     if (SchnittLaeuft)

@@ -1,6 +1,7 @@
-// Writes real pages for the browser tests: a test picture is loaded and cut
-// through the main window's own commands, and every entry of "&Speichern"
-// writes its pages and tiles. Variants with different options:
+// Writes real pages for the browser tests: a test picture is cut and its
+// tiles and pages written by the program's own window-free main path, as
+// "&alle HTML-Spiele" and "als HTML-Tabe&lle" write them. Variants with
+// different options:
 //   <ziel>/a  all displays, move log on, answers right, preview on
 //   <ziel>/b  no move counter, no move log, answers below, no preview,
 //             a heading and answers with characters outside Latin-1
@@ -10,27 +11,18 @@
 //             and bold text
 //   <ziel>/e  1 column of 6 tiles of 300 pixels, answers below
 // Usage: seiten_erzeugen <ziel> <vorlagenverzeichnis>
-#include "app/fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
+#include "app/einstellungen.h"
 #include "app/puz_var.h"
-#include "codecs/bildcodec.h"
-#include "dialogs/puz_opt.h"
+#include "export/stapel.h"
+#include "prepare/kachelnamen.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <cstdio>
+#include <utility>
 
 namespace {
-
-bool Fehler = false;
 
 // Every tile a colour of its own and its number, so a screenshot shows moves.
 QImage Testbild(int Spalten, int Zeilen, int Kachel)
@@ -54,7 +46,6 @@ QImage Testbild(int Spalten, int Zeilen, int Kachel)
 bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
 {
     QDir().mkpath(verzeichnis);
-    const QString bilddatei = verzeichnis + QStringLiteral("/luftbild.bmp");
     // Columns, rows, the tile width of the cut and the one the pages are written with.
     int Spalten = 3, Zeilen = 2, Kachel = 60, Seitenbreite = 60;
     switch (art) {
@@ -63,50 +54,41 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
     case 'e': Spalten = 1, Zeilen = 6, Kachel = 40, Seitenbreite = 300; break;
     default: break;
     }
-    QString fehler;
-    if (!bildcodec::SchreibeBmp(Testbild(Spalten, Zeilen, Kachel), bilddatei, &fehler)) {
-        std::fprintf(stderr, "%s\n", qPrintable(fehler));
-        return false;
+    // The settings carry over from one variant to the next, as in one run of
+    // the program.
+    static Spieleinstellungen einstellungen;
+    // Taking a portrait picture over turns the preview.
+    if (Spalten < Zeilen)
+        std::swap(puz_var::VorschauBreite, puz_var::VorschauHoehe);
+    Puzzleauftrag auftrag;
+    auftrag.bildpfad = QDir::toNativeSeparators(verzeichnis + QStringLiteral("/luftbild.bmp"));
+    auftrag.kuerzel = kachelnamen::Dateikuerzel(auftrag.bildpfad);
+    auftrag.verzeichnis = QDir::toNativeSeparators(verzeichnis + QLatin1Char('/'));
+    auftrag.vorlagenverzeichnis = vorlagen;
+    auftrag.gitter = gitter::Gitter{0, 0, Kachel};
+    if (art != 'c') {
+        puz_var::LeerfeldX = 2;
+        puz_var::LeerfeldY = 1;
+        puz_var::Gitterbreite = 2;
+        puz_var::Gitterlinienfarbe = 0x00FFFF; // yellow
+        einstellungen.RichtigAntwort = 2;
     }
-    Dialoge::BildOeffnen = [bilddatei](QWidget*) { return bilddatei; };
-    Form1->BuLadenClick();
-    Form1->ScBaWartezeit->setValue(0);
-    Form1->SpEdOffx->setValue(0);
-    Form1->SpEdOffy->setValue(0);
-    Form1->SpEdBreite->setValue(Kachel);
-    Form1->BuSchneidenClick();
-    if (puz_var::Spalten != Spalten || puz_var::Zeilen != Zeilen) {
-        std::fprintf(stderr, "Schnitt ergab %d x %d Kacheln\n", puz_var::Spalten, puz_var::Zeilen);
-        return false;
-    }
-    puz_var::Programmverzeichnis = vorlagen;
-    if (art == 'c') {
-        // The start values: only the tile width differs from the cut.
-        Form1->SpEdBreite->setValue(Seitenbreite);
-        Form1->alleHTMLSpiele->trigger();
-        Form1->alsHTMLTabelle1->trigger();
-        return !Fehler;
-    }
-    puz_var::LeerfeldX = 2;
-    puz_var::LeerfeldY = 1;
-    puz_var::Gitterbreite = 2;
-    puz_var::Gitterlinienfarbe = 0x00FFFF; // yellow
-    Fo_Optionen->SpEdRichtigeAntwort->setValue(2);
     if (art == 'a' || art == 'd') {
         puz_var::Ueberschrift = QStringLiteral("Luftbild");
         puz_var::Zugausgabe = true;
-        Fo_Optionen->ChBoZugZaehler->setChecked(true);
-        Fo_Optionen->ChBoSpielzeit->setChecked(true);
-        Fo_Optionen->MeAntworten->setPlainText(QStringLiteral("Ein Segelboot\nDer Leuchtturm\nEine Burg"));
-        Fo_Optionen->RaGrAntwortenRechts->setChecked(true);
-    } else {
+        einstellungen.ZugZaehler = true;
+        einstellungen.Spielzeit = true;
+        einstellungen.Antworten = QStringList{QStringLiteral("Ein Segelboot"), QStringLiteral("Der Leuchtturm"),
+                                              QStringLiteral("Eine Burg")};
+        einstellungen.AntwortenUnten = false;
+    } else if (art != 'c') {
         puz_var::Ueberschrift = QString::fromUtf8("W\u00fcrfel f\u00fcr 5 \u20ac \u0150");
         puz_var::Zugausgabe = false;
         puz_var::VorschauErzeugen = false;
-        Fo_Optionen->ChBoZugZaehler->setChecked(false);
-        Fo_Optionen->ChBoSpielzeit->setChecked(true);
-        Fo_Optionen->MeAntworten->setPlainText(QString::fromUtf8("Gr\u00fc\u00dfe\nPreis in \u20ac\n\nverborgen"));
-        Fo_Optionen->RaGrAntwortenUnten->setChecked(true);
+        einstellungen.ZugZaehler = false;
+        einstellungen.Spielzeit = true;
+        einstellungen.Antworten = QString::fromUtf8("Gr\u00fc\u00dfe\nPreis in \u20ac\n\nverborgen").split(u'\n');
+        einstellungen.AntwortenUnten = true;
     }
     if (art == 'd') {
         puz_var::Ueberschrift =
@@ -117,40 +99,34 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
     if (art == 'e') {
         puz_var::LeerfeldX = 0;
         puz_var::LeerfeldY = 5;
-        Fo_Optionen->ChBoZugZaehler->setChecked(true);
+        einstellungen.ZugZaehler = true;
     }
-    Form1->SpEdBreite->setValue(Seitenbreite);
-    // Through the menu entries, as the user chooses them after the cut.
-    Form1->alleHTMLSpiele->trigger();
-    Form1->alsHTMLTabelle1->trigger();
-    return !Fehler;
+    // The pages are written with the tile width the field shows then, which
+    // may differ from the cut's.
+    einstellungen.Kachelbreite = Seitenbreite;
+    auftrag.einstellungen = einstellungen;
+    const std::optional<QString> fehler = SchreibePuzzle(Testbild(Spalten, Zeilen, Kachel), auftrag);
+    if (fehler)
+        std::fprintf(stderr, "%s\n", qPrintable(*fehler));
+    return !fehler;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // the test picture's numbers need a font
+    QGuiApplication anwendung(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "Aufruf: seiten_erzeugen <ziel> <vorlagenverzeichnis>\n");
         return 2;
     }
-    puz_var::Startwerte();
-    ErzeugeFenster();
-    Dialoge::Frage = [](QWidget*, const QString&) { return false; };
-    // Run again into the same folder, it replaces the pages of its last run.
-    Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
-    Dialoge::Meldung = [](QWidget*, const QString& text) {
-        std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
-        Fehler = true;
-    };
     QString vorlagen = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     vorlagen += QDir::separator();
     const QString ziel = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    puz_var::Startwerte();
     bool gut = true;
     for (const char art : {'c', 'a', 'b', 'd', 'e'})
         gut = gut && Variante(ziel + QLatin1Char('/') + QLatin1Char(art), vorlagen, art);
-    ZerstoereFenster();
     return gut ? 0 : 1;
 }
