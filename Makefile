@@ -25,7 +25,7 @@ test:
 bench:
 	./scripts/setup.sh bench
 	cmake --preset release
-	cmake --build --preset release --target tesselo_bench
+	cmake --build --preset release --target tesselo_bench tesselo
 	./bench/run.sh
 
 # The Debian package, built without the tests in build-paket/ and checked by

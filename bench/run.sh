@@ -1,7 +1,9 @@
 #!/bin/sh
-# The benchmark: our main path on photos of 6, 12 and 24 megapixels, the
-# start-up time, and the same job done by vips and ImageMagick on the 24
-# megapixel photo. Each figure is the median of RUNDEN runs (default 5).
+# The benchmark: our main path through the windows on photos of 6, 12 and 24
+# megapixels, the start-up time, and the same job done by vips and
+# ImageMagick on the 24 megapixel photo; then tesselo --export as a whole
+# process against vips as a whole process, on 24 and 144 megapixels. Each
+# figure is the median of RUNDEN runs (default 5).
 set -e
 cd "$(dirname "$0")/.."
 BAU=${BAU:-build}
@@ -46,6 +48,13 @@ for groesse in 3000x2000 4240x2830 6000x4000; do
   printf "  %-10s %8s MiB\n" "Speicher" "$(( speicher / 1024 ))"
   wert gesamt_us < "$ARBEIT/$groesse/laeufe" | median > "$ARBEIT/$groesse/gesamt"
 done
+# The window path once more as a whole process: start, windows, the path, end.
+for i in $(seq "$RUNDEN"); do
+  rm -f "$ARBEIT/6000x4000"/foto[0-9]* "$ARBEIT/6000x4000"/foto.bmp "$ARBEIT/6000x4000"/*.htm
+  vorher=$(jetzt_ns)
+  QT_QPA_PLATFORM=offscreen "$BAU/tesselo_bench" "$ARBEIT/6000x4000/foto.jpg" >/dev/null 2>&1
+  echo $(( ($(jetzt_ns) - vorher) / 1000000 ))
+done | median > "$ARBEIT/fensterprozess"
 echo
 
 # The peers do the same job on the 24 megapixel photo: the 6000 x 3600 area at
@@ -75,7 +84,39 @@ magick_job() {
     -crop 1200x1200 -quality 85 kachel_%d.jpg
 }
 printf "%-12s %6s ms\n" "Tesselo" "$unser"
-if command -v vips >/dev/null; then peer vips vips_job; else echo "vips fehlt"; fi
+if command -v vips >/dev/null; then peer vips vips_job; else echo "vips fehlt"; exit 1; fi
 if command -v convert >/dev/null; then peer ImageMagick magick_job; else echo "ImageMagick fehlt"; fi
 speicher_magick=$( { cd "$ARBEIT/peer" && /usr/bin/time -f '%M' sh -c "convert '$FOTO' -crop 6000x3600+0+200 +repage -crop 1200x1200 -quality 85 k_%d.jpg" ; } 2>&1 | tail -1 )
 echo "Spitzenspeicher ImageMagick: $(( speicher_magick / 1024 )) MiB (Tesselo: siehe 24 MP, Ziel <= 250 MiB)"
+echo
+
+# The command line: whole processes, each run into an empty folder.
+export_lauf() { # FOTO -> "ms KiB"
+  rm -rf "$ARBEIT/export"
+  vorher=$(jetzt_ns)
+  kib=$( { /usr/bin/time -f '%M' "$BAU/tesselo" --export "$ARBEIT/export" "$1" >/dev/null; } 2>&1 | tail -1 )
+  echo "$(( ($(jetzt_ns) - vorher) / 1000000 )) $kib"
+}
+export_messung() { # FOTO NAME
+  for i in $(seq "$RUNDEN"); do export_lauf "$1"; done > "$ARBEIT/$2.laeufe"
+  cut -d' ' -f1 < "$ARBEIT/$2.laeufe" | median > "$ARBEIT/$2.ms"
+  cut -d' ' -f2 < "$ARBEIT/$2.laeufe" | median > "$ARBEIT/$2.kib"
+}
+verhaeltnis() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a/b}'; }
+vips_ms=$(cat "$ARBEIT/vips")
+fenster_ms=$(cat "$ARBEIT/fensterprozess")
+export_messung "$FOTO" export24
+echo "Ganze Prozesse, 24 MP (6000x4000):"
+printf "  %-28s %6s ms   Verhältnis zu vips %s (Ziel <= 0,70)\n" "Fensterweg (tesselo_bench)" "$fenster_ms" "$(verhaeltnis "$fenster_ms" "$vips_ms")"
+printf "  %-28s %6s ms   Verhältnis zu vips %s (Ziel <= 0,50)\n" "tesselo --export" "$(cat "$ARBEIT/export24.ms")" \
+  "$(verhaeltnis "$(cat "$ARBEIT/export24.ms")" "$vips_ms")"
+printf "  %-28s %6s MiB  (Ziel <= 150 MiB)\n" "Spitzenspeicher --export" "$(( $(cat "$ARBEIT/export24.kib") / 1024 ))"
+speicher_vips=$( { cd "$ARBEIT/peer" && /usr/bin/time -f '%M' sh -c "vips crop '$FOTO' ausschnitt.v 0 200 6000 3600 && vips dzsave ausschnitt.v kacheln --tile-size 1200 --overlap 0 --depth one --suffix '.jpg[Q=85]'" ; } 2>&1 | tail -1 )
+printf "  %-28s %6s MiB\n" "Spitzenspeicher vips" "$(( speicher_vips / 1024 ))"
+
+mkdir -p "$ARBEIT/12000x12000"
+"$BAU/bench/tesselo_foto" 12000 12000 "$ARBEIT/12000x12000/foto.jpg"
+export_messung "$ARBEIT/12000x12000/foto.jpg" export144
+echo "144 MP (12000x12000), tesselo --export:"
+printf "  %-28s %6s ms   (Ziel <= 2500 ms)\n" "Zeit" "$(cat "$ARBEIT/export144.ms")"
+printf "  %-28s %6s MiB  (Ziel <= 700 MiB)\n" "Spitzenspeicher" "$(( $(cat "$ARBEIT/export144.kib") / 1024 ))"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a scratch root as a package would (prefix /usr),
-# then checks the layout, the installed menu entry and record, and that the
-# installed program starts.
+# then checks the layout, the installed menu entry and record, that the
+# installed export writes a sample's puzzle with the installed templates, and
+# that the installed program starts with a picture loaded.
 #   installieren.sh BAUORDNER ZIELORDNER
 set -eu
 bau=$1
@@ -46,10 +47,51 @@ grep -q '<svg' "$ziel/usr/share/icons/hicolor/scalable/apps/tesselo.svg" || fehl
 grep -qx 'Exec=tesselo %f' "$ziel/usr/share/applications/example.tesselo.Tesselo.desktop" || fehlt "Exec"
 grep -qx 'Icon=tesselo' "$ziel/usr/share/applications/example.tesselo.Tesselo.desktop" || fehlt "Icon"
 
-# Started from the installed place, away from the build folder, the program
-# keeps running until it is ended: it came up without a crash.
+arbeit=$(mktemp -d)
+trap 'kill "$programm" 2>/dev/null || true; rm -rf "$arbeit"' EXIT
+programm=
+
+# The installed export, away from the build folder and without any display,
+# writes a sample's whole puzzle with the installed templates: a line marked
+# in the installed copy shows up in the page.
+echo '<!-- installierte Vorlage -->' >> "$ziel/usr/share/tesselo/spuzv2.htm"
 status=0
-(cd / && timeout 5 "$ziel/usr/bin/tesselo") || status=$?
-[ "$status" -eq 124 ] || { echo "tesselo endete beim Start mit $status"; fehler=1; }
+(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+  "$ziel/usr/bin/tesselo" --export "$arbeit/puzzles" "$ziel/usr/share/tesselo/Beispiele/katze.jpg") \
+  > "$arbeit/ausgabe" || status=$?
+[ "$status" -eq 0 ] || { echo "tesselo --export endete mit $status"; fehler=1; }
+# "…/katze.jpg: 5 x 4 Teile zu … Pixeln, … Dateien"
+set -- $(sed -n 's/.*: \([0-9]*\) x \([0-9]*\) Teile.*/\1 \2/p' "$arbeit/ausgabe")
+spalten=${1:-0}; zeilen=${2:-0}
+[ "$spalten" -ge 1 ] && [ "$zeilen" -ge 1 ] || { echo "keine Zeile für katze.jpg: $(cat "$arbeit/ausgabe")"; fehler=1; }
+for datei in katzesp.htm katzetp.htm katzerp.htm katzeta.htm katzele.jpg katzevs.jpg falsch.gif richtig.gif falsrich.gif; do
+  [ -s "$arbeit/puzzles/$datei" ] || fehlt "Ausgabe $datei"
+done
+zeile=0
+while [ "$zeile" -lt "$zeilen" ]; do
+  spalte=0
+  while [ "$spalte" -lt "$spalten" ]; do
+    [ -s "$arbeit/puzzles/katze${zeile}_${spalte}.jpg" ] || fehlt "Ausgabe katze${zeile}_${spalte}.jpg"
+    spalte=$((spalte + 1))
+  done
+  zeile=$((zeile + 1))
+done
+[ "$(ls "$arbeit/puzzles" | wc -l)" -eq $((spalten * zeilen + 9)) ] || { echo "unerwartete Dateien: $(ls "$arbeit/puzzles")"; fehler=1; }
+grep -q 'installierte Vorlage' "$arbeit/puzzles/katzesp.htm" || fehlt "installierte Vorlage in katzesp.htm"
+
+# Started from the installed place with a picture, the program loads it: a
+# JPEG's converted bitmap appears beside it while the program runs.
+cp "$ziel/usr/share/tesselo/Beispiele/rathaus.jpg" "$arbeit/foto.jpg"
+(cd / && exec "$ziel/usr/bin/tesselo" "$arbeit/foto.jpg") &
+programm=$!
+geladen=0
+for i in $(seq 100); do
+  [ -s "$arbeit/foto.bmp" ] && { geladen=1; break; }
+  kill -0 "$programm" 2>/dev/null || break
+  sleep 0.1
+done
+[ "$geladen" -eq 1 ] || { echo "das installierte Programm hat foto.jpg nicht geladen"; fehler=1; }
+# It keeps running until it is ended: it came up without a crash.
+kill -0 "$programm" 2>/dev/null || { echo "tesselo endete nach dem Start"; fehler=1; }
 
 exit $fehler
