@@ -97,7 +97,8 @@ QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const 
     return Vorhandene(verzeichnis, kuerzel, fremde) + QStringLiteral("\n\nSollen sie ersetzt werden?");
 }
 
-std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder)
+std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder,
+                                  const QString& ausweg)
 {
     QStringList geschuetzt;
     for (const QString& bild : bilder) {
@@ -108,9 +109,8 @@ std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList&
     for (const QString& name : namen) {
         const QString echt = QFileInfo(verzeichnis + name).canonicalFilePath();
         if (!echt.isEmpty() && geschuetzt.contains(echt))
-            return QStringLiteral("Die Datei %1 ist das geladene Bild selbst und wird nicht überschrieben. "
-                                  "Unter „Optionen“ kann mit „Ausgabeverzeichnis“ ein anderer Ordner gewählt werden.")
-                .arg(verzeichnis + name);
+            return QStringLiteral("Die Datei %1 ist das geladene Bild selbst und wird nicht überschrieben. %2")
+                .arg(verzeichnis + name, ausweg);
     }
     return std::nullopt;
 }
@@ -136,9 +136,8 @@ std::optional<QString> OrdnerFehler(const QString& verzeichnis)
     const std::optional<QString> grund = OrdnerGrund(verzeichnis);
     if (!grund)
         return std::nullopt;
-    return QStringLiteral("In den Ausgabeordner %1 kann nicht geschrieben werden. %2\n"
-                          "Unter „Optionen“ kann mit „Ausgabeverzeichnis“ ein anderer Ordner gewählt werden.")
-        .arg(verzeichnis, *grund);
+    return QStringLiteral("In den Ausgabeordner %1 kann nicht geschrieben werden. %2\n%3")
+        .arg(verzeichnis, *grund, AuswegOptionen);
 }
 
 } // namespace ausgabe

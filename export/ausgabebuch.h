@@ -64,7 +64,13 @@ QString ErsetzenFrage(const QString& verzeichnis, const QString& kuerzel, const 
 // files `bilder` (the loaded picture, the bitmap the program reads it from):
 // a picture named like a tile (abcdef0_0.jpg) would be replaced by its own
 // tile. None otherwise.
-std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder);
+// `ausweg` says where another folder is chosen (the options, the command line).
+std::optional<QString> BildFehler(const QString& verzeichnis, const QStringList& namen, const QStringList& bilder,
+                                  const QString& ausweg);
+
+// Where the program chooses another output folder.
+inline const QString AuswegOptionen =
+    QStringLiteral("Unter „Optionen“ kann mit „Ausgabeverzeichnis“ ein anderer Ordner gewählt werden.");
 
 // Why nothing can be written into the folder (missing, not a folder,
 // read-only medium, no permission), in German; none when it can.

@@ -106,7 +106,8 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
                               QStringList{Seitendatei(Spielseite::Schieben, kuerzel),
                                           Seitendatei(Spielseite::Tauschen, kuerzel),
                                           Seitendatei(Spielseite::Raetsel, kuerzel), kuerzel + QStringLiteral("ta.htm")};
-    if (auto bildfehler = ausgabe::BildFehler(a.verzeichnis, namen, {pfad}))
+    if (auto bildfehler = ausgabe::BildFehler(a.verzeichnis, namen, {pfad},
+                                                QStringLiteral("Das Puzzle gehört in einen anderen Ordner.")))
         return bildfehler;
     const QStringList fremde = a.buch.Fremde(a.verzeichnis, namen, pfad);
     if (!fremde.isEmpty() && !a.stapel.ersetzen)

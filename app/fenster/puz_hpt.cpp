@@ -786,7 +786,8 @@ bool TForm1::ErsetzenPruefen(const QStringList& namen)
         return false;
     }
     // A picture's own file is never a tile of it, whatever the answer would be.
-    if (const auto fehler = ausgabe::BildFehler(verzeichnis, namen, {Bildherkunft, puz_var::Bilddatei})) {
+    if (const auto fehler = ausgabe::BildFehler(verzeichnis, namen, {Bildherkunft, puz_var::Bilddatei},
+                                                     ausgabe::AuswegOptionen)) {
         Dialoge::Meldung(this, *fehler);
         return false;
     }

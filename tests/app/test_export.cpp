@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -22,9 +24,17 @@ struct Lauf
 class Export : public ::testing::Test
 {
 protected:
-    Lauf starte(const QStringList& argumente)
+    // dateigrenze: the largest file the process may write, as on a disk that
+    // is full after that many bytes (0: no limit).
+    Lauf starte(const QStringList& argumente, rlim_t dateigrenze = 0)
     {
         QProcess programm;
+        if (dateigrenze > 0)
+            programm.setChildProcessModifier([dateigrenze] {
+                ::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
+                const rlimit grenze{dateigrenze, dateigrenze};
+                ::setrlimit(RLIMIT_FSIZE, &grenze);
+            });
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             umgebung.remove(QString::fromLatin1(name));
@@ -178,6 +188,29 @@ TEST_F(Export, FremdePuzzleNurMitErsetzen)
     EXPECT_EQ(lauf.ergebnis, 1);
     EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("das geladene Bild selbst"))) << qPrintable(lauf.fehler);
     EXPECT_TRUE(testhilfe::GleicheBilder(lies(QStringLiteral("aus/abcdef0_0.jpg")), vorher));
+}
+
+TEST_F(Export, VolleDatentraegerHinterlassenKeineHalbeSeite)
+{
+    QImage flaeche(200, 200, QImage::Format_RGB32);
+    flaeche.fill(QColor(40, 120, 60)); // small tiles and preview, a large page
+    bmp(QStringLiteral("bild.bmp"), flaeche);
+    ASSERT_EQ(starte({QStringLiteral("aus"), QStringLiteral("bild.bmp")}).ergebnis, 0);
+    QFile seite(pfad(QStringLiteral("aus/bildsp.htm")));
+    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
+    const QByteArray vorher = seite.readAll();
+    seite.close();
+    ASSERT_GT(vorher.size(), 20000);
+
+    // The tiles fit, the page does not: it fails with the system's error
+    // number, and the page of the run before stays as it was.
+    const Lauf lauf = starte({QStringLiteral("aus"), QStringLiteral("--ersetzen"), QStringLiteral("bild.bmp")}, 16384);
+    EXPECT_EQ(lauf.ergebnis, 1);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("bildsp.htm: E/A-Fehler %1").arg(EFBIG))) << qPrintable(lauf.fehler);
+    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(seite.readAll() == vorher);
+    // Nothing half-written is left beside it either.
+    EXPECT_EQ(QDir(pfad(QStringLiteral("aus"))).entryList(QDir::Files).size(), 25 + 2 + 4 + 3);
 }
 
 TEST_F(Export, OrdnerOhneSchreibrechtUndFalscheAufrufe)
