@@ -30,16 +30,8 @@ int Exportiere(int argc, char** argv, const Aufruf& aufruf)
     if (!QCoreApplication::instance())
         anwendung.emplace(argc, argv);
     puz_var::Startwerte();
-    Stapelauftrag auftrag;
-    auftrag.ordner = aufruf.ordner;
-    auftrag.bilder = aufruf.bilder;
-    auftrag.breite = aufruf.breite;
-    auftrag.offset = aufruf.offset;
-    auftrag.qualitaet = aufruf.qualitaet;
-    auftrag.ersetzen = aufruf.ersetzen;
-    auftrag.vorlagenverzeichnis = datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath());
     return Stapelexport(
-        auftrag,
+        aufruf, datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath()),
         [](const QString& zeile) {
             Antworte(zeile + QLatin1Char('\n'), stdout, 0);
             std::fflush(stdout);

@@ -177,6 +177,18 @@ bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& au
     return fehlend.isEmpty() || KopiereDateien(fehlend, ausgabeverzeichnis);
 }
 
+TabellenEingabe Tabelleneingabe(const QString& bilddatei, const QString& kuerzel, int spalten, int zeilen)
+{
+    TabellenEingabe e;
+    e.Bilddatei = bilddatei;
+    e.Dateikuerzel = kuerzel;
+    e.Zeilen = zeilen;
+    e.Spalten = spalten;
+    e.Hintergrundfarbe = puz_var::Hintergrundfarbe;
+    e.Gitterbreite = puz_var::Gitterbreite;
+    return e;
+}
+
 SeitenEingabe Seiteneingabe(const Spieleinstellungen& s, const QString& kuerzel, int spalten, int zeilen)
 {
     SeitenEingabe e;

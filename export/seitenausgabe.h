@@ -45,6 +45,10 @@ bool KopiereDateien(const QStringList& quellen, const QString& ziel);
 // copy failed.
 bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis);
 
+// The table page's inputs: the picture's path, the prefix and size of its tile
+// set, the shared settings of puz_var.
+TabellenEingabe Tabelleneingabe(const QString& bilddatei, const QString& kuerzel, int spalten, int zeilen);
+
 // A game page's inputs: the settings given, the shared settings of puz_var and
 // the tile set's prefix and size.
 SeitenEingabe Seiteneingabe(const Spieleinstellungen& einstellungen, const QString& kuerzel, int spalten,

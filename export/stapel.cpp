@@ -27,18 +27,9 @@ std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& a
     {
         QImage leerbild(g.breite, g.breite, QImage::Format_RGB32);
         leerbild.fill(Farbe(puz_var::Leerfeldfarbe));
-        KachelAuftrag kacheln;
-        kacheln.verzeichnis = a.verzeichnis;
-        kacheln.kuerzel = a.kuerzel;
-        kacheln.spalten = satz.spalten;
-        kacheln.zeilen = satz.zeilen;
-        kacheln.teile = satz.teile;
+        KachelAuftrag kacheln = Kachelauftrag(a.verzeichnis, a.kuerzel, satz.spalten, satz.zeilen, satz.teile,
+                                              satz.gesamtbild, leerbild);
         kacheln.qualitaet = a.qualitaet;
-        kacheln.leerbild = leerbild;
-        kacheln.vorschau = puz_var::VorschauErzeugen;
-        kacheln.vorschauBreite = puz_var::VorschauBreite;
-        kacheln.vorschauHoehe = puz_var::VorschauHoehe;
-        kacheln.gesamtbild = satz.gesamtbild;
         kacheln.geschrieben = geschrieben;
         const Kachelsicherung sicherung = SichereKacheln(kacheln);
         if (sicherung.fehler)
@@ -58,15 +49,8 @@ std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& a
         return QStringLiteral("Die Antwortbilder %1 können nicht nach %2 kopiert werden.")
             .arg(puz_var::Antwortbilder.join(QStringLiteral(", ")), a.verzeichnis);
 
-    TabellenEingabe tabelle;
-    tabelle.Bilddatei = a.bildpfad;
-    tabelle.Dateikuerzel = a.kuerzel;
-    tabelle.Zeilen = satz.zeilen;
-    tabelle.Spalten = satz.spalten;
-    tabelle.Hintergrundfarbe = puz_var::Hintergrundfarbe;
-    tabelle.Gitterbreite = puz_var::Gitterbreite;
     const QString ziel = a.verzeichnis + a.kuerzel + QStringLiteral("ta.htm");
-    if (auto seitenfehler = SchreibeTabelle(tabelle, ziel))
+    if (auto seitenfehler = SchreibeTabelle(Tabelleneingabe(a.bildpfad, a.kuerzel, satz.spalten, satz.zeilen), ziel))
         return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
     geschrieben(ziel);
     return std::nullopt;
@@ -77,7 +61,8 @@ namespace {
 // One picture's puzzle; the German message when it is not (completely) written.
 struct Bildauftrag
 {
-    const Stapelauftrag& stapel;
+    const Aufruf& stapel;
+    const QString& vorlagenverzeichnis;
     const QString& verzeichnis;
     Ausgabebuch& buch;
     QSize vorschau; // the preview's start size
@@ -126,7 +111,7 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
     puzzle.bildpfad = pfad;
     puzzle.kuerzel = kuerzel;
     puzzle.verzeichnis = a.verzeichnis;
-    puzzle.vorlagenverzeichnis = a.stapel.vorlagenverzeichnis;
+    puzzle.vorlagenverzeichnis = a.vorlagenverzeichnis;
     puzzle.gitter = *g;
     puzzle.qualitaet = a.stapel.qualitaet;
     puzzle.einstellungen.Kachelbreite = g->breite;
@@ -147,10 +132,10 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
 
 } // namespace
 
-int Stapelexport(const Stapelauftrag& auftrag, const std::function<void(const QString&)>& zeile,
-                 const std::function<void(const QString&)>& fehler)
+int Stapelexport(const Aufruf& aufruf, const QString& vorlagenverzeichnis,
+                 const std::function<void(const QString&)>& zeile, const std::function<void(const QString&)>& fehler)
 {
-    const QString verzeichnis = ladung::MitTrenner(QFileInfo(auftrag.ordner).absoluteFilePath());
+    const QString verzeichnis = ladung::MitTrenner(QFileInfo(aufruf.ordner).absoluteFilePath());
     if (!QFileInfo::exists(verzeichnis) && !QDir().mkpath(verzeichnis)) {
         fehler(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(verzeichnis));
         return 1;
@@ -160,9 +145,9 @@ int Stapelexport(const Stapelauftrag& auftrag, const std::function<void(const QS
         return 1;
     }
     Ausgabebuch buch;
-    const Bildauftrag a{auftrag, verzeichnis, buch, QSize(puz_var::VorschauBreite, puz_var::VorschauHoehe)};
+    const Bildauftrag a{aufruf, vorlagenverzeichnis, verzeichnis, buch, QSize(puz_var::VorschauBreite, puz_var::VorschauHoehe)};
     int ergebnis = 0;
-    for (const QString& bild : auftrag.bilder) {
+    for (const QString& bild : aufruf.bilder) {
         const QString pfad = QDir::toNativeSeparators(QFileInfo(bild).absoluteFilePath());
         QString meldung;
         if (const auto bildfehler = Exportiere(a, pfad, &meldung)) {

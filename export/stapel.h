@@ -3,11 +3,11 @@
 // everything "&alle HTML-Spiele" and "als HTML-Tabe&lle" write, into one
 // folder, with the settings' start values. The picture is decoded straight
 // into memory; no converted bitmap is written.
+#include "app/aufruf.h"
 #include "app/einstellungen.h"
 #include "prepare/gitter.h"
 
 #include <QImage>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -33,22 +33,15 @@ struct Puzzleauftrag
 // German message; the files before it stay, and no page is half-written.
 std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& auftrag);
 
-struct Stapelauftrag
-{
-    QString ordner;              // made when missing
-    QStringList bilder;          // in this order
-    std::optional<int> breite;   // none: the automatic grid
-    std::optional<QPoint> offset; // none: the tiles centred
-    int qualitaet = 85;
-    // Replace files of the same names that this job did not write for the
-    // same picture; without it such a picture is skipped with a message.
-    bool ersetzen = false;
-    QString vorlagenverzeichnis; // templates and answer pictures, ending in a separator
-};
-
-// Runs the job. `zeile` hears one German line per picture written (its name,
-// the grid and the number of files); `fehler` one message per picture that
-// failed or was skipped, or one for the whole job when the folder cannot be
-// used. The others go on. 0 when every picture was written, else 1.
-int Stapelexport(const Stapelauftrag& auftrag, const std::function<void(const QString&)>& zeile,
-                 const std::function<void(const QString&)>& fehler);
+// Runs the job of `aufruf` (Art::Export): ordner made when missing, the
+// pictures in their order, the grid (automatic without breite, centred
+// without offset) and quality asked for, and whether files of the same names
+// that this job did not write for the same picture are replaced (else such a
+// picture is skipped). The templates and answer pictures come from
+// `vorlagenverzeichnis` (ending in a separator).
+// `zeile` hears one German line per picture written (its name, the grid and
+// the number of files); `fehler` one message per picture that failed or was
+// skipped, or one for the whole job when the folder cannot be used. The
+// others go on. 0 when every picture was written, else 1.
+int Stapelexport(const Aufruf& aufruf, const QString& vorlagenverzeichnis,
+                 const std::function<void(const QString&)>& zeile, const std::function<void(const QString&)>& fehler);

@@ -25,6 +25,11 @@ struct KachelAuftrag
     std::function<void(const QString& pfad)> geschrieben;
 };
 
+// A JPEG save of a tile set with the shared settings of puz_var: quality,
+// preview and its size.
+KachelAuftrag Kachelauftrag(const QString& verzeichnis, const QString& kuerzel, int spalten, int zeilen,
+                            std::span<const QImage> teile, const QImage& gesamtbild, const QImage& leerbild);
+
 struct Kachelsicherung
 {
     // The message of the write that ended the save; files before it stay.

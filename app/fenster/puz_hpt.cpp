@@ -657,19 +657,11 @@ void TForm1::BuSpeichernClick()
     const QColor leerfarbe = Farbe(puz_var::Leerfeldfarbe);
     puz_var::Leerbild = QImage(b, b, QImage::Format_RGB32);
     puz_var::Leerbild.fill(leerfarbe);
-    KachelAuftrag auftrag;
-    auftrag.verzeichnis = verzeichnis;
-    auftrag.kuerzel = kuerzel;
-    auftrag.spalten = puz_var::Spalten;
-    auftrag.zeilen = puz_var::Zeilen;
-    auftrag.teile = std::span<const QImage>(puz_var::Teile).first(size_t(puz_var::Spalten * puz_var::Zeilen));
+    KachelAuftrag auftrag = Kachelauftrag(
+        verzeichnis, kuerzel, puz_var::Spalten, puz_var::Zeilen,
+        std::span<const QImage>(puz_var::Teile).first(size_t(puz_var::Spalten * puz_var::Zeilen)),
+        puz_var::Gesamtbild, puz_var::Leerbild);
     auftrag.bmp = bmp;
-    auftrag.qualitaet = puz_var::JPEGQualitaet;
-    auftrag.leerbild = puz_var::Leerbild;
-    auftrag.vorschau = puz_var::VorschauErzeugen;
-    auftrag.vorschauBreite = puz_var::VorschauBreite;
-    auftrag.vorschauHoehe = puz_var::VorschauHoehe;
-    auftrag.gesamtbild = puz_var::Gesamtbild;
     auftrag.geschrieben = [this](const QString& pfad) { Hauptausgabebuch().Geschrieben(pfad, Bildherkunft); };
     const Kachelsicherung sicherung = SichereKacheln(auftrag);
     if (!sicherung.fehler) {
@@ -744,13 +736,8 @@ void TForm1::TabelleClick()
 {
     if (!Schreibfreigabe(QStringList{puz_var::Tabellendatei} + kachelnDerSeite()))
         return;
-    TabellenEingabe e;
-    e.Bilddatei = puz_var::Bilddatei;
-    e.Dateikuerzel = puz_var::Dateikuerzel;
-    e.Zeilen = puz_var::Zeilen;
-    e.Spalten = puz_var::Spalten;
-    e.Hintergrundfarbe = puz_var::Hintergrundfarbe;
-    e.Gitterbreite = puz_var::Gitterbreite;
+    const TabellenEingabe e =
+        Tabelleneingabe(puz_var::Bilddatei, puz_var::Dateikuerzel, puz_var::Spalten, puz_var::Zeilen);
     const QString pfad = puz_var::Ausgabeverzeichnis + puz_var::Tabellendatei;
     if (ausgang(*this, SchreibeTabelle(e, pfad), pfad) == Ausgang::Fertig)
         KachelnSichern();
