@@ -2,8 +2,8 @@
 // The text that the program generates for the exported pages: the JavaScript
 // variable block between the two templates and the page body after them, and
 // the whole picture table page. Plain functions of plain inputs, so the exact
-// lines can be checked without a window; the main window gathers the inputs
-// and does the file work (export/puz_hpt_export.cpp).
+// lines can be checked without a window; export/seitenausgabe writes them
+// into the page files.
 #include "app/puz_var.h"
 #include <QString>
 #include <QStringList>

@@ -106,7 +106,7 @@ public:
     // files of the same name are replaced. False when any copy failed.
     bool CopyFile(const QString& quelle, const QString& ziel);
 
-    // Picture commands (prepare/).
+    // Picture commands: loading, the grid, the cut, saving the tiles.
     void BuLadenClick();
     // Loads and takes over the picture file `datei` as "&Laden" does once the
     // dialog confirmed it (also the picture named on the command line).
@@ -121,7 +121,7 @@ public:
     void EinzelbilderClick();
     void EinzelbilderbmpClick();
 
-    // Checks before the first write of a cut (export/): true to go on.
+    // Checks before the first write of a cut: true to go on.
     bool AusgabePruefen();
     // Before a command writes the files `namen` into the output folder: says
     // so when the folder cannot be written, and asks once before files of
@@ -131,7 +131,7 @@ public:
     // ErsetzenPruefen, then AusgabePruefen: what every writing command runs.
     bool Schreibfreigabe(const QStringList& namen);
 
-    // Page exports (export/).
+    // Page exports.
     void SchiebePuzzleClick();
     void TauschPuzzleClick();
     void RaetselnClick();

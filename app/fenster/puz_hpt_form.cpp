@@ -10,7 +10,6 @@
 #include "app/fenster/hinweis.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_err.h"
-#include "export/seitenausgabe.h"
 #include "dialogs/puz_hilf.h"
 #include "dialogs/puz_inf.h"
 #include "dialogs/puz_opt.h"
