@@ -1,0 +1,64 @@
+// The window-free cut: the tiles a grid gives, as views of the picture where
+// that is safe and as copies where the grid leaves it.
+#include "prepare/gitter.h"
+#include "prepare/schnitt.h"
+#include "testhilfe.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Zerschneiden, TeileSindDieFelderDesBildesUndBleibenSo)
+{
+    QImage bild = testhilfe::Muster(250, 130);
+    const gitter::Gitter g{5, 10, 60};
+    const schnitt::Kachelsatz satz = schnitt::Zerschneide(bild, g, Qt::blue);
+    ASSERT_EQ(satz.spalten, 4);
+    ASSERT_EQ(satz.zeilen, 2);
+    ASSERT_EQ(satz.teile.size(), 8u);
+    // Tile (c, r) at c * zeilen + r, column by column.
+    EXPECT_TRUE(testhilfe::GleicheBilder(satz.teile[3 * 2 + 1], bild.copy(5 + 180, 10 + 60, 60, 60)));
+    EXPECT_TRUE(testhilfe::GleicheBilder(satz.gesamtbild, bild.copy(5, 10, 240, 120)));
+    // Drawing on the picture afterwards, as the main window does, leaves the
+    // tiles and the packed picture as they were cut.
+    const QImage vorher = bild.copy();
+    QPainter(&bild).fillRect(bild.rect(), Qt::yellow);
+    EXPECT_TRUE(testhilfe::GleicheBilder(satz.teile[0], vorher.copy(5, 10, 60, 60)));
+    EXPECT_TRUE(testhilfe::GleicheBilder(satz.gesamtbild, vorher.copy(5, 10, 240, 120)));
+}
+
+TEST(Zerschneiden, RandAusserhalbZeigtDenHintergrundUndJedesTeilWirdGemeldet)
+{
+    const QImage bild = testhilfe::Muster(100, 100);
+    const gitter::Gitter g{-20, 0, 50};
+    QStringList gemeldet;
+    const schnitt::Kachelsatz satz =
+        schnitt::Zerschneide(bild, g, Qt::blue, [&](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
+            gemeldet << QStringLiteral("%1,%2 %3,%4").arg(spalte).arg(zeile).arg(quelle.x()).arg(quelle.y());
+            EXPECT_EQ(teil.size(), QSize(50, 50));
+        });
+    EXPECT_EQ(gemeldet, (QStringList{QStringLiteral("0,0 -20,0"), QStringLiteral("0,1 -20,50"),
+                                     QStringLiteral("1,0 30,0"), QStringLiteral("1,1 30,50")}));
+    EXPECT_EQ(satz.teile[0].pixel(5, 5), QColor(Qt::blue).rgb());
+    EXPECT_EQ(satz.teile[0].pixel(25, 5), bild.pixel(5, 5));
+    EXPECT_TRUE(testhilfe::GleicheBilder(satz.teile[3], bild.copy(30, 50, 50, 50)));
+    EXPECT_EQ(satz.gesamtbild.size(), QSize(100, 100));
+}
+
+TEST(Zerschneiden, GittervorschauZeichnetJedeLinieUeberDasGanzeBild)
+{
+    const QImage bild = testhilfe::Muster(90, 70);
+    const QImage vorschau = schnitt::Gittervorschau(bild, gitter::Gitter{-5, 20, 40});
+    ASSERT_EQ(vorschau.size(), bild.size());
+    const QRgb rot = qRgb(0xFF, 0, 0);
+    for (int y = 0; y < 70; ++y)
+        for (int x = 0; x < 90; ++x) {
+            const bool linie = x == 35 || x == 75 || y == 20 || y == 60;
+            EXPECT_EQ(vorschau.pixel(x, y) == rot, linie || bild.pixel(x, y) == rot) << x << "," << y;
+            if (!linie)
+                ASSERT_EQ(vorschau.pixel(x, y), bild.pixel(x, y));
+        }
+}
+
+} // namespace
