@@ -1,6 +1,6 @@
 #include "app/aufruf.h"
 
-#include "prepare/gitter.h"
+#include <climits>
 
 namespace {
 
@@ -67,15 +67,15 @@ Aufruf LiesAufruf(const QStringList& argumente)
             return fehler(QStringLiteral("Unbekannte Option %1.").arg(argument));
         } else if (ist("--breite")) {
             const auto text = wert(QStringLiteral("--breite"));
-            aufruf.breite = text ? Zahl(*text, 1, gitter::MaxKachelbreite) : std::nullopt;
+            // The largest width a cut takes is told per picture, with its reason.
+            aufruf.breite = text ? Zahl(*text, 1, INT_MAX) : std::nullopt;
             if (!aufruf.breite)
-                return fehler(QStringLiteral("--breite braucht eine Kachelbreite von 1 bis %1 Pixeln.")
-                                  .arg(gitter::MaxKachelbreite));
+                return fehler(QStringLiteral("--breite braucht eine Kachelbreite in Pixeln, mindestens 1."));
         } else if (ist("--offset")) {
             const auto text = wert(QStringLiteral("--offset"));
             const QStringList teile = text ? text->split(QLatin1Char(',')) : QStringList();
-            const auto x = teile.size() == 2 ? Zahl(teile[0], -gitter::MaxKachelbreite, 1 << 20) : std::nullopt;
-            const auto y = teile.size() == 2 ? Zahl(teile[1], -gitter::MaxKachelbreite, 1 << 20) : std::nullopt;
+            const auto x = teile.size() == 2 ? Zahl(teile[0], INT_MIN, INT_MAX) : std::nullopt;
+            const auto y = teile.size() == 2 ? Zahl(teile[1], INT_MIN, INT_MAX) : std::nullopt;
             if (!x || !y)
                 return fehler(QStringLiteral("--offset braucht zwei ganze Zahlen X,Y, etwa --offset 10,20."));
             aufruf.offset = QPoint(*x, *y);

@@ -60,7 +60,7 @@ TEST(Aufruf, ExportMitOrdnerBildernUndGitter)
               QStringLiteral("--offset gilt nur zusammen mit --breite."));
     for (const QStringList& falsch :
          {QStringList{QStringLiteral("--breite"), QStringLiteral("0")}, QStringList{QStringLiteral("--breite")},
-          QStringList{QStringLiteral("--breite"), QStringLiteral("10001")},
+          QStringList{QStringLiteral("--breite"), QStringLiteral("-3")},
           QStringList{QStringLiteral("--breite=80"), QStringLiteral("--offset"), QStringLiteral("3")},
           QStringList{QStringLiteral("--qualitaet"), QStringLiteral("101")},
           QStringList{QStringLiteral("--qualitaet"), QStringLiteral("hoch")}})
