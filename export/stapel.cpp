@@ -137,7 +137,13 @@ int Stapelexport(const Aufruf& aufruf, const QString& vorlagenverzeichnis,
 {
     const QString verzeichnis = ladung::MitTrenner(QFileInfo(aufruf.ordner).absoluteFilePath());
     if (!QFileInfo::exists(verzeichnis) && !QDir().mkpath(verzeichnis)) {
-        fehler(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(verzeichnis));
+        // The reason lies with the nearest part of the path that exists.
+        QString vorhanden = QDir::cleanPath(verzeichnis);
+        while (!QFileInfo::exists(vorhanden) && QFileInfo(vorhanden).absolutePath() != vorhanden)
+            vorhanden = QFileInfo(vorhanden).absolutePath();
+        fehler(QStringLiteral("Der Ordner %1 kann nicht angelegt werden. %2: %3")
+                   .arg(verzeichnis, QDir::toNativeSeparators(vorhanden),
+                        ausgabe::OrdnerGrund(vorhanden).value_or(QStringLiteral("Es fehlt die Berechtigung."))));
         return 1;
     }
     if (const auto grund = ausgabe::OrdnerGrund(verzeichnis)) {

@@ -228,7 +228,12 @@ TEST_F(Export, OrdnerOhneSchreibrechtUndFalscheAufrufe)
     }
     const Lauf keinOrdner = starte({QStringLiteral("bild.bmp"), QStringLiteral("bild.bmp")});
     EXPECT_EQ(keinOrdner.ergebnis, 1);
-    EXPECT_TRUE(keinOrdner.fehler.contains(QStringLiteral("bild.bmp"))) << qPrintable(keinOrdner.fehler);
+    EXPECT_TRUE(keinOrdner.fehler.contains(QStringLiteral("Das ist kein Ordner."))) << qPrintable(keinOrdner.fehler);
+    const Lauf darunter = starte({QStringLiteral("bild.bmp/neu"), QStringLiteral("bild.bmp")});
+    EXPECT_EQ(darunter.ergebnis, 1);
+    EXPECT_TRUE(darunter.fehler.contains(QStringLiteral("kann nicht angelegt werden. %1: Das ist kein Ordner.")
+                                             .arg(pfad(QStringLiteral("bild.bmp")))))
+        << qPrintable(darunter.fehler);
 
     for (const QStringList& falsch : {QStringList{QStringLiteral("aus")},
                                       QStringList{QStringLiteral("aus"), QStringLiteral("--offset"), QStringLiteral("1,2"),
