@@ -164,7 +164,7 @@ bool KopiereDateien(const QStringList& quellen, const QString& ziel)
     return alleKopiert;
 }
 
-bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis)
+std::optional<QString> ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis)
 {
     QStringList fehlend;
     for (const QString& name : puz_var::Antwortbilder) {
@@ -172,9 +172,15 @@ bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& au
         if (vorhanden.open(QIODevice::ReadOnly))
             vorhanden.close();
         else
-            fehlend << vorlagenverzeichnis + name;
+            fehlend << name;
     }
-    return fehlend.isEmpty() || KopiereDateien(fehlend, ausgabeverzeichnis);
+    QStringList quellen;
+    for (const QString& name : std::as_const(fehlend))
+        quellen << vorlagenverzeichnis + name;
+    if (fehlend.isEmpty() || KopiereDateien(quellen, ausgabeverzeichnis))
+        return std::nullopt;
+    return QStringLiteral("Die Antwortbilder der Rätselseite (%1) können nicht nach %2 kopiert werden.")
+        .arg(fehlend.join(QStringLiteral(", ")), ausgabeverzeichnis);
 }
 
 TabellenEingabe Tabelleneingabe(const QString& bilddatei, const QString& kuerzel, int spalten, int zeilen)

@@ -41,9 +41,9 @@ std::optional<Seitenfehler> SchreibeTabelle(const TabellenEingabe& eingabe, cons
 bool KopiereDateien(const QStringList& quellen, const QString& ziel);
 
 // The riddle page's answer pictures that cannot be opened in
-// `ausgabeverzeichnis`, copied there from `vorlagenverzeichnis`. False when a
-// copy failed.
-bool ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis);
+// `ausgabeverzeichnis`, copied there from `vorlagenverzeichnis`. The German
+// message when a copy failed (the page then shows no pictures for answers).
+std::optional<QString> ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis);
 
 // The table page's inputs: the picture's path, the prefix and size of its tile
 // set, the shared settings of puz_var.

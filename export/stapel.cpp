@@ -45,9 +45,8 @@ std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& a
             return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
         geschrieben(ziel);
     }
-    if (!ErgaenzeAntwortbilder(a.vorlagenverzeichnis, a.verzeichnis))
-        return QStringLiteral("Die Antwortbilder %1 können nicht nach %2 kopiert werden.")
-            .arg(puz_var::Antwortbilder.join(QStringLiteral(", ")), a.verzeichnis);
+    if (auto antwortfehler = ErgaenzeAntwortbilder(a.vorlagenverzeichnis, a.verzeichnis))
+        return antwortfehler;
 
     const QString ziel = a.verzeichnis + a.kuerzel + QStringLiteral("ta.htm");
     if (auto seitenfehler = SchreibeTabelle(Tabelleneingabe(a.bildpfad, a.kuerzel, satz.spalten, satz.zeilen), ziel))

@@ -173,8 +173,10 @@ Ausgang spielseite(TForm1& form, Spielseite art)
     const Ausgang a = ausgang(form, SchreibeSpielseite(art, eingabe, puz_var::Programmverzeichnis, pfad), pfad);
     if (a != Ausgang::Fertig)
         return a;
+    // The page stands; without its answer pictures it only lacks the pictures.
     if (art == Spielseite::Raetsel)
-        ErgaenzeAntwortbilder(puz_var::Programmverzeichnis, puz_var::Ausgabeverzeichnis);
+        if (const auto fehler = ErgaenzeAntwortbilder(puz_var::Programmverzeichnis, puz_var::Ausgabeverzeichnis))
+            Dialoge::Meldung(&form, *fehler);
     return kachelnSichern(form);
 }
 

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -157,6 +158,18 @@ TEST_F(SeitenExport, RaetselSeiteErgaenztNurFehlendeAntwortbilder)
     EXPECT_EQ(lies(ausgabe(QStringLiteral("falsch.gif"))), "eigenes falsch");
     EXPECT_EQ(lies(ausgabe(QStringLiteral("falsrich.gif"))), "eigenes falsrich");
     EXPECT_EQ(lies(ausgabe(QStringLiteral("richtig.gif"))), "GIF89a richtig.gif");
+    EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+
+    // An answer picture that cannot be copied is told; the page and its tiles stand.
+    QFile::remove(ausgabe(QStringLiteral("richtig.gif")));
+    QFile::remove(vorlage("richtig.gif"));
+    Form1->RaetselnClick();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith(QStringLiteral("Die Antwortbilder der Rätselseite (richtig.gif) können "
+                                                       "nicht nach")))
+        << qPrintable(meldungen[0]);
+    EXPECT_TRUE(QFileInfo::exists(ausgabe(QStringLiteral("luftblrp.htm"))));
+    EXPECT_TRUE(puz_var::JpegGespeichert);
 }
 
 TEST_F(SeitenExport, FehlendeVorlageLaesstDieFruehereSeiteUnberuehrt)
