@@ -87,6 +87,8 @@ Aufruf LiesAufruf(const QStringList& argumente)
             aufruf.qualitaet = *q;
         } else if (argument == QLatin1String("--ersetzen")) {
             aufruf.ersetzen = true;
+        } else if (argument == QLatin1String("--unterordner")) {
+            aufruf.unterordner = true;
         } else {
             return fehler(QStringLiteral("Unbekannte Option %1.").arg(argument));
         }
@@ -108,7 +110,7 @@ QString Gebrauchstext()
     return QStringLiteral(
         "Aufruf: tesselo [BILD]\n"
         "        tesselo --export ORDNER [--breite N [--offset X,Y]] [--qualitaet Q]\n"
-        "                [--ersetzen] BILD...\n"
+        "                [--ersetzen] [--unterordner] BILD...\n"
         "Macht aus einem Bild Schiebe-, Tausch- und Bilderrätsel-Puzzles.\n"
         "\n"
         "  BILD        startet mit diesem Bild (JPEG, PNG, BMP, WebP oder HEIF),\n"
@@ -121,6 +123,8 @@ QString Gebrauchstext()
         "  --qualitaet Q  JPEG-Qualität der Kacheln, 0 bis 100 (sonst 85)\n"
         "  --ersetzen  ersetzt vorhandene Dateien gleichen Namens; sonst wird ein\n"
         "              solches Bild übersprungen\n"
+        "  --unterordner  jedes Bild in einen eigenen Unterordner von ORDNER, benannt\n"
+        "              nach dem Bild (für Fotos, deren Namen gleich beginnen)\n"
         "  --hilfe, --help  zeigt diese Hilfe\n"
         "  --version   zeigt die Version\n"
         "\n"

@@ -4,7 +4,7 @@
 //   tesselo            the program, no picture
 //   tesselo BILD       the program with BILD loaded, as "&Laden" would
 //   tesselo --export ORDNER [--breite N [--offset X,Y]] [--qualitaet Q]
-//           [--ersetzen] BILD...
+//           [--ersetzen] [--unterordner] BILD...
 //                      every picture's puzzle into ORDNER, without a window
 //   tesselo --hilfe    (or --help) the usage; --version the version
 #include <QPoint>
@@ -28,6 +28,9 @@ struct Aufruf
     std::optional<QPoint> offset;
     int qualitaet = 85;
     bool ersetzen = false;
+    // Each picture's puzzle into a folder of ORDNER named after the picture:
+    // phone photos share the six characters the output names begin with.
+    bool unterordner = false;
 };
 
 // Reads the arguments after the program's name (Qt's own options removed).

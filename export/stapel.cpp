@@ -57,6 +57,23 @@ std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& a
 
 namespace {
 
+// Makes the folder when it is missing; why nothing can be written into it.
+std::optional<QString> OrdnerBereit(const QString& verzeichnis)
+{
+    if (!QFileInfo::exists(verzeichnis) && !QDir().mkpath(verzeichnis)) {
+        // The reason lies with the nearest part of the path that exists.
+        QString vorhanden = QDir::cleanPath(verzeichnis);
+        while (!QFileInfo::exists(vorhanden) && QFileInfo(vorhanden).absolutePath() != vorhanden)
+            vorhanden = QFileInfo(vorhanden).absolutePath();
+        return QStringLiteral("Der Ordner %1 kann nicht angelegt werden. %2: %3")
+            .arg(verzeichnis, QDir::toNativeSeparators(vorhanden),
+                 ausgabe::OrdnerGrund(vorhanden).value_or(QStringLiteral("Es fehlt die Berechtigung.")));
+    }
+    if (const auto grund = ausgabe::OrdnerGrund(verzeichnis))
+        return QStringLiteral("In den Ordner %1 kann nicht geschrieben werden. %2").arg(verzeichnis, *grund);
+    return std::nullopt;
+}
+
 // One picture's puzzle; the German message when it is not (completely) written.
 struct Bildauftrag
 {
@@ -84,19 +101,25 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
         return schnittfehler;
 
     const QString kuerzel = kachelnamen::Dateikuerzel(QFileInfo(pfad).fileName());
+    const QString verzeichnis =
+        a.stapel.unterordner ? a.verzeichnis + ladung::MitTrenner(QFileInfo(pfad).completeBaseName()) : a.verzeichnis;
     const int spalten = int(gitter::Spalten(groesse, *g));
     const int zeilen = int(gitter::Zeilen(groesse, *g));
     const QStringList namen = kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, puz_var::VorschauErzeugen) +
                               QStringList{Seitendatei(Spielseite::Schieben, kuerzel),
                                           Seitendatei(Spielseite::Tauschen, kuerzel),
                                           Seitendatei(Spielseite::Raetsel, kuerzel), kuerzel + QStringLiteral("ta.htm")};
-    if (auto bildfehler = ausgabe::BildFehler(a.verzeichnis, namen, {pfad},
+    if (auto bildfehler = ausgabe::BildFehler(verzeichnis, namen, {pfad},
                                                 QStringLiteral("Das Puzzle gehört in einen anderen Ordner.")))
         return bildfehler;
-    const QStringList fremde = a.buch.Fremde(a.verzeichnis, namen, pfad);
+    const QStringList fremde = a.buch.Fremde(verzeichnis, namen, pfad);
     if (!fremde.isEmpty() && !a.stapel.ersetzen)
-        return QStringLiteral("übersprungen. %1 Mit --ersetzen werden sie ersetzt.")
-            .arg(ausgabe::Vorhandene(a.verzeichnis, kuerzel, fremde));
+        return QStringLiteral("übersprungen. %1 Mit --ersetzen werden sie ersetzt, mit --unterordner bekommt "
+                              "jedes Bild einen eigenen Ordner.")
+            .arg(ausgabe::Vorhandene(verzeichnis, kuerzel, fremde));
+    if (a.stapel.unterordner)
+        if (auto ordnerfehler = OrdnerBereit(verzeichnis))
+            return ordnerfehler;
     if (!IstWebname(kuerzel))
         *meldung = QStringLiteral("%1 ist kein gültiger Dateiname im Web!").arg(kuerzel);
 
@@ -109,7 +132,7 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
     Puzzleauftrag puzzle;
     puzzle.bildpfad = pfad;
     puzzle.kuerzel = kuerzel;
-    puzzle.verzeichnis = a.verzeichnis;
+    puzzle.verzeichnis = verzeichnis;
     puzzle.vorlagenverzeichnis = a.vorlagenverzeichnis;
     puzzle.gitter = *g;
     puzzle.qualitaet = a.stapel.qualitaet;
@@ -120,11 +143,12 @@ std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QSt
     };
     if (auto puzzlefehler = SchreibePuzzle(*bild, puzzle))
         return puzzlefehler;
-    *meldung = QStringLiteral("%1 x %2 Teile zu %3 Pixeln, %4 Dateien%5")
+    *meldung = QStringLiteral("%1 x %2 Teile zu %3 Pixeln, %4 Dateien%5%6")
                    .arg(spalten)
                    .arg(zeilen)
                    .arg(g->breite)
                    .arg(dateien)
+                   .arg(a.stapel.unterordner ? QStringLiteral(" in ") + verzeichnis : QString())
                    .arg(meldung->isEmpty() ? QString() : QStringLiteral(" (Hinweis: %1)").arg(*meldung));
     return std::nullopt;
 }
@@ -135,18 +159,8 @@ int Stapelexport(const Aufruf& aufruf, const QString& vorlagenverzeichnis,
                  const std::function<void(const QString&)>& zeile, const std::function<void(const QString&)>& fehler)
 {
     const QString verzeichnis = ladung::MitTrenner(QFileInfo(aufruf.ordner).absoluteFilePath());
-    if (!QFileInfo::exists(verzeichnis) && !QDir().mkpath(verzeichnis)) {
-        // The reason lies with the nearest part of the path that exists.
-        QString vorhanden = QDir::cleanPath(verzeichnis);
-        while (!QFileInfo::exists(vorhanden) && QFileInfo(vorhanden).absolutePath() != vorhanden)
-            vorhanden = QFileInfo(vorhanden).absolutePath();
-        fehler(QStringLiteral("Der Ordner %1 kann nicht angelegt werden. %2: %3")
-                   .arg(verzeichnis, QDir::toNativeSeparators(vorhanden),
-                        ausgabe::OrdnerGrund(vorhanden).value_or(QStringLiteral("Es fehlt die Berechtigung."))));
-        return 1;
-    }
-    if (const auto grund = ausgabe::OrdnerGrund(verzeichnis)) {
-        fehler(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden. %2").arg(verzeichnis, *grund));
+    if (const auto ordnerfehler = OrdnerBereit(verzeichnis)) {
+        fehler(*ordnerfehler);
         return 1;
     }
     Ausgabebuch buch;

@@ -35,19 +35,20 @@ TEST(Aufruf, ExportMitOrdnerBildernUndGitter)
     EXPECT_EQ(einfach.art, Aufruf::Art::Export);
     EXPECT_EQ(einfach.ordner, QStringLiteral("aus"));
     EXPECT_EQ(einfach.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.png")}));
-    EXPECT_FALSE(einfach.breite || einfach.offset || einfach.ersetzen);
+    EXPECT_FALSE(einfach.breite || einfach.offset || einfach.ersetzen || einfach.unterordner);
     EXPECT_EQ(einfach.qualitaet, 85);
 
     // Options anywhere behind the folder, with a blank or "="; "--" ends them.
     const Aufruf voll = LiesAufruf({QStringLiteral("--export"), QStringLiteral("aus"), QStringLiteral("a.jpg"),
                                     QStringLiteral("--breite"), QStringLiteral("120"), QStringLiteral("--offset=-5,7"),
                                     QStringLiteral("--qualitaet"), QStringLiteral("60"), QStringLiteral("--ersetzen"),
-                                    QStringLiteral("--"), QStringLiteral("--b.jpg")});
+                                    QStringLiteral("--unterordner"), QStringLiteral("--"), QStringLiteral("--b.jpg")});
     ASSERT_EQ(voll.art, Aufruf::Art::Export) << qPrintable(voll.fehler);
     EXPECT_EQ(voll.breite, 120);
     EXPECT_EQ(voll.offset, QPoint(-5, 7));
     EXPECT_EQ(voll.qualitaet, 60);
     EXPECT_TRUE(voll.ersetzen);
+    EXPECT_TRUE(voll.unterordner);
     EXPECT_EQ(voll.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("--b.jpg")}));
 
     const auto fehler = [](QStringList argumente) {

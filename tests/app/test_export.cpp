@@ -180,6 +180,18 @@ TEST_F(Export, FremdePuzzleNurMitErsetzen)
     EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
     EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(zweites, QRect(0, 0, 40, 40))));
 
+    // Each in a folder of its own, both are written.
+    lauf = starte({QStringLiteral("fotos"), QStringLiteral("--unterordner"), QStringLiteral("IMG_20240512_1.bmp"),
+                   QStringLiteral("IMG_20240512_2.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
+    EXPECT_EQ(lauf.zeilen, (QStringList{QStringLiteral("IMG_20240512_1.bmp: 5 x 5 Teile zu 40 Pixeln, 31 Dateien in %1/")
+                                            .arg(pfad(QStringLiteral("fotos/IMG_20240512_1"))),
+                                        QStringLiteral("IMG_20240512_2.bmp: 5 x 5 Teile zu 40 Pixeln, 31 Dateien in %1/")
+                                            .arg(pfad(QStringLiteral("fotos/IMG_20240512_2")))}));
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(QStringLiteral("fotos/IMG_20240512_2/IMG_200_0.jpg")),
+                                         kachel(zweites, QRect(0, 0, 40, 40))));
+    EXPECT_TRUE(QFileInfo::exists(pfad(QStringLiteral("fotos/IMG_20240512_1/falsrich.gif"))));
+
     // A picture named like one of its own tiles is never replaced by it.
     jpeg(QStringLiteral("aus/abcdef0_0.jpg"), erstes);
     const QImage vorher = lies(QStringLiteral("aus/abcdef0_0.jpg"));
