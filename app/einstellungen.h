@@ -1,7 +1,7 @@
 #pragma once
 // The settings a game window or a page export reads at the moment it needs
 // them, as one value. The program gathers it from the options dialog and the
-// tile-width field (see Spieleinstellungen() in app/fenster.h); the command
+// tile-width field (AktuelleEinstellungen() in app/fenster/fenster.h); the command
 // line uses the start values below.
 #include <QString>
 #include <QStringList>
