@@ -7,6 +7,7 @@
 #include "app/fenster/fenster.h"
 #include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
+#include "app/signalende.h"
 #include "export/stapel.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
     Dialoge::EchteDialoge();
     ErzeugeFenster();
     Form1->show();
+    BeendeBeiSignal();
     // Loaded from the running program, so a bad file shows the load's message there.
     if (!aufruf.bild.isEmpty())
         QTimer::singleShot(0, Form1, [bild = aufruf.bild] { Form1->LadeBild(bild); });
