@@ -77,14 +77,6 @@ constexpr QRect RectChBoZugausgabe{10, 68, 125, 17};
 
 constexpr QRect RectBuSchliessen{308, 348, 90, 27};
 
-QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort)
-{
-    auto* label = new QLabel(text, eltern);
-    label->move(ort);
-    label->adjustSize();
-    return label;
-}
-
 template <typename T>
 T* neu(QWidget* eltern, const QRect& ort)
 {

@@ -1,6 +1,7 @@
 #include "app/fenster/formular.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 Formular::Formular(QWidget* parent) : QWidget(parent, Qt::Window) {}
@@ -36,4 +37,12 @@ void Formular::keyPressEvent(QKeyEvent* ereignis)
         break;
     }
     QWidget::keyPressEvent(ereignis);
+}
+
+QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort)
+{
+    auto* label = new QLabel(text, eltern);
+    label->move(ort);
+    label->adjustSize();
+    return label;
 }

@@ -3,7 +3,11 @@
 // closing, with an optional default button (Enter) and cancel button (Escape).
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
+
+// A label of `text` at `ort`, as large as its text: the forms' captions.
+QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort);
 
 class Formular : public QWidget
 {

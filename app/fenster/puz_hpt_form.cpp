@@ -7,6 +7,7 @@
 #include "app/farbe.h"
 #include "app/fenster/farbfeld.h"
 #include "app/fenster/fenster.h"
+#include "app/fenster/formular.h"
 #include "app/fenster/hinweis.h"
 #include "app/puz_var.h"
 #include "dialogs/puz_err.h"
@@ -68,14 +69,6 @@ constexpr QPoint PosBuEndeAusserhalb{-100, -100};
 
 const QString HinweisWartezeit = QStringLiteral("bei der Anzeige der einzelnen Puzzleteile");
 const QString HinweisExport = QStringLiteral("zusätzlich Einzelbilder (jpg)");
-
-QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort)
-{
-    auto* label = new QLabel(text, eltern);
-    label->move(ort);
-    label->adjustSize();
-    return label;
-}
 
 QPushButton* neuerKnopf(QWidget* eltern, const QString& text, const QRect& ort)
 {

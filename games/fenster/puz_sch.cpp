@@ -53,7 +53,9 @@ constexpr int AbstandVorschau = 8; // least gap between preview and position lab
 // tile width typed after the cut must not make the board allocate without end.
 constexpr qint64 MaxBrettpixel = 64LL * 1024 * 1024;
 
-QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort)
+// A label of the fixed width Labelbreite, so that a counter growing a digit
+// keeps its place.
+QLabel* neuesZaehlerlabel(QWidget* eltern, const QString& text, QPoint ort)
 {
     auto* label = new QLabel(text, eltern);
     label->setGeometry(QRect(ort, QSize(Labelbreite, label->sizeHint().height())));
@@ -97,9 +99,9 @@ void TFoPlay::baueSteuerelemente()
     ImVorschau = new Bildfeld(this);
     ImVorschau->setGeometry(RectImVorschau);
     BuAnleitung = neuerKnopf(this, QStringLiteral("Anleitung"), RectBuAnleitung);
-    LaPos = neuesLabel(this, QStringLiteral("Pos:"), PosLaPos);
-    LaZugZaehler = neuesLabel(this, Zugtext(0), PosLaZugZaehler);
-    LaZeit = neuesLabel(this, QStringLiteral("Zeit: 0"), PosLaZeit);
+    LaPos = neuesZaehlerlabel(this, QStringLiteral("Pos:"), PosLaPos);
+    LaZugZaehler = neuesZaehlerlabel(this, Zugtext(0), PosLaZugZaehler);
+    LaZeit = neuesZaehlerlabel(this, QStringLiteral("Zeit: 0"), PosLaZeit);
     setzeStandardknopf(BuMischen);
     setzeAbbruchknopf(BuSchliessen);
 
