@@ -42,10 +42,10 @@ Aufruf LiesAufruf(const QStringList& argumente)
         };
         if (nurNochDateien || !argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
             if (export_) {
-                if (aufruf.ordner.isEmpty() && i == 1)
-                    aufruf.ordner = argument;
+                if (aufruf.stapel.ordner.isEmpty() && i == 1)
+                    aufruf.stapel.ordner = argument;
                 else
-                    aufruf.bilder << argument;
+                    aufruf.stapel.bilder << argument;
             } else if (!aufruf.bild.isEmpty()) {
                 return fehler(QStringLiteral("Das Programm öffnet nur ein Bild auf einmal."));
             } else {
@@ -68,8 +68,8 @@ Aufruf LiesAufruf(const QStringList& argumente)
         } else if (ist("--breite")) {
             const auto text = wert(QStringLiteral("--breite"));
             // The largest width a cut takes is told per picture, with its reason.
-            aufruf.breite = text ? Zahl(*text, 1, INT_MAX) : std::nullopt;
-            if (!aufruf.breite)
+            aufruf.stapel.breite = text ? Zahl(*text, 1, INT_MAX) : std::nullopt;
+            if (!aufruf.stapel.breite)
                 return fehler(QStringLiteral("--breite braucht eine Kachelbreite in Pixeln, mindestens 1."));
         } else if (ist("--offset")) {
             const auto text = wert(QStringLiteral("--offset"));
@@ -78,28 +78,28 @@ Aufruf LiesAufruf(const QStringList& argumente)
             const auto y = teile.size() == 2 ? Zahl(teile[1], INT_MIN, INT_MAX) : std::nullopt;
             if (!x || !y)
                 return fehler(QStringLiteral("--offset braucht zwei ganze Zahlen X,Y, etwa --offset 10,20."));
-            aufruf.offset = QPoint(*x, *y);
+            aufruf.stapel.offset = QPoint(*x, *y);
         } else if (ist("--qualitaet")) {
             const auto text = wert(QStringLiteral("--qualitaet"));
             const auto q = text ? Zahl(*text, 0, 100) : std::nullopt;
             if (!q)
                 return fehler(QStringLiteral("--qualitaet braucht eine JPEG-Qualität von 0 bis 100."));
-            aufruf.qualitaet = *q;
+            aufruf.stapel.qualitaet = *q;
         } else if (argument == QLatin1String("--ersetzen")) {
-            aufruf.ersetzen = true;
+            aufruf.stapel.ersetzen = true;
         } else if (argument == QLatin1String("--unterordner")) {
-            aufruf.unterordner = true;
+            aufruf.stapel.unterordner = true;
         } else {
             return fehler(QStringLiteral("Unbekannte Option %1.").arg(argument));
         }
     }
     if (!export_)
         return aufruf;
-    if (aufruf.ordner.isEmpty())
+    if (aufruf.stapel.ordner.isEmpty())
         return fehler(QStringLiteral("--export braucht einen Ausgabeordner."));
-    if (aufruf.bilder.isEmpty())
+    if (aufruf.stapel.bilder.isEmpty())
         return fehler(QStringLiteral("--export braucht mindestens ein Bild."));
-    if (aufruf.offset && !aufruf.breite)
+    if (aufruf.stapel.offset && !aufruf.stapel.breite)
         return fehler(QStringLiteral("--offset gilt nur zusammen mit --breite."));
     aufruf.art = Aufruf::Art::Export;
     return aufruf;

@@ -7,10 +7,9 @@
 //           [--ersetzen] [--unterordner] BILD...
 //                      every picture's puzzle into ORDNER, without a window
 //   tesselo --hilfe    (or --help) the usage; --version the version
-#include <QPoint>
+#include "export/stapel.h"
+
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 struct Aufruf
 {
@@ -19,18 +18,7 @@ struct Aufruf
     QString bild;   // Programm: the picture to load, empty for none
     QString fehler; // Fehler: the German message for standard error
 
-    // Export: the output folder, the pictures in the given order, and the
-    // grid and quality asked for. Without a width each picture gets the
-    // automatic grid; a width without offsets is centred like it.
-    QString ordner;
-    QStringList bilder;
-    std::optional<int> breite;
-    std::optional<QPoint> offset;
-    int qualitaet = 85;
-    bool ersetzen = false;
-    // Each picture's puzzle into a folder of ORDNER named after the picture:
-    // phone photos share the six characters the output names begin with.
-    bool unterordner = false;
+    Stapelauftrag stapel; // Export
 };
 
 // Reads the arguments after the program's name (Qt's own options removed).

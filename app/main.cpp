@@ -1,14 +1,13 @@
-// Program entry: start values, the thirteen windows in their order, the main
-// window shown (with the picture named on the command line loaded), then the
-// message loop until the main window closes.
+// Program entry: the command line's answers that need no window, the export
+// without windows, or the program with its windows (with the picture named on
+// the command line loaded) until the main window closes.
 #include "app/aufruf.h"
 #include "app/datenorte.h"
-#include "app/fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "app/signalende.h"
 #include "export/stapel.h"
+#include "fenster/dialoge.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -25,14 +24,13 @@ int Antworte(const QString& text, FILE* ziel, int ergebnis)
 
 // The export runs without the window system, so it works on a server and
 // from a script; the pictures never pass through a display.
-int Exportiere(int argc, char** argv, const Aufruf& aufruf)
+int StarteStapelexport(int argc, char** argv, const Aufruf& aufruf)
 {
     std::optional<QCoreApplication> anwendung;
     if (!QCoreApplication::instance())
         anwendung.emplace(argc, argv);
-    puz_var::Startwerte();
     return Stapelexport(
-        aufruf, datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath()),
+        aufruf.stapel, datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath()),
         [](const QString& zeile) {
             Antworte(zeile + QLatin1Char('\n'), stdout, 0);
             std::fflush(stdout);
@@ -54,7 +52,7 @@ int main(int argc, char** argv)
     if (vorab.art == Aufruf::Art::Version)
         return Antworte(Versionstext(), stdout, 0);
     if (vorab.art == Aufruf::Art::Export)
-        return Exportiere(argc, argv, vorab);
+        return StarteStapelexport(argc, argv, vorab);
     if (vorab.art == Aufruf::Art::Fehler && !argumente.isEmpty() && argumente.first() == QLatin1String("--export"))
         return Antworte(vorab.fehler + QLatin1Char('\n') + Gebrauchstext(), stderr, 2);
 
@@ -69,20 +67,18 @@ int main(int argc, char** argv)
     case Aufruf::Art::Fehler:
         return Antworte(aufruf.fehler + QLatin1Char('\n') + Gebrauchstext(), stderr, 2);
     case Aufruf::Art::Export: // behind Qt's own options
-        return Exportiere(argc, argv, aufruf);
+        return StarteStapelexport(argc, argv, aufruf);
     case Aufruf::Art::Programm:
         break;
     }
     anwendung.setQuitOnLastWindowClosed(false); // only the main window ends the program
-    puz_var::Startwerte();
     Dialoge::EchteDialoge();
-    ErzeugeFenster();
-    Form1->show();
+    Programm programm(datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath()));
+    Hauptfenster& hauptfenster = programm.hauptfenster();
+    hauptfenster.show();
     BeendeBeiSignal();
     // Loaded from the running program, so a bad file shows the load's message there.
     if (!aufruf.bild.isEmpty())
-        QTimer::singleShot(0, Form1, [bild = aufruf.bild] { Form1->LadeBild(bild); });
-    const int ergebnis = anwendung.exec();
-    ZerstoereFenster();
-    return ergebnis;
+        QTimer::singleShot(0, &hauptfenster, [&hauptfenster, bild = aufruf.bild] { hauptfenster.LadeBild(bild); });
+    return anwendung.exec();
 }

@@ -2,14 +2,17 @@
 //   tesselo_bench start          start-up until the main window is shown
 //   tesselo_bench FOTO.jpg       load, automatic grid, cut, JPEG tiles, sliding page
 // It prints one "name=value" line per figure; bench/run.sh collects them.
-#include "app/fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
+#include "app/datenorte.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
+#include "fenster/dialoge.h"
+#include "modell/sitzung.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWindow>
 #include <cstdio>
@@ -32,33 +35,38 @@ long spitzenspeicherKiB()
     return nutzung.ru_maxrss;
 }
 
+QString datenverzeichnis()
+{
+    return datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath());
+}
+
 int start()
 {
-    puz_var::Startwerte();
     Dialoge::EchteDialoge();
-    ErzeugeFenster();
-    Form1->show();
-    while (!Form1->windowHandle() || !Form1->windowHandle()->isExposed())
+    Programm programm(datenverzeichnis());
+    Hauptfenster& fenster = programm.hauptfenster();
+    fenster.show();
+    while (!fenster.windowHandle() || !fenster.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     QCoreApplication::processEvents();
     std::printf("gezeigt_ns=%lld\n", echtzeitNs());
-    ZerstoereFenster();
     return 0;
 }
 
 int hauptweg(const QString& foto)
 {
-    puz_var::Startwerte();
     bool fehlgeschlagen = false;
-    Dialoge::BildOeffnen = [&](QWidget*) { return foto; };
+    Dialoge::BildOeffnen = [&](QWidget*, const QString&, const QString&) { return foto; };
     // Every run writes the same photo's puzzle over the one of the run before.
     Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
     Dialoge::Meldung = [&](QWidget*, const QString& text) {
         std::fprintf(stderr, "Meldung: %s\n", qPrintable(text));
         fehlgeschlagen = true;
     };
-    ErzeugeFenster();
-    Form1->show();
+    Programm programm(datenverzeichnis());
+    Hauptfenster& fenster = programm.hauptfenster();
+    fenster.show();
+    const auto aktion = [&fenster](const char* name) { return fenster.findChild<QAction*>(QLatin1String(name)); };
 
     QElapsedTimer uhr;
     qint64 gesamt = 0;
@@ -70,21 +78,20 @@ int hauptweg(const QString& foto)
         std::printf("%s_us=%lld\n", name, us);
     };
 
-    stufe("laden", [] { Form1->BuLadenClick(); });
-    stufe("auto", [] { Form1->BuAutoClick(); });
-    Form1->ScBaWartezeit->setValue(0);
-    stufe("schneiden", [] { Form1->BuSchneidenClick(); });
-    puz_var::JPEGQualitaet = 85;
-    stufe("kacheln", [] { Form1->EinzelbilderClick(); });
-    stufe("seite", [] { Form1->SchiebePuzzleClick(); });
+    stufe("laden", [&] { aktion("MenuLaden")->trigger(); });
+    stufe("auto", [&] { fenster.findChild<QPushButton*>(QStringLiteral("BuAuto"))->click(); });
+    fenster.findChild<QScrollBar*>(QStringLiteral("ScBaWartezeit"))->setValue(0);
+    stufe("schneiden", [&] { aktion("MenuSchneiden")->trigger(); });
+    stufe("kacheln", [&] { aktion("MenuKachelnJpg")->trigger(); });
+    stufe("seite", [&] { aktion("MenuSchiebeseite")->trigger(); });
     std::printf("gesamt_us=%lld\n", gesamt);
     std::printf("spitzenspeicher_kib=%ld\n", spitzenspeicherKiB());
-    std::printf("kacheln=%dx%d\n", puz_var::Spalten, puz_var::Zeilen);
+    const Sitzung& sitzung = programm.sitzung();
+    std::printf("kacheln=%dx%d\n", sitzung.puzzle.kacheln.spalten, sitzung.puzzle.kacheln.zeilen);
 
-    const QString seite = puz_var::Ausgabeverzeichnis + puz_var::Dateikuerzel + QStringLiteral("sp.htm");
-    const bool vollstaendig = QFileInfo::exists(seite) &&
-                              QFileInfo::exists(puz_var::Ausgabeverzeichnis + puz_var::Dateikuerzel + "vs.jpg");
-    ZerstoereFenster();
+    const QString ausgabe = sitzung.einstellungen.Ausgabeverzeichnis + sitzung.puzzle.kuerzel;
+    const bool vollstaendig = QFileInfo::exists(ausgabe + QStringLiteral("sp.htm")) &&
+                              QFileInfo::exists(ausgabe + QStringLiteral("vs.jpg"));
     if (fehlgeschlagen || !vollstaendig) {
         std::fprintf(stderr, "Der Hauptweg ist nicht vollständig durchgelaufen.\n");
         return 1;

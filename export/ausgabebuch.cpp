@@ -1,6 +1,5 @@
 #include "export/ausgabebuch.h"
 
-#include "app/puz_var.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -74,12 +73,6 @@ void Ausgabebuch::Freigeben(const QString& verzeichnis, const QString& kuerzel, 
             Geschrieben(verzeichnis + name, herkunft);
 }
 
-Ausgabebuch& Hauptausgabebuch()
-{
-    static Ausgabebuch buch;
-    return buch;
-}
-
 namespace ausgabe {
 
 QString Vorhandene(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde)
@@ -128,10 +121,10 @@ std::optional<QString> OrdnerGrund(const QString& verzeichnis)
     return std::nullopt;
 }
 
-std::optional<QString> OrdnerFehler(const QString& verzeichnis)
+std::optional<QString> OrdnerFehler(const QString& verzeichnis, const QString& startordner)
 {
     // The start folder is the user's to keep, but only made when needed.
-    if (!QFileInfo::exists(verzeichnis) && verzeichnis == puz_var::StartAusgabeverzeichnis())
+    if (!QFileInfo::exists(verzeichnis) && verzeichnis == startordner)
         QDir().mkpath(verzeichnis);
     const std::optional<QString> grund = OrdnerGrund(verzeichnis);
     if (!grund)

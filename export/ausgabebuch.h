@@ -47,9 +47,6 @@ private:
     QHash<QString, Eintrag> m_dateien;
 };
 
-// The book of the main window's writers.
-Ausgabebuch& Hauptausgabebuch();
-
 namespace ausgabe {
 
 // The German sentences that name the files `fremde` (at least one) found in
@@ -76,10 +73,10 @@ inline const QString AuswegOptionen =
 // read-only medium, no permission), in German; none when it can.
 std::optional<QString> OrdnerGrund(const QString& verzeichnis);
 
-// Makes the output folder ready: the start folder (puz_var) is created when
-// it is missing. A German message naming the folder and pointing to the
+// Makes the output folder ready: `startordner` (the output folder's start
+// value) is created when it is missing. A German message naming the folder and pointing to the
 // options when nothing can be written into it (missing, not a folder,
 // read-only medium, no permission); none when writing may go on.
-std::optional<QString> OrdnerFehler(const QString& verzeichnis);
+std::optional<QString> OrdnerFehler(const QString& verzeichnis, const QString& startordner);
 
 } // namespace ausgabe

@@ -1,7 +1,6 @@
 #include "export/seitenausgabe.h"
 
-#include "app/einstellungen.h"
-#include "app/puz_var.h"
+#include "modell/einstellungen.h"
 #include "export/seitenkodierung.h"
 
 #include <QDir>
@@ -113,6 +112,16 @@ QString Seitendatei(Spielseite seite, const QString& kuerzel)
     return kuerzel + QStringLiteral("rp.htm");
 }
 
+QString Tabellendatei(const QString& kuerzel)
+{
+    return kuerzel + QStringLiteral("ta.htm");
+}
+
+QStringList Antwortbilder()
+{
+    return {QStringLiteral("falsch.gif"), QStringLiteral("richtig.gif"), QStringLiteral("falsrich.gif")};
+}
+
 std::optional<Seitenfehler> SchreibeSpielseite(Spielseite art, const SeitenEingabe& eingabe,
                                                const QString& vorlagenverzeichnis, const QString& pfad)
 {
@@ -167,7 +176,7 @@ bool KopiereDateien(const QStringList& quellen, const QString& ziel)
 std::optional<QString> ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis)
 {
     QStringList fehlend;
-    for (const QString& name : puz_var::Antwortbilder) {
+    for (const QString& name : Antwortbilder()) {
         QFile vorhanden(ausgabeverzeichnis + name);
         if (vorhanden.open(QIODevice::ReadOnly))
             vorhanden.close();
@@ -183,39 +192,41 @@ std::optional<QString> ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis,
         .arg(fehlend.join(QStringLiteral(", ")), ausgabeverzeichnis);
 }
 
-TabellenEingabe Tabelleneingabe(const QString& bilddatei, const QString& kuerzel, int spalten, int zeilen)
+TabellenEingabe Tabelleneingabe(const Einstellungen& s, const QString& bilddatei, const QString& kuerzel,
+                                int spalten, int zeilen)
 {
     TabellenEingabe e;
     e.Bilddatei = bilddatei;
     e.Dateikuerzel = kuerzel;
     e.Zeilen = zeilen;
     e.Spalten = spalten;
-    e.Hintergrundfarbe = puz_var::Hintergrundfarbe;
-    e.Gitterbreite = puz_var::Gitterbreite;
+    e.Hintergrundfarbe = s.Hintergrundfarbe;
+    e.Gitterbreite = s.Gitterbreite;
     return e;
 }
 
-SeitenEingabe Seiteneingabe(const Spieleinstellungen& s, const QString& kuerzel, int spalten, int zeilen)
+SeitenEingabe Seiteneingabe(const Einstellungen& s, const QString& kuerzel, int spalten, int zeilen,
+                            int kachelbreite)
 {
     SeitenEingabe e;
     e.Dateikuerzel = kuerzel;
     e.Zeilen = zeilen;
     e.Spalten = spalten;
-    e.Hintergrundfarbe = puz_var::Hintergrundfarbe;
-    e.Gitterlinienfarbe = puz_var::Gitterlinienfarbe;
-    e.Gitterbreite = puz_var::Gitterbreite;
-    e.Ueberschrift = puz_var::Ueberschrift;
-    e.VorschauErzeugen = puz_var::VorschauErzeugen;
-    e.VorschauBreite = puz_var::VorschauBreite;
-    e.VorschauHoehe = puz_var::VorschauHoehe;
-    e.Kachelbreite = s.Kachelbreite;
+    e.Hintergrundfarbe = s.Hintergrundfarbe;
+    e.Gitterlinienfarbe = s.Gitterlinienfarbe;
+    e.Gitterbreite = s.Gitterbreite;
+    e.Ueberschrift = s.Ueberschrift;
+    e.VorschauErzeugen = s.VorschauErzeugen;
+    e.VorschauBreite = s.VorschauBreite;
+    e.VorschauHoehe = s.VorschauHoehe;
+    e.Kachelbreite = kachelbreite;
     e.ZugZeigen = s.ZugZaehler;
     e.ZeitZeigen = s.Spielzeit;
-    e.LeerfeldX = puz_var::LeerfeldX;
-    e.LeerfeldY = puz_var::LeerfeldY;
-    e.Zugausgabe = puz_var::Zugausgabe;
+    e.LeerfeldX = s.LeerfeldX;
+    e.LeerfeldY = s.LeerfeldY;
+    e.Zugausgabe = s.Zugausgabe;
     e.Antworten = s.Antworten;
-    e.RichtigAntwort = s.RichtigAntwort;
+    e.RichtigAntwort = s.RichtigeAntwort;
     e.AntwortenUnten = s.AntwortenUnten;
     return e;
 }

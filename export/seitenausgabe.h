@@ -11,12 +11,18 @@
 #include <QStringList>
 #include <optional>
 
-struct Spieleinstellungen;
+struct Einstellungen;
 
 enum class Spielseite { Schieben, Tauschen, Raetsel };
 
 // The page's file name: prefix + "sp.htm", "tp.htm" or "rp.htm".
 QString Seitendatei(Spielseite seite, const QString& kuerzel);
+
+// The picture table page's file name: prefix + "ta.htm".
+QString Tabellendatei(const QString& kuerzel);
+
+// The riddle page's answer pictures, lying beside the templates.
+QStringList Antwortbilder();
 
 // Why a page was not written. A missing template is told as
 // "Abbruch: Vorlagedatei <NAME> nicht gefunden!", a file that cannot be
@@ -45,11 +51,12 @@ bool KopiereDateien(const QStringList& quellen, const QString& ziel);
 // message when a copy failed (the page then shows no pictures for answers).
 std::optional<QString> ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis);
 
-// The table page's inputs: the picture's path, the prefix and size of its tile
-// set, the shared settings of puz_var.
-TabellenEingabe Tabelleneingabe(const QString& bilddatei, const QString& kuerzel, int spalten, int zeilen);
+// The table page's inputs: the settings, the picture's path named in the
+// heading, the prefix and size of its tile set.
+TabellenEingabe Tabelleneingabe(const Einstellungen& einstellungen, const QString& bilddatei, const QString& kuerzel,
+                                int spalten, int zeilen);
 
-// A game page's inputs: the settings given, the shared settings of puz_var and
-// the tile set's prefix and size.
-SeitenEingabe Seiteneingabe(const Spieleinstellungen& einstellungen, const QString& kuerzel, int spalten,
-                            int zeilen);
+// A game page's inputs: the settings, the prefix and size of the tile set and
+// the tile width the page shows its tiles at.
+SeitenEingabe Seiteneingabe(const Einstellungen& einstellungen, const QString& kuerzel, int spalten, int zeilen,
+                            int kachelbreite);

@@ -152,7 +152,7 @@ void antworttabelle(QStringList& z, const SeitenEingabe& e)
 
 } // namespace
 
-QString HtmlFarbe(puz_var::Farbwert farbe)
+QString HtmlFarbe(Farbwert farbe)
 {
     const QString hex = QString::number(farbe, 16).toUpper().rightJustified(6, QLatin1Char('0'));
     return hex.mid(4, 2) + hex.mid(2, 2) + hex.mid(0, 2);

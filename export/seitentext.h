@@ -4,14 +4,14 @@
 // the whole picture table page. Plain functions of plain inputs, so the exact
 // lines can be checked without a window; export/seitenausgabe writes them
 // into the page files.
-#include "app/puz_var.h"
+#include "modell/farbe.h"
 #include <QString>
 #include <QStringList>
 
 // Six hexadecimal digits red, green, blue for "#" in a page. System colours
 // are not resolved: 0x8000000F gives "000080" (digits 5-6, 3-4, 1-2 of the
 // upper-case hexadecimal text of at least six digits).
-QString HtmlFarbe(puz_var::Farbwert farbe);
+QString HtmlFarbe(Farbwert farbe);
 
 // Everything a game page reads, taken at the moment of the export.
 struct SeitenEingabe
@@ -19,8 +19,8 @@ struct SeitenEingabe
     QString Dateikuerzel;
     int Zeilen = 0;
     int Spalten = 0;
-    puz_var::Farbwert Hintergrundfarbe = 0xFF0000;
-    puz_var::Farbwert Gitterlinienfarbe = puz_var::SystemfarbeButtonFace;
+    Farbwert Hintergrundfarbe = 0xFF0000;
+    Farbwert Gitterlinienfarbe = SystemfarbeButtonFace;
     int Gitterbreite = 1;
     QString Ueberschrift;
     bool VorschauErzeugen = true;
@@ -65,7 +65,7 @@ struct TabellenEingabe
     QString Dateikuerzel;
     int Zeilen = 0;
     int Spalten = 0;
-    puz_var::Farbwert Hintergrundfarbe = 0xFF0000;
+    Farbwert Hintergrundfarbe = 0xFF0000;
     int Gitterbreite = 1;
 };
 

@@ -1,59 +1,17 @@
 #include "export/stapel.h"
 
-#include "app/einstellungen.h"
-#include "app/farbe.h"
-#include "app/puz_var.h"
 #include "codecs/bildcodec.h"
 #include "export/ausgabebuch.h"
-#include "export/seitenausgabe.h"
-#include "export/webname.h"
+#include "export/puzzleausgabe.h"
+#include "modell/einstellungen.h"
+#include "modell/puzzle.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
-#include "prepare/kachelsicherung.h"
 #include "prepare/ladung.h"
 #include "prepare/schnitt.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-std::optional<QString> SchreibePuzzle(const QImage& bild, const Puzzleauftrag& a)
-{
-    const gitter::Gitter& g = a.gitter;
-    const auto geschrieben = [&a](const QString& datei) {
-        if (a.geschrieben)
-            a.geschrieben(datei);
-    };
-    const schnitt::Kachelsatz satz = schnitt::Zerschneide(bild, g, Farbe(puz_var::Hintergrundfarbe));
-    {
-        QImage leerbild(g.breite, g.breite, QImage::Format_RGB32);
-        leerbild.fill(Farbe(puz_var::Leerfeldfarbe));
-        KachelAuftrag kacheln = Kachelauftrag(a.verzeichnis, a.kuerzel, satz.spalten, satz.zeilen, satz.teile,
-                                              satz.gesamtbild, leerbild);
-        kacheln.qualitaet = a.qualitaet;
-        kacheln.geschrieben = geschrieben;
-        const Kachelsicherung sicherung = SichereKacheln(kacheln);
-        if (sicherung.fehler)
-            return sicherung.fehler;
-        if (sicherung.vorschauFehler)
-            return sicherung.vorschauFehler;
-    }
-
-    const SeitenEingabe eingabe = Seiteneingabe(a.einstellungen, a.kuerzel, satz.spalten, satz.zeilen);
-    for (const Spielseite seite : {Spielseite::Schieben, Spielseite::Tauschen, Spielseite::Raetsel}) {
-        const QString ziel = a.verzeichnis + Seitendatei(seite, a.kuerzel);
-        if (auto seitenfehler = SchreibeSpielseite(seite, eingabe, a.vorlagenverzeichnis, ziel))
-            return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
-        geschrieben(ziel);
-    }
-    if (auto antwortfehler = ErgaenzeAntwortbilder(a.vorlagenverzeichnis, a.verzeichnis))
-        return antwortfehler;
-
-    const QString ziel = a.verzeichnis + a.kuerzel + QStringLiteral("ta.htm");
-    if (auto seitenfehler = SchreibeTabelle(Tabelleneingabe(a.bildpfad, a.kuerzel, satz.spalten, satz.zeilen), ziel))
-        return QStringLiteral("%1: %2").arg(ziel, seitenfehler->text);
-    geschrieben(ziel);
-    return std::nullopt;
-}
 
 namespace {
 
@@ -74,106 +32,121 @@ std::optional<QString> OrdnerBereit(const QString& verzeichnis)
     return std::nullopt;
 }
 
-// One picture's puzzle; the German message when it is not (completely) written.
-struct Bildauftrag
+// The job's questions answered from the command line's options: nobody is
+// asked, and what a window would ask about ends up in the picture's line.
+class Optionsantworten : public Ausgabefragen
 {
-    const Aufruf& stapel;
-    const QString& vorlagenverzeichnis;
-    const QString& verzeichnis;
-    Ausgabebuch& buch;
-    QSize vorschau; // the preview's start size
+public:
+    explicit Optionsantworten(bool ersetzen) : m_ersetzen(ersetzen) {}
+
+    bool Ersetzen(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde) override
+    {
+        if (!m_ersetzen)
+            meldung = QStringLiteral("übersprungen. %1 Mit --ersetzen werden sie ersetzt, mit --unterordner bekommt "
+                                     "jedes Bild einen eigenen Ordner.")
+                          .arg(ausgabe::Vorhandene(verzeichnis, kuerzel, fremde));
+        return m_ersetzen;
+    }
+    // The command line writes where it is told.
+    bool InsProgrammverzeichnis(const QString&) override { return true; }
+    bool OhneWebnamen(const QString& kuerzel) override
+    {
+        hinweis = QStringLiteral("%1 ist kein gültiger Dateiname im Web!").arg(kuerzel);
+        return true;
+    }
+    // A picture is written whole or reported: every problem ends it.
+    bool Weiter(const Ausgabefehler& fehler) override
+    {
+        meldung = fehler.datei.isEmpty() ? fehler.text : QStringLiteral("%1: %2").arg(fehler.datei, fehler.text);
+        return false;
+    }
+
+    QString meldung; // why the picture was not (completely) written
+    QString hinweis;
+
+private:
+    bool m_ersetzen;
 };
 
-std::optional<QString> Exportiere(const Bildauftrag& a, const QString& pfad, QString* meldung)
+// One picture's puzzle: its line, or the German message why it is not
+// (completely) written.
+struct Bildergebnis
+{
+    bool geschrieben = false;
+    QString text;
+};
+
+Bildergebnis ExportiereBild(const Stapelauftrag& stapel, const QString& vorlagenverzeichnis,
+                            const QString& verzeichnis, Ausgabebuch& buch, const QString& pfad)
 {
     QString fehler;
     const std::optional<QImage> bild = bildcodec::LeseBild(pfad, &fehler);
     if (!bild)
-        return fehler;
+        return {false, fehler};
     const QSize groesse = bild->size();
-    const std::optional<gitter::Gitter> g =
-        !a.stapel.breite ? gitter::AutoGitter(groesse)
-        : a.stapel.offset ? gitter::Gitter{a.stapel.offset->x(), a.stapel.offset->y(), *a.stapel.breite}
-                          : gitter::Zentriert(groesse, *a.stapel.breite);
+    const std::optional<Gitter> g = !stapel.breite ? gitter::AutoGitter(groesse)
+                                    : stapel.offset ? Gitter{stapel.offset->x(), stapel.offset->y(), *stapel.breite}
+                                                    : gitter::Zentriert(groesse, *stapel.breite);
     if (!g)
-        return gitter::KeinGanzesTeil(groesse);
+        return {false, gitter::KeinGanzesTeil(groesse)};
     if (auto schnittfehler = gitter::SchnittFehler(groesse, *g))
-        return schnittfehler;
+        return {false, *schnittfehler};
 
-    const QString kuerzel = kachelnamen::Dateikuerzel(QFileInfo(pfad).fileName());
-    const QString verzeichnis =
-        a.stapel.unterordner ? a.verzeichnis + ladung::MitTrenner(QFileInfo(pfad).completeBaseName()) : a.verzeichnis;
-    const int spalten = int(gitter::Spalten(groesse, *g));
-    const int zeilen = int(gitter::Zeilen(groesse, *g));
-    const QStringList namen = kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, puz_var::VorschauErzeugen) +
-                              QStringList{Seitendatei(Spielseite::Schieben, kuerzel),
-                                          Seitendatei(Spielseite::Tauschen, kuerzel),
-                                          Seitendatei(Spielseite::Raetsel, kuerzel), kuerzel + QStringLiteral("ta.htm")};
-    if (auto bildfehler = ausgabe::BildFehler(verzeichnis, namen, {pfad},
-                                                QStringLiteral("Das Puzzle gehört in einen anderen Ordner.")))
-        return bildfehler;
-    const QStringList fremde = a.buch.Fremde(verzeichnis, namen, pfad);
-    if (!fremde.isEmpty() && !a.stapel.ersetzen)
-        return QStringLiteral("übersprungen. %1 Mit --ersetzen werden sie ersetzt, mit --unterordner bekommt "
-                              "jedes Bild einen eigenen Ordner.")
-            .arg(ausgabe::Vorhandene(verzeichnis, kuerzel, fremde));
-    if (a.stapel.unterordner)
-        if (auto ordnerfehler = OrdnerBereit(verzeichnis))
-            return ordnerfehler;
-    if (!IstWebname(kuerzel))
-        *meldung = QStringLiteral("%1 ist kein gültiger Dateiname im Web!").arg(kuerzel);
-
+    Puzzleauftrag auftrag;
+    auftrag.verzeichnis =
+        stapel.unterordner ? verzeichnis + ladung::MitTrenner(QFileInfo(pfad).completeBaseName()) : verzeichnis;
+    if (stapel.unterordner)
+        if (auto ordnerfehler = OrdnerBereit(auftrag.verzeichnis))
+            return {false, *ordnerfehler};
+    auftrag.vorlagenverzeichnis = vorlagenverzeichnis;
+    auftrag.kuerzel = kachelnamen::Dateikuerzel(QFileInfo(pfad).fileName());
+    auftrag.herkunft = pfad;
+    auftrag.bilddateien = {pfad};
+    auftrag.ausweg = QStringLiteral("Das Puzzle gehört in einen anderen Ordner.");
+    auftrag.tabellenbild = pfad;
+    auftrag.kachelbreite = g->breite;
+    auftrag.teile = {Ausgabeteil::KachelnJpeg, Ausgabeteil::Schiebeseite, Ausgabeteil::Tauschseite,
+                     Ausgabeteil::Raetselseite, Ausgabeteil::Tabelle};
+    Einstellungen einstellungen;
+    einstellungen.JPEGQualitaet = stapel.qualitaet;
     // A portrait picture turns the preview, as loading it in the program does.
-    puz_var::VorschauBreite = a.vorschau.width();
-    puz_var::VorschauHoehe = a.vorschau.height();
-    if (groesse.width() < groesse.height())
-        std::swap(puz_var::VorschauBreite, puz_var::VorschauHoehe);
-    int dateien = 0;
-    Puzzleauftrag puzzle;
-    puzzle.bildpfad = pfad;
-    puzzle.kuerzel = kuerzel;
-    puzzle.verzeichnis = verzeichnis;
-    puzzle.vorlagenverzeichnis = a.vorlagenverzeichnis;
-    puzzle.gitter = *g;
-    puzzle.qualitaet = a.stapel.qualitaet;
-    puzzle.einstellungen.Kachelbreite = g->breite;
-    puzzle.geschrieben = [&](const QString& datei) {
-        a.buch.Geschrieben(datei, pfad);
-        ++dateien;
-    };
-    if (auto puzzlefehler = SchreibePuzzle(*bild, puzzle))
-        return puzzlefehler;
-    *meldung = QStringLiteral("%1 x %2 Teile zu %3 Pixeln, %4 Dateien%5%6")
-                   .arg(spalten)
-                   .arg(zeilen)
-                   .arg(g->breite)
-                   .arg(dateien)
-                   .arg(a.stapel.unterordner ? QStringLiteral(" in ") + verzeichnis : QString())
-                   .arg(meldung->isEmpty() ? QString() : QStringLiteral(" (Hinweis: %1)").arg(*meldung));
-    return std::nullopt;
+    PasseVorschauAn(einstellungen, groesse);
+    const Kachelsatz kacheln = schnitt::Zerschneide(*bild, *g, Farbe(einstellungen.Hintergrundfarbe));
+    Ausgabestand stand;
+    Optionsantworten antworten(stapel.ersetzen);
+    const Ausgabeergebnis ergebnis = SchreibePuzzle(auftrag, kacheln, einstellungen, stand, buch, antworten);
+    if (ergebnis.ausgang != Ausgabeergebnis::Ausgang::Fertig)
+        return {false, antworten.meldung};
+    return {true, QStringLiteral("%1 x %2 Teile zu %3 Pixeln, %4 Dateien%5%6")
+                      .arg(kacheln.spalten)
+                      .arg(kacheln.zeilen)
+                      .arg(g->breite)
+                      .arg(ergebnis.dateien.size())
+                      .arg(stapel.unterordner ? QStringLiteral(" in ") + auftrag.verzeichnis : QString())
+                      .arg(antworten.hinweis.isEmpty() ? QString()
+                                                       : QStringLiteral(" (Hinweis: %1)").arg(antworten.hinweis))};
 }
 
 } // namespace
 
-int Stapelexport(const Aufruf& aufruf, const QString& vorlagenverzeichnis,
+int Stapelexport(const Stapelauftrag& auftrag, const QString& vorlagenverzeichnis,
                  const std::function<void(const QString&)>& zeile, const std::function<void(const QString&)>& fehler)
 {
-    const QString verzeichnis = ladung::MitTrenner(QFileInfo(aufruf.ordner).absoluteFilePath());
+    const QString verzeichnis = ladung::MitTrenner(QFileInfo(auftrag.ordner).absoluteFilePath());
     if (const auto ordnerfehler = OrdnerBereit(verzeichnis)) {
         fehler(*ordnerfehler);
         return 1;
     }
     Ausgabebuch buch;
-    const Bildauftrag a{aufruf, vorlagenverzeichnis, verzeichnis, buch, QSize(puz_var::VorschauBreite, puz_var::VorschauHoehe)};
     int ergebnis = 0;
-    for (const QString& bild : aufruf.bilder) {
+    for (const QString& bild : auftrag.bilder) {
         const QString pfad = QDir::toNativeSeparators(QFileInfo(bild).absoluteFilePath());
-        QString meldung;
-        if (const auto bildfehler = Exportiere(a, pfad, &meldung)) {
-            fehler(QStringLiteral("%1: %2").arg(bild, *bildfehler));
-            ergebnis = 1;
+        const Bildergebnis b = ExportiereBild(auftrag, vorlagenverzeichnis, verzeichnis, buch, pfad);
+        if (b.geschrieben) {
+            zeile(QStringLiteral("%1: %2").arg(bild, b.text));
         } else {
-            zeile(QStringLiteral("%1: %2").arg(bild, meldung));
+            fehler(QStringLiteral("%1: %2").arg(bild, b.text));
+            ergebnis = 1;
         }
     }
     return ergebnis;

@@ -52,9 +52,3 @@ void Bildablage::Vergiss()
     m_kennung.reset();
     m_bild = QImage();
 }
-
-Bildablage& Hauptbildablage()
-{
-    static Bildablage ablage;
-    return ablage;
-}

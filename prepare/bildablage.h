@@ -44,6 +44,3 @@ private:
     std::optional<Kennung> m_kennung;
     QImage m_bild;
 };
-
-// The store of the main window's picture; its picture commands share it.
-Bildablage& Hauptbildablage();

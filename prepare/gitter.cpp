@@ -1,6 +1,5 @@
 #include "prepare/gitter.h"
 
-#include "app/puz_var.h"
 #include "codecs/bildcodec.h"
 
 #include <algorithm>
@@ -85,11 +84,11 @@ std::optional<QString> SchnittFehler(QSize bild, const Gitter& g)
             .arg(bild.width())
             .arg(bild.height());
     const qint64 teile = spalten * zeilen;
-    if (teile > puz_var::MaxTeile)
+    if (teile > MaxTeile)
         return QStringLiteral("Das Gitter ergibt %1 Teile, höchstens %2 Teile sind möglich. "
                               "Bitte eine größere Breite wählen.")
             .arg(teile)
-            .arg(puz_var::MaxTeile);
+            .arg(MaxTeile);
     // Only negative offsets can make the packed tiles larger than the picture.
     const qint64 gesamtBreite = spalten * g.breite;
     const qint64 gesamtHoehe = zeilen * g.breite;

@@ -3,19 +3,14 @@
 // one tile width, where the preview draws its lines, the automatic grid, and
 // which grids a cut refuses. All arithmetic is done in 64 bits, so the
 // unbounded grid fields can never overflow or make a loop run for ever.
+#include "modell/puzzle.h"
+
 #include <QSize>
 #include <QString>
 #include <optional>
 #include <vector>
 
 namespace gitter {
-
-struct Gitter
-{
-    int x0 = 10;     // offset x (SpEdOffx), may be negative
-    int y0 = 10;     // offset y (SpEdOffy), may be negative
-    int breite = 80; // tile width (SpEdBreite)
-};
 
 // Largest tile side a cut accepts: no tile of a readable picture is larger
 // unless negative offsets push the grid outside it.

@@ -46,7 +46,7 @@ std::vector<Kachel> Speicherfolge(const QString& kuerzel, int spalten, int zeile
     return folge;
 }
 
-QStringList Kachelsatz(const QString& kuerzel, int spalten, int zeilen, bool bmp, bool vorschau)
+QStringList Kacheldateien(const QString& kuerzel, int spalten, int zeilen, bool bmp, bool vorschau)
 {
     QStringList namen;
     for (const Kachel& kachel : Speicherfolge(kuerzel, spalten, zeilen, bmp))

@@ -39,7 +39,7 @@ std::vector<Kachel> Speicherfolge(const QString& kuerzel, int spalten, int zeile
 
 // Every file a tile save writes: the tiles in Speicherfolge, the empty tile
 // and, with `vorschau`, the preview picture.
-QStringList Kachelsatz(const QString& kuerzel, int spalten, int zeilen, bool bmp, bool vorschau);
+QStringList Kacheldateien(const QString& kuerzel, int spalten, int zeilen, bool bmp, bool vorschau);
 
 // Name for the bitmap converted from a JPEG: the JPEG's path with ".bmp" in
 // place of its extension; when `belegt` says that name is taken (a file the

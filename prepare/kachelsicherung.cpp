@@ -1,30 +1,11 @@
 #include "prepare/kachelsicherung.h"
 
-#include "app/puz_var.h"
 #include "codecs/bildcodec.h"
 #include "prepare/kachelnamen.h"
 #include "prepare/kodierreihe.h"
 #include "prepare/schnitt.h"
 
-KachelAuftrag Kachelauftrag(const QString& verzeichnis, const QString& kuerzel, int spalten, int zeilen,
-                            std::span<const QImage> teile, const QImage& gesamtbild, const QImage& leerbild)
-{
-    KachelAuftrag a;
-    a.verzeichnis = verzeichnis;
-    a.kuerzel = kuerzel;
-    a.spalten = spalten;
-    a.zeilen = zeilen;
-    a.teile = teile;
-    a.qualitaet = puz_var::JPEGQualitaet;
-    a.leerbild = leerbild;
-    a.vorschau = puz_var::VorschauErzeugen;
-    a.vorschauBreite = puz_var::VorschauBreite;
-    a.vorschauHoehe = puz_var::VorschauHoehe;
-    a.gesamtbild = gesamtbild;
-    return a;
-}
-
-Kachelsicherung SichereKacheln(const KachelAuftrag& a)
+Kachelsicherung SichereKacheln(const Kachelsicherungsauftrag& a)
 {
     Kachelsicherung ergebnis;
     const auto geschrieben = [&a](const QString& pfad) {

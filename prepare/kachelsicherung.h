@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-struct KachelAuftrag
+struct Kachelsicherungsauftrag
 {
     QString verzeichnis; // the output folder, ending in a separator
     QString kuerzel;     // the output prefix
@@ -25,11 +25,6 @@ struct KachelAuftrag
     std::function<void(const QString& pfad)> geschrieben;
 };
 
-// A JPEG save of a tile set with the shared settings of puz_var: quality,
-// preview and its size.
-KachelAuftrag Kachelauftrag(const QString& verzeichnis, const QString& kuerzel, int spalten, int zeilen,
-                            std::span<const QImage> teile, const QImage& gesamtbild, const QImage& leerbild);
-
 struct Kachelsicherung
 {
     // The message of the write that ended the save; files before it stay.
@@ -41,4 +36,4 @@ struct Kachelsicherung
 // Tiles are encoded on all cores but written one after the other in the
 // save's order, so the first file that fails ends the save and no later file
 // appears. Then the empty tile, then the preview.
-Kachelsicherung SichereKacheln(const KachelAuftrag& auftrag);
+Kachelsicherung SichereKacheln(const Kachelsicherungsauftrag& auftrag);

@@ -34,7 +34,7 @@ QImage Mosaik(std::span<const QImage> teile, int spalten, int zeilen, int breite
     return gesamt;
 }
 
-Kachelsatz Zerschneide(const QImage& bild, const gitter::Gitter& g, const QColor& hintergrund,
+Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hintergrund,
                        const Teilmeldung& jeTeil, QImage vorrat)
 {
     Kachelsatz satz;
@@ -67,7 +67,7 @@ Kachelsatz Zerschneide(const QImage& bild, const gitter::Gitter& g, const QColor
     return satz;
 }
 
-QImage Gittervorschau(const QImage& sauber, const gitter::Gitter& g, QImage vorrat)
+QImage Gittervorschau(const QImage& sauber, const Gitter& g, QImage vorrat)
 {
     const int breite = sauber.width();
     const int hoehe = sauber.height();

@@ -12,9 +12,7 @@
 #include <span>
 #include <vector>
 
-namespace gitter {
-struct Gitter;
-}
+#include "modell/puzzle.h"
 
 namespace schnitt {
 
@@ -27,17 +25,6 @@ QImage SchneideTeil(const QImage& bild, const QRect& quelle, const QColor& hinte
 // teile must hold at least spalten * zeilen pictures.
 QImage Mosaik(std::span<const QImage> teile, int spalten, int zeilen, int breite);
 
-// A cut's tile set: tile (c, r) is teile[c * zeilen + r], each breite pixels
-// square; gesamtbild holds them packed without gaps.
-struct Kachelsatz
-{
-    int spalten = 0;
-    int zeilen = 0;
-    int breite = 0;
-    std::vector<QImage> teile;
-    QImage gesamtbild;
-};
-
 // Called after each tile of a cut, column by column and top to bottom, with
 // the tile's place, the area of the picture it came from and the tile.
 using Teilmeldung = std::function<void(int spalte, int zeile, const QRect& quelle, const QImage& teil)>;
@@ -49,14 +36,14 @@ using Teilmeldung = std::function<void(int spalte, int zeile, const QRect& quell
 // `bild` inside the area just cut. Without it, and with the grid inside the
 // picture, the tiles and the packed picture are views of `bild` that keep its
 // buffer alive: no copy of a picture of a hundred megabytes.
-Kachelsatz Zerschneide(const QImage& bild, const gitter::Gitter& g, const QColor& hintergrund,
+Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hintergrund,
                        const Teilmeldung& jeTeil = {}, QImage vorrat = QImage());
 
 // The grid preview: `sauber` (RGB32) with the grid's lines in red, over the
 // whole picture and across the leftover strip. `vorrat`, when of the same
 // size and held nowhere else, is filled instead of a new picture. A null
 // picture when no memory is left for it.
-QImage Gittervorschau(const QImage& sauber, const gitter::Gitter& g, QImage vorrat = QImage());
+QImage Gittervorschau(const QImage& sauber, const Gitter& g, QImage vorrat = QImage());
 
 // The packed tiles stretched over breite x hoehe pixels, proportions not
 // kept; white where there is nothing to stretch.

@@ -14,9 +14,11 @@
 
 #ifdef TESSELO_FENSTER_TEST
 #include <QApplication>
-#include "app/fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/puz_var.h"
+#include "app/datenorte.h"
+#include "app/fenster/programm.h"
+#include "fenster/dialoge.h"
+#include <cstdio>
+#include <memory>
 #endif
 
 namespace testhilfe {
@@ -90,9 +92,47 @@ bool GleicheBilder(const QImage& a, const QImage& b)
 }
 
 #ifdef TESSELO_FENSTER_TEST
+namespace {
+std::unique_ptr<Programm> DasProgramm;
+} // namespace
+
+Programm& Anwendung()
+{
+    return *DasProgramm;
+}
+
+Sitzung& Modell()
+{
+    return DasProgramm->sitzung();
+}
+
+void Startwerte()
+{
+    Sitzung& sitzung = Modell();
+    const Gitter gitter = sitzung.puzzle.gitter;
+    const QString programmverzeichnis = sitzung.programmverzeichnis;
+    sitzung = Sitzung();
+    sitzung.puzzle.gitter = gitter;
+    sitzung.programmverzeichnis = programmverzeichnis;
+}
+
+QWidget* Fenster(const char* name)
+{
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (fenster->objectName() == QLatin1String(name))
+            return fenster;
+    Fehlt(nullptr, name);
+}
+
+void Fehlt(const QObject* fenster, const char* name)
+{
+    std::fprintf(stderr, "Kein %s in %s\n", name, fenster ? qPrintable(fenster->objectName()) : "der Anwendung");
+    std::abort();
+}
+
 void StummeDialoge()
 {
-    Dialoge::BildOeffnen = [](QWidget*) { return QString(); };
+    Dialoge::BildOeffnen = [](QWidget*, const QString&, const QString&) { return QString(); };
     Dialoge::FarbeWaehlen = [](QWidget*, const QColor&) -> std::optional<QColor> { return std::nullopt; };
     Dialoge::VerzeichnisWaehlen = [](QWidget*, const QString&) { return QString(); };
     Dialoge::Frage = [](QWidget*, const QString&) { return false; };
@@ -110,12 +150,12 @@ int main(int argc, char** argv)
 #ifdef TESSELO_FENSTER_TEST
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    puz_var::Startwerte();
     testhilfe::StummeDialoge();
-    ErzeugeFenster();
+    testhilfe::DasProgramm =
+        std::make_unique<Programm>(datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath()));
     ::testing::InitGoogleTest(&argc, argv);
     const int ergebnis = RUN_ALL_TESTS();
-    ZerstoereFenster();
+    testhilfe::DasProgramm.reset();
     return ergebnis;
 #else
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,6 +5,12 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#ifdef TESSELO_FENSTER_TEST
+#include <QWidget>
+class Programm;
+struct Sitzung;
+#endif
+
 namespace testhilfe {
 
 // A picture whose every pixel differs from its neighbours, so a shifted or
@@ -43,6 +49,34 @@ private:
 // Answers every standard dialog with "cancel" and swallows message boxes, so
 // no test ever waits for a real dialog. Tests install the answers they need.
 void StummeDialoge();
+
+// The program of the test run, with its windows, as main() makes it.
+Programm& Anwendung();
+
+// The session the windows work on.
+Sitzung& Modell();
+
+// Puts the session back to its start values, as a new start of the program
+// would; the grid keeps what the main window's fields show, and the data
+// folder stays.
+void Startwerte();
+
+// The top-level window of the program with this object name.
+QWidget* Fenster(const char* name);
+
+// Stops the run: a window or control the test looks for does not exist.
+[[noreturn]] void Fehlt(const QObject* fenster, const char* name);
+
+// The child `name` of `fenster`; the run stops when there is none of that
+// type.
+template <class T>
+T* Teil(const QObject* fenster, const char* name)
+{
+    T* teil = fenster ? fenster->findChild<T*>(QLatin1String(name)) : nullptr;
+    if (!teil)
+        Fehlt(fenster, name);
+    return teil;
+}
 #endif
 
 // Directory of the built program, where the templates and answer pictures lie.

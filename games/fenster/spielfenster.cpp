@@ -1,12 +1,7 @@
 #include "games/fenster/spielfenster.h"
 
-#include "app/fenster/bildfeld.h"
-#include "app/einstellungen.h"
-#include "app/farbe.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/fensterwechsel.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
+#include "fenster/bildfeld.h"
+#include "fenster/fensterwechsel.h"
 #include "games/anzeigeplatz.h"
 
 #include <QApplication>
@@ -56,7 +51,7 @@ Spielfenster::~Spielfenster()
         ZeigeHauptfenster();
 }
 
-void Spielfenster::BuSchliessenClick()
+void Spielfenster::schliesse()
 {
     hide();
     ZeigeHauptfenster();
@@ -64,16 +59,16 @@ void Spielfenster::BuSchliessenClick()
 
 void Spielfenster::ZeigeHauptfenster()
 {
-    if (m_zeigtHauptfenster || !Form1)
+    if (m_zeigtHauptfenster || !m_hauptfenster)
         return;
     m_zeigtHauptfenster = true;
     QWidget* aktiv = QApplication::activeWindow();
-    Form1->show();
+    m_hauptfenster->show();
     if (m_hauptfensterNachVorn)
-        Form1->raise();
+        m_hauptfenster->raise();
     // A window of the program that just took over (the instructions, say)
     // stays in front of the main window.
-    if (aktiv && aktiv != this && aktiv != Form1 && aktiv->isVisible())
+    if (aktiv && aktiv != this && aktiv != m_hauptfenster && aktiv->isVisible())
         aktiv->raise();
     m_zeigtHauptfenster = false;
 }
@@ -98,7 +93,7 @@ void Spielfenster::closeEvent(QCloseEvent* ereignis)
 {
     ZeigeHauptfenster();
     ereignis->accept();
-    BuSchliessenClick();
+    schliesse();
 }
 
 // Activation by another window of the program repaints the board in the
@@ -114,17 +109,17 @@ void Spielfenster::changeEvent(QEvent* ereignis)
     Formular::changeEvent(ereignis);
 }
 
-QLabel* NeuesSpiellabel(const QString& text, QPoint ort, QWidget* eltern)
+QLabel* NeuesSpiellabel(const char* name, const QString& text, QPoint ort, QWidget* eltern)
 {
-    auto* label = new QLabel(text, eltern);
+    auto* label = benannt(new QLabel(text, eltern), name);
     label->move(ort);
     label->adjustSize();
     return label;
 }
 
-QPushButton* NeuerSpielknopf(const QString& text, const QRect& ort, QWidget* eltern)
+QPushButton* NeuerSpielknopf(const char* name, const QString& text, const QRect& ort, QWidget* eltern)
 {
-    auto* knopf = new QPushButton(text, eltern);
+    auto* knopf = benannt(new QPushButton(text, eltern), name);
     knopf->setGeometry(ort);
     knopf->setFocusPolicy(Qt::TabFocus);
     return knopf;
@@ -136,9 +131,9 @@ void SetzeText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
-int SpielFeldbreite()
+int SpielFeldbreite(int kachelbreite)
 {
-    return std::clamp(AktuelleEinstellungen().Kachelbreite, KleinsteFeldbreite, GroessteFeldbreite);
+    return std::clamp(kachelbreite, KleinsteFeldbreite, GroessteFeldbreite);
 }
 
 int FeldAus(int pixel, int feldbreite)
@@ -156,8 +151,8 @@ QImage Feldquadrat(int kante, const QColor& umriss, const QColor& fuellung)
     return quadrat;
 }
 
-void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::function<int(int)>& teil,
-                  const QImage& leer, const QColor& grund)
+void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::vector<QImage>& teile,
+                  const std::function<int(int)>& teil, const QImage& leer, const QColor& grund)
 {
     if (brett.isNull())
         return;
@@ -168,16 +163,16 @@ void ZeichneBrett(QImage& brett, int spalten, int zeilen, int kante, const std::
             const QPoint ort(c * kante, r * kante);
             if (nummer < 0) {
                 maler.drawImage(ort, leer);
-            } else if (nummer < puz_var::MaxTeile) {
+            } else if (size_t(nummer) < teile.size()) {
                 maler.fillRect(QRect(ort, QSize(kante, kante)), grund);
-                maler.drawImage(ort, puz_var::Teile[size_t(nummer)]);
+                maler.drawImage(ort, teile[size_t(nummer)]);
             }
         }
 }
 
-QImage MaleBrettgrund(Bildfeld& spielfeld, QSize brettgroesse, QSize fenster, int kante, const QColor& fuellung)
+QImage MaleBrettgrund(Bildfeld& spielfeld, QSize brettgroesse, QSize fenster, int kante, const QColor& umriss,
+                      const QColor& fuellung)
 {
-    const QColor umriss = Farbe(puz_var::Gitterlinienfarbe);
     QImage& brett = spielfeld.bild();
     if (brett.size() != brettgroesse)
         brett = QImage(brettgroesse, QImage::Format_RGB32);
@@ -187,8 +182,7 @@ QImage MaleBrettgrund(Bildfeld& spielfeld, QSize brettgroesse, QSize fenster, in
         maler.setBrush(fuellung);
         maler.drawRect(0, 0, fenster.width() - 1, fenster.height() - 1);
     }
-    puz_var::Leerbild = Feldquadrat(kante, umriss, fuellung);
-    return puz_var::Leerbild;
+    return Feldquadrat(kante, umriss, fuellung);
 }
 
 QSize Klientplatz(const QWidget& fenster)

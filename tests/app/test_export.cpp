@@ -82,7 +82,7 @@ protected:
     // Every file a puzzle of this prefix and grid consists of.
     static QStringList puzzle(const QString& kuerzel, int spalten, int zeilen)
     {
-        QStringList namen = kachelnamen::Kachelsatz(kuerzel, spalten, zeilen, false, true);
+        QStringList namen = kachelnamen::Kacheldateien(kuerzel, spalten, zeilen, false, true);
         for (const char* endung : {"sp.htm", "tp.htm", "rp.htm", "ta.htm"})
             namen << kuerzel + QLatin1String(endung);
         return namen;

@@ -11,10 +11,12 @@
 //             and bold text
 //   <ziel>/e  1 column of 6 tiles of 300 pixels, answers below
 // Usage: seiten_erzeugen <ziel> <vorlagenverzeichnis>
-#include "app/einstellungen.h"
-#include "app/puz_var.h"
-#include "export/stapel.h"
+#include "export/ausgabebuch.h"
+#include "export/puzzleausgabe.h"
+#include "modell/einstellungen.h"
+#include "modell/puzzle.h"
 #include "prepare/kachelnamen.h"
+#include "prepare/schnitt.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -43,6 +45,20 @@ QImage Testbild(int Spalten, int Zeilen, int Kachel)
     return bild;
 }
 
+// Nobody is asked; a problem ends the variant with its message.
+class JaZuAllem : public Ausgabefragen
+{
+public:
+    bool Ersetzen(const QString&, const QString&, const QStringList&) override { return true; }
+    bool InsProgrammverzeichnis(const QString&) override { return true; }
+    bool OhneWebnamen(const QString&) override { return true; }
+    bool Weiter(const Ausgabefehler& fehler) override
+    {
+        std::fprintf(stderr, "%s %s\n", qPrintable(fehler.datei), qPrintable(fehler.text));
+        return false;
+    }
+};
+
 bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
 {
     QDir().mkpath(verzeichnis);
@@ -56,59 +72,62 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
     }
     // The settings carry over from one variant to the next, as in one run of
     // the program.
-    static Spieleinstellungen einstellungen;
+    static Einstellungen einstellungen;
     // Taking a portrait picture over turns the preview.
-    if (Spalten < Zeilen)
-        std::swap(puz_var::VorschauBreite, puz_var::VorschauHoehe);
+    PasseVorschauAn(einstellungen, QSize(Spalten, Zeilen));
     Puzzleauftrag auftrag;
-    auftrag.bildpfad = QDir::toNativeSeparators(verzeichnis + QStringLiteral("/luftbild.bmp"));
-    auftrag.kuerzel = kachelnamen::Dateikuerzel(auftrag.bildpfad);
+    auftrag.tabellenbild = QDir::toNativeSeparators(verzeichnis + QStringLiteral("/luftbild.bmp"));
+    auftrag.kuerzel = kachelnamen::Dateikuerzel(auftrag.tabellenbild);
+    auftrag.herkunft = auftrag.tabellenbild;
     auftrag.verzeichnis = QDir::toNativeSeparators(verzeichnis + QLatin1Char('/'));
     auftrag.vorlagenverzeichnis = vorlagen;
-    auftrag.gitter = gitter::Gitter{0, 0, Kachel};
+    auftrag.teile = {Ausgabeteil::KachelnJpeg, Ausgabeteil::Schiebeseite, Ausgabeteil::Tauschseite,
+                     Ausgabeteil::Raetselseite, Ausgabeteil::Tabelle};
     if (art != 'c') {
-        puz_var::LeerfeldX = 2;
-        puz_var::LeerfeldY = 1;
-        puz_var::Gitterbreite = 2;
-        puz_var::Gitterlinienfarbe = 0x00FFFF; // yellow
-        einstellungen.RichtigAntwort = 2;
+        einstellungen.LeerfeldX = 2;
+        einstellungen.LeerfeldY = 1;
+        einstellungen.Gitterbreite = 2;
+        einstellungen.Gitterlinienfarbe = 0x00FFFF; // yellow
+        einstellungen.RichtigeAntwort = 2;
     }
     if (art == 'a' || art == 'd') {
-        puz_var::Ueberschrift = QStringLiteral("Luftbild");
-        puz_var::Zugausgabe = true;
+        einstellungen.Ueberschrift = QStringLiteral("Luftbild");
+        einstellungen.Zugausgabe = true;
         einstellungen.ZugZaehler = true;
         einstellungen.Spielzeit = true;
         einstellungen.Antworten = QStringList{QStringLiteral("Ein Segelboot"), QStringLiteral("Der Leuchtturm"),
                                               QStringLiteral("Eine Burg")};
         einstellungen.AntwortenUnten = false;
     } else if (art != 'c') {
-        puz_var::Ueberschrift = QString::fromUtf8("W\u00fcrfel f\u00fcr 5 \u20ac \u0150");
-        puz_var::Zugausgabe = false;
-        puz_var::VorschauErzeugen = false;
+        einstellungen.Ueberschrift = QString::fromUtf8("W\u00fcrfel f\u00fcr 5 \u20ac \u0150");
+        einstellungen.Zugausgabe = false;
+        einstellungen.VorschauErzeugen = false;
         einstellungen.ZugZaehler = false;
         einstellungen.Spielzeit = true;
         einstellungen.Antworten = QString::fromUtf8("Gr\u00fc\u00dfe\nPreis in \u20ac\n\nverborgen").split(u'\n');
         einstellungen.AntwortenUnten = true;
     }
     if (art == 'd') {
-        puz_var::Ueberschrift =
+        einstellungen.Ueberschrift =
             QStringLiteral("<img src=\"luftbi0_0.jpg\" width=48 height=48 alt=\"Logo\"> <b>Klasse 4b</b>");
-        puz_var::LeerfeldX = 4;
-        puz_var::LeerfeldY = 0;
+        einstellungen.LeerfeldX = 4;
+        einstellungen.LeerfeldY = 0;
     }
     if (art == 'e') {
-        puz_var::LeerfeldX = 0;
-        puz_var::LeerfeldY = 5;
+        einstellungen.LeerfeldX = 0;
+        einstellungen.LeerfeldY = 5;
         einstellungen.ZugZaehler = true;
     }
     // The pages are written with the tile width the field shows then, which
     // may differ from the cut's.
-    einstellungen.Kachelbreite = Seitenbreite;
-    auftrag.einstellungen = einstellungen;
-    const std::optional<QString> fehler = SchreibePuzzle(Testbild(Spalten, Zeilen, Kachel), auftrag);
-    if (fehler)
-        std::fprintf(stderr, "%s\n", qPrintable(*fehler));
-    return !fehler;
+    auftrag.kachelbreite = Seitenbreite;
+    const Kachelsatz kacheln = schnitt::Zerschneide(Testbild(Spalten, Zeilen, Kachel), Gitter{0, 0, Kachel},
+                                                    Farbe(einstellungen.Hintergrundfarbe));
+    Ausgabestand stand;
+    Ausgabebuch buch;
+    JaZuAllem fragen;
+    return SchreibePuzzle(auftrag, kacheln, einstellungen, stand, buch, fragen).ausgang ==
+           Ausgabeergebnis::Ausgang::Fertig;
 }
 
 } // namespace
@@ -124,7 +143,6 @@ int main(int argc, char** argv)
     QString vorlagen = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     vorlagen += QDir::separator();
     const QString ziel = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    puz_var::Startwerte();
     bool gut = true;
     for (const char art : {'c', 'a', 'b', 'd', 'e'})
         gut = gut && Variante(ziel + QLatin1Char('/') + QLatin1Char(art), vorlagen, art);

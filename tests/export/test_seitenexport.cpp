@@ -1,6 +1,6 @@
 // The export commands of the main window: whole page files from templates and
 // generated text, the answer pictures, the tiles, and what a failure leaves.
-#include "app/fenster/dialoge.h"
+#include "fenster/dialoge.h"
 #include "app/fenster/fenster.h"
 #include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"

@@ -3,33 +3,22 @@
 //   build/tests/tesselo_fotos DIR [WxH]
 // WxH cuts the landscape at that size instead of 480 x 360 (a phone photo
 // is 4000x3000), to see how the games fit the screen.
-#include "app/fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "dialogs/puz_danl.h"
-#include "dialogs/puz_err.h"
-#include "dialogs/puz_hilf.h"
-#include "dialogs/puz_inf.h"
-#include "dialogs/puz_opt.h"
-#include "dialogs/puz_ranl.h"
-#include "dialogs/puz_sanl.h"
-#include "export/fenster/htm_chk.h"
-#include "export/fenster/puz_warn.h"
-#include "games/fenster/puz_drag.h"
-#include "games/fenster/puz_raet.h"
-#include "games/fenster/puz_sch.h"
-
+#include "app/datenorte.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "codecs/bildcodec.h"
-#include "dialogs/puz_inf.h"
+#include "dialogs/fehlerfenster.h"
+#include "fenster/dialoge.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace {
 
@@ -67,28 +56,36 @@ int main(int argc, char** argv)
     QApplication anwendung(argc, argv);
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(ziel);
-    puz_var::Startwerte();
     Dialoge::EchteDialoge();
-    ErzeugeFenster();
-
-    const auto foto = [&](QWidget* fenster, const QString& name) {
-        fenster->show();
-        QApplication::processEvents();
-        fenster->grab().save(ziel + QLatin1Char('/') + name + QStringLiteral(".png"));
+    Programm programm(datenorte::Datenverzeichnis(QCoreApplication::applicationDirPath()));
+    Hauptfenster& haupt = programm.hauptfenster();
+    const auto fenster = [](const char* name) {
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (f->objectName() == QLatin1String(name))
+                return f;
+        return static_cast<QWidget*>(nullptr);
     };
-    foto(Form1, QStringLiteral("form1"));
-    foto(FoHilfe, QStringLiteral("hilfe"));
-    foto(FoInfo, QStringLiteral("info"));
-    foto(FoSchiebePuzzleAnleitung, QStringLiteral("schiebe_anleitung"));
-    foto(FoDragPuzzleAnleitung, QStringLiteral("tausch_anleitung"));
-    foto(FoBilderRaetselAnleitung, QStringLiteral("raetsel_anleitung"));
-    puz_var::Fehlertext = QStringLiteral("Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!");
-    foto(FoFehler, QStringLiteral("fehler"));
-    foto(Fo_Optionen, QStringLiteral("optionen"));
-    foto(FoWarn, QStringLiteral("warnung"));
-    foto(FoCheck4HtmlName, QStringLiteral("htmlwarnung"));
-    for (QWidget* fenster : QApplication::topLevelWidgets())
-        fenster->hide();
+    const auto aktion = [&haupt](const char* name) { return haupt.findChild<QAction*>(QLatin1String(name)); };
+
+    const auto foto = [&](QWidget* f, const QString& name) {
+        f->show();
+        QApplication::processEvents();
+        f->grab().save(ziel + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    foto(&haupt, QStringLiteral("hauptfenster"));
+    foto(fenster("Hilfefenster"), QStringLiteral("hilfe"));
+    foto(fenster("Infofenster"), QStringLiteral("info"));
+    foto(fenster("Schiebeanleitung"), QStringLiteral("schiebe_anleitung"));
+    foto(fenster("Tauschanleitung"), QStringLiteral("tausch_anleitung"));
+    foto(fenster("Raetselanleitung"), QStringLiteral("raetsel_anleitung"));
+    auto* fehler = qobject_cast<Fehlerfenster*>(fenster("Fehlerfenster"));
+    fehler->zeige(QStringLiteral("Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!"));
+    foto(fehler, QStringLiteral("fehler"));
+    foto(fenster("Optionsdialog"), QStringLiteral("optionen"));
+    foto(fenster("Programmordnerfrage"), QStringLiteral("warnung"));
+    foto(fenster("Webnamenfrage"), QStringLiteral("htmlwarnung"));
+    for (QWidget* f : QApplication::topLevelWidgets())
+        f->hide();
 
     // A picture loaded, laid out automatically and cut, as a user does it.
     QTemporaryDir arbeit;
@@ -101,25 +98,21 @@ int main(int argc, char** argv)
                                            Qt::SmoothTransformation);
     }
     bildcodec::SchreibeBmp(landschaft, datei, nullptr);
-    Dialoge::BildOeffnen = [&](QWidget*) { return datei; };
-    Form1->show();
-    Form1->MenuLaden->trigger();
-    Form1->BuAutoClick();
-    foto(Form1, QStringLiteral("form1_vorschau"));
-    Form1->ScBaWartezeit->setValue(0);
-    Form1->MenuSchneiden->trigger();
-    foto(Form1, QStringLiteral("form1_geschnitten"));
+    Dialoge::BildOeffnen = [&](QWidget*, const QString&, const QString&) { return datei; };
+    haupt.show();
+    aktion("MenuLaden")->trigger();
+    haupt.findChild<QPushButton*>(QStringLiteral("BuAuto"))->click();
+    foto(&haupt, QStringLiteral("hauptfenster_vorschau"));
+    haupt.findChild<QScrollBar*>(QStringLiteral("ScBaWartezeit"))->setValue(0);
+    aktion("MenuSchneiden")->trigger();
+    foto(&haupt, QStringLiteral("hauptfenster_geschnitten"));
 
-    Form1->Schieben->trigger();
-    foto(FoPlay, QStringLiteral("schiebepuzzle"));
-    FoPlay->close();
-    Form1->Ziehen->trigger();
-    foto(FoDragPuzzle, QStringLiteral("tauschpuzzle"));
-    FoDragPuzzle->close();
-    Form1->Bilderraetsel->trigger();
-    foto(FoBilderRaetsel, QStringLiteral("bilderraetsel"));
-    FoBilderRaetsel->close();
-
-    ZerstoereFenster();
+    for (const auto& [menu, name, fotoname] : {std::tuple{"MenuSchiebepuzzle", "Schiebefenster", "schiebepuzzle"},
+                                            std::tuple{"MenuTauschpuzzle", "Tauschfenster", "tauschpuzzle"},
+                                            std::tuple{"MenuBilderraetsel", "Raetselfenster", "bilderraetsel"}}) {
+        aktion(menu)->trigger();
+        foto(fenster(name), QLatin1String(fotoname));
+        fenster(name)->close();
+    }
     return 0;
 }

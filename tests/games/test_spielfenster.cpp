@@ -1,7 +1,7 @@
 // What the three game windows share with each other and with the program's
 // other windows: instructions that belong to their game, activation between
 // the program's own windows only, and a cut that never leaves a game stale.
-#include "app/fenster/bildfeld.h"
+#include "fenster/bildfeld.h"
 #include "app/fenster/fenster.h"
 #include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"

@@ -9,8 +9,6 @@
 #include <array>
 #include <climits>
 
-using gitter::Gitter;
-
 TEST(Gitter, StartgitterAuf361x300NimmtVierSpaltenUndDreiZeilen)
 {
     const QSize bild(361, 300);

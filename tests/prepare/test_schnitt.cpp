@@ -12,8 +12,8 @@ namespace {
 TEST(Zerschneiden, TeileSindDieFelderDesBildesUndBleibenSo)
 {
     QImage bild = testhilfe::Muster(250, 130);
-    const gitter::Gitter g{5, 10, 60};
-    const schnitt::Kachelsatz satz = schnitt::Zerschneide(bild, g, Qt::blue);
+    const Gitter g{5, 10, 60};
+    const Kachelsatz satz = schnitt::Zerschneide(bild, g, Qt::blue);
     ASSERT_EQ(satz.spalten, 4);
     ASSERT_EQ(satz.zeilen, 2);
     ASSERT_EQ(satz.teile.size(), 8u);
@@ -31,9 +31,9 @@ TEST(Zerschneiden, TeileSindDieFelderDesBildesUndBleibenSo)
 TEST(Zerschneiden, RandAusserhalbZeigtDenHintergrundUndJedesTeilWirdGemeldet)
 {
     const QImage bild = testhilfe::Muster(100, 100);
-    const gitter::Gitter g{-20, 0, 50};
+    const Gitter g{-20, 0, 50};
     QStringList gemeldet;
-    const schnitt::Kachelsatz satz =
+    const Kachelsatz satz =
         schnitt::Zerschneide(bild, g, Qt::blue, [&](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
             gemeldet << QStringLiteral("%1,%2 %3,%4").arg(spalte).arg(zeile).arg(quelle.x()).arg(quelle.y());
             EXPECT_EQ(teil.size(), QSize(50, 50));
@@ -49,7 +49,7 @@ TEST(Zerschneiden, RandAusserhalbZeigtDenHintergrundUndJedesTeilWirdGemeldet)
 TEST(Zerschneiden, GittervorschauZeichnetJedeLinieUeberDasGanzeBild)
 {
     const QImage bild = testhilfe::Muster(90, 70);
-    const QImage vorschau = schnitt::Gittervorschau(bild, gitter::Gitter{-5, 20, 40});
+    const QImage vorschau = schnitt::Gittervorschau(bild, Gitter{-5, 20, 40});
     ASSERT_EQ(vorschau.size(), bild.size());
     const QRgb rot = qRgb(0xFF, 0, 0);
     for (int y = 0; y < 70; ++y)

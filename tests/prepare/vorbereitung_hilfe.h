@@ -2,12 +2,11 @@
 // Shared fixture of the main-window tests of picture preparation: a fresh
 // output directory, start values, dialogs answered by the test, messages
 // collected instead of shown.
-#include "app/fenster/bildfeld.h"
-#include "app/fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
+#include "app/fenster/hauptfenster.h"
 #include "codecs/bildcodec.h"
+#include "fenster/bildfeld.h"
+#include "fenster/dialoge.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
 #include <QAction>
@@ -26,22 +25,29 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_verzeichnis.isValid());
-        puz_var::Startwerte();
-        puz_var::Programmverzeichnis = QStringLiteral("/kein/programmverzeichnis/");
+        testhilfe::Startwerte();
+        modell().programmverzeichnis = QStringLiteral("/kein/programmverzeichnis/");
         testhilfe::StummeDialoge();
         Dialoge::Meldung = [this](QWidget*, const QString& text) { meldungen << text; };
-        Form1->ScBaWartezeit->setValue(0);
-        Form1->SpEdOffx->setValue(10);
-        Form1->SpEdOffy->setValue(10);
-        Form1->SpEdBreite->setValue(80);
-        Form1->TempDatei = false;
+        teil<QScrollBar>("ScBaWartezeit")->setValue(0);
+        teil<QSpinBox>("SpEdOffx")->setValue(10);
+        teil<QSpinBox>("SpEdOffy")->setValue(10);
+        teil<QSpinBox>("SpEdBreite")->setValue(80);
     }
 
-    void TearDown() override
+    void TearDown() override { testhilfe::StummeDialoge(); }
+
+    static Hauptfenster& haupt() { return testhilfe::Anwendung().hauptfenster(); }
+    static Sitzung& modell() { return testhilfe::Modell(); }
+    // A control or menu entry of the main window.
+    template <class T>
+    static T* teil(const char* name)
     {
-        Form1->TempDatei = false; // the directory goes with the test
-        testhilfe::StummeDialoge();
+        return testhilfe::Teil<T>(&haupt(), name);
     }
+    static void waehle(const char* menueintrag) { teil<QAction>(menueintrag)->trigger(); }
+    // The picture the main window shows.
+    static const QImage& angezeigt() { return teil<Bildfeld>("ImBild")->bild(); }
 
     // Path of a file in the test's directory (with trailing separator for "").
     QString pfad(const QString& name = QString()) const { return m_verzeichnis.path() + QLatin1Char('/') + name; }
@@ -61,9 +67,9 @@ protected:
     // Chooses the file in the picture dialog through the menu "&Laden".
     void lade(const QString& datei)
     {
-        Dialoge::BildOeffnen = [datei](QWidget*) { return datei; };
-        Form1->MenuLaden->trigger();
-        Dialoge::BildOeffnen = [](QWidget*) { return QString(); };
+        Dialoge::BildOeffnen = [datei](QWidget*, const QString&, const QString&) { return datei; };
+        waehle("MenuLaden");
+        Dialoge::BildOeffnen = [](QWidget*, const QString&, const QString&) { return QString(); };
     }
 
     static QImage lies(const QString& datei)

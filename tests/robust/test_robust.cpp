@@ -1,8 +1,8 @@
 // The whole program under hostile conditions, driven through the main
 // window's menu: output directories that refuse writes, vanish or run full,
 // and pictures of extreme proportions cut into the largest grids allowed.
-#include "app/fenster/bildfeld.h"
-#include "app/fenster/dialoge.h"
+#include "fenster/bildfeld.h"
+#include "fenster/dialoge.h"
 #include "app/fenster/fenster.h"
 #include "app/fenster/puz_hpt.h"
 #include "app/puz_var.h"
