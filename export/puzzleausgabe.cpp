@@ -105,10 +105,14 @@ private:
             m_ergebnis.ausgang = Ausgang::Abgelehnt;
     }
 
-    // The picture itself is never written over; files of another picture
-    // only with the caller's word.
+    // The folder must take the files; the picture itself is never written
+    // over; files of another picture only with the caller's word.
     bool Ersetzen(const QStringList& namen)
     {
+        if (const auto fehler = m_fragen.Ordnerfehler(m_a.verzeichnis)) {
+            Melde(Ausgabefehler::Art::Ordner, *fehler);
+            return false;
+        }
         if (const auto fehler = ausgabe::BildFehler(m_a.verzeichnis, namen, m_a.bilddateien, m_a.ausweg)) {
             Melde(Ausgabefehler::Art::Bild, *fehler);
             return false;

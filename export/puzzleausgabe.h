@@ -5,13 +5,14 @@
 // main window's "&Speichern" commands and `tesselo --export` both run it; they
 // differ only in what they pass and in how they answer its questions.
 //
-// Before a part is written its files are cleared: none may be the picture
-// itself, files of another picture are replaced only with the caller's word,
+// Before a part is written its files are cleared: the folder must take them,
+// none may be the picture itself, files of another picture are replaced only with the caller's word,
 // and the first write of a cut asks about the program's own folder and a
 // prefix unfit for the web. A page needs the JPEG tiles: they follow the
 // first page written, unless this cut's JPEG tiles were written already.
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class Ausgabebuch;
@@ -25,6 +26,7 @@ enum class Ausgabeteil { KachelnJpeg, KachelnBmp, Schiebeseite, Tauschseite, Rae
 struct Ausgabefehler
 {
     enum class Art {
+        Ordner,        // nothing can be written into the output folder
         Bild,          // a file to write is the picture itself
         Breite,        // the tile width cannot be used
         Kacheln,       // a tile, the empty tile or the preview could not be written
@@ -45,6 +47,9 @@ class Ausgabefragen
 public:
     virtual ~Ausgabefragen() = default;
 
+    // Makes the output folder ready where the caller does so; why nothing
+    // can be written into it, in German, or none.
+    virtual std::optional<QString> Ordnerfehler(const QString& verzeichnis) = 0;
     // Files `fremde` (in the order met) exist in `verzeichnis` that this
     // picture did not write. True replaces them: the puzzle of this prefix
     // there becomes the picture's own.

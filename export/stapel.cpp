@@ -39,6 +39,8 @@ class Optionsantworten : public Ausgabefragen
 public:
     explicit Optionsantworten(bool ersetzen) : m_ersetzen(ersetzen) {}
 
+    // A missing folder is made (a picture's own folder with --unterordner).
+    std::optional<QString> Ordnerfehler(const QString& verzeichnis) override { return OrdnerBereit(verzeichnis); }
     bool Ersetzen(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde) override
     {
         if (!m_ersetzen)
@@ -95,9 +97,6 @@ Bildergebnis ExportiereBild(const Stapelauftrag& stapel, const QString& vorlagen
     Puzzleauftrag auftrag;
     auftrag.verzeichnis =
         stapel.unterordner ? verzeichnis + ladung::MitTrenner(QFileInfo(pfad).completeBaseName()) : verzeichnis;
-    if (stapel.unterordner)
-        if (auto ordnerfehler = OrdnerBereit(auftrag.verzeichnis))
-            return {false, *ordnerfehler};
     auftrag.vorlagenverzeichnis = vorlagenverzeichnis;
     auftrag.kuerzel = kachelnamen::Dateikuerzel(QFileInfo(pfad).fileName());
     auftrag.herkunft = pfad;

@@ -39,6 +39,16 @@ void Formular::keyPressEvent(QKeyEvent* ereignis)
     QWidget::keyPressEvent(ereignis);
 }
 
+void ZeigeAlsWarnung(QLabel* label)
+{
+    QPalette rot = label->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(rot);
+    QFont fett = label->font();
+    fett.setBold(true);
+    label->setFont(fett);
+}
+
 QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort)
 {
     auto* label = new QLabel(text, eltern);

@@ -9,6 +9,9 @@ class QPushButton;
 // A label of `text` at `ort`, as large as its text: the forms' captions.
 QLabel* neuesLabel(QWidget* eltern, const QString& text, QPoint ort);
 
+// The warnings' text: bold and red.
+void ZeigeAlsWarnung(QLabel* label);
+
 // Gives a control its object name, by which tests and tools find it.
 template <class Element>
 Element* benannt(Element* element, const char* name)

@@ -1,15 +1,17 @@
 #pragma once
 // The picture riddle's board: every field starts covered and a click uncovers
 // it; plus the reading of the answers and the judgement. No pixels here.
+#include "modell/puzzle.h"
+
 #include <QString>
 #include <QStringList>
+
 #include <array>
 #include <optional>
 
 class Raetselbrett
 {
 public:
-    static constexpr int MaxTeile = 100;
     static constexpr int MaxFelder = 201;
     static constexpr int Verdeckt = -1; // Sichtbar of a covered field
 

@@ -5,6 +5,8 @@
 // Fields and tiles share the tile set's numbering: field i is column
 // i / zeilen, row i % zeilen. The hole is the tile Leernummer; the field that
 // holds it is the hole's field.
+#include "modell/puzzle.h"
+
 #include <array>
 
 class Zufall;
@@ -12,8 +14,7 @@ class Zufall;
 class Schiebebrett
 {
 public:
-    static constexpr int MaxFelder = 101; // room of the board, one more than tiles exist
-    static constexpr int MaxTeile = 100;
+    static constexpr int MaxFelder = MaxTeile + 1; // room of the board, one more than tiles exist
     static constexpr int Mischtausche = 100;
 
     enum class Zugergebnis {

@@ -1,6 +1,8 @@
 #pragma once
 // The swap puzzle's board: the picture's grid, optionally framed by one ring of
 // blank fields, with the two-click swap and the shuffle. No pixels here.
+#include "modell/puzzle.h"
+
 #include <array>
 #include <optional>
 
@@ -12,7 +14,6 @@ public:
     // Largest board the cut allows: at most 100 tiles, framed on all sides.
     // A single row of 100 tiles needs (100 + 2) * (1 + 2) = 306 fields and
     // no other grid of up to 100 tiles needs more.
-    static constexpr int MaxTeile = 100;
     static constexpr int MaxFelder = 306;
     static constexpr int Leer = -1; // Aktuell of a blank field, Loesung of a frame field
 

@@ -105,6 +105,10 @@ class Fensterantworten : public Ausgabefragen
 public:
     explicit Fensterantworten(Hauptfenster& fenster) : m_fenster(fenster) {}
 
+    std::optional<QString> Ordnerfehler(const QString& verzeichnis) override
+    {
+        return ausgabe::OrdnerFehler(verzeichnis, StartAusgabeverzeichnis());
+    }
     bool Ersetzen(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde) override
     {
         return Dialoge::Ersetzen(&m_fenster, ausgabe::ErsetzenFrage(verzeichnis, kuerzel, fremde));
@@ -572,10 +576,6 @@ void Hauptfenster::Schreibe(std::vector<Ausgabeteil> teile)
         return;
     const Einstellungen& e = m_sitzung.einstellungen;
     const Puzzle& puzzle = m_sitzung.puzzle;
-    if (const auto fehler = ausgabe::OrdnerFehler(e.Ausgabeverzeichnis, StartAusgabeverzeichnis())) {
-        Dialoge::Meldung(this, *fehler);
-        return;
-    }
     Puzzleauftrag auftrag;
     auftrag.verzeichnis = e.Ausgabeverzeichnis;
     auftrag.vorlagenverzeichnis = m_sitzung.programmverzeichnis;

@@ -26,12 +26,7 @@ Programmordnerfrage::Programmordnerfrage(QWidget* parent) : QDialog(parent)
     LaWarnung->setGeometry(RectLaWarnung);
     LaWarnung->setWordWrap(true);
     LaWarnung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette rot = LaWarnung->palette();
-    rot.setColor(QPalette::WindowText, Qt::red);
-    LaWarnung->setPalette(rot);
-    QFont fett = LaWarnung->font();
-    fett.setBold(true);
-    LaWarnung->setFont(fett);
+    ZeigeAlsWarnung(LaWarnung);
 
     LaWarn2 = benannt(new QLabel(QStringLiteral("Das Verzeichnis kann bei den Optionen eingestellt werden."), this),
                       "LaWarn2");

@@ -22,12 +22,7 @@ Webnamenfrage::Webnamenfrage(QWidget* parent) : QDialog(parent)
 
     LaWarnung = benannt(new QLabel(QStringLiteral("Warnung"), this), "LaWarnung");
     LaWarnung->move(PosLaWarnung);
-    QPalette rot = LaWarnung->palette();
-    rot.setColor(QPalette::WindowText, Qt::red);
-    LaWarnung->setPalette(rot);
-    QFont fett = LaWarnung->font();
-    fett.setBold(true);
-    LaWarnung->setFont(fett);
+    ZeigeAlsWarnung(LaWarnung);
     LaWarnung->adjustSize();
 
     BuWeiter = benannt(new QPushButton(QStringLiteral("&Weiter"), this), "BuWeiter");

@@ -49,6 +49,7 @@ QImage Testbild(int Spalten, int Zeilen, int Kachel)
 class JaZuAllem : public Ausgabefragen
 {
 public:
+    std::optional<QString> Ordnerfehler(const QString&) override { return std::nullopt; }
     bool Ersetzen(const QString&, const QString&, const QStringList&) override { return true; }
     bool InsProgrammverzeichnis(const QString&) override { return true; }
     bool OhneWebnamen(const QString&) override { return true; }

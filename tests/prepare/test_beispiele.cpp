@@ -31,11 +31,25 @@ Dialogblick SchaueInDenBilddialog()
                 dialog->reject();
             }
     });
+    // Through "&Laden", which gives the dialog its start and the samples;
+    // cancelled, the load changes nothing.
     Dialoge::EchteDialoge();
-    const QString gewaehlt = Dialoge::BildOeffnen(nullptr);
-    EXPECT_TRUE(gewaehlt.isEmpty());
+    testhilfe::Teil<QAction>(&testhilfe::Anwendung().hauptfenster(), "MenuLaden")->trigger();
     testhilfe::StummeDialoge();
     return blick;
+}
+
+// The folder the next picture dialog starts in.
+QString Startordner()
+{
+    QString start;
+    Dialoge::BildOeffnen = [&start](QWidget*, const QString& ordner, const QString&) {
+        start = ordner;
+        return QString();
+    };
+    testhilfe::Teil<QAction>(&testhilfe::Anwendung().hauptfenster(), "MenuLaden")->trigger();
+    Dialoge::BildOeffnen = [](QWidget*, const QString&, const QString&) { return QString(); };
+    return start;
 }
 
 } // namespace
@@ -48,8 +62,8 @@ protected:
         Vorbereitung::SetUp();
         ASSERT_TRUE(m_programm.isValid());
         QDir().mkpath(m_programm.path() + "/Beispiele");
-        puz_var::Programmverzeichnis = m_programm.path() + QLatin1Char('/');
-        puz_var::Ausgabeverzeichnis = pfad();
+        modell().programmverzeichnis = m_programm.path() + QLatin1Char('/');
+        modell().einstellungen.Ausgabeverzeichnis = pfad();
     }
 
     QString beispielordner() const { return m_programm.path() + "/Beispiele"; }
@@ -80,7 +94,7 @@ TEST_F(Beispiele, SeitenleisteNurMitDenBeispielenDieserKopie)
     ASSERT_TRUE(SchaueInDenBilddialog().gesehen);
     QTemporaryDir andereKopie;
     QDir().mkpath(andereKopie.path() + "/Beispiele");
-    puz_var::Programmverzeichnis = andereKopie.path() + QLatin1Char('/');
+    modell().programmverzeichnis = andereKopie.path() + QLatin1Char('/');
     Dialogblick blick = SchaueInDenBilddialog();
     ASSERT_TRUE(blick.gesehen);
     EXPECT_EQ(blick.seitenleiste.count(QUrl::fromLocalFile(andereKopie.path() + "/Beispiele")), 1);
@@ -101,13 +115,14 @@ TEST_F(Beispiele, EinBeispielSchreibtNichtsInDenProgrammordner)
     lade(beispiel);
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join('\n'));
     EXPECT_EQ(QDir(beispielordner()).entryList(QDir::Files), QStringList({"landschaft.jpg"}));
-    EXPECT_TRUE(puz_var::Bilddatei.startsWith(puz_var::Arbeitsverzeichnis())) << qPrintable(puz_var::Bilddatei);
-    EXPECT_EQ(puz_var::Ausgabeverzeichnis, puz_var::StartAusgabeverzeichnis());
+    const QString bilddatei = modell().puzzle.bilddatei;
+    EXPECT_TRUE(bilddatei.startsWith(haupt().Arbeitsverzeichnis())) << qPrintable(bilddatei);
+    EXPECT_EQ(modell().einstellungen.Ausgabeverzeichnis, StartAusgabeverzeichnis());
     // The next picture dialog still starts among the samples.
-    EXPECT_EQ(QDir(puz_var::Bildverzeichnis).canonicalPath(), QDir(beispielordner()).canonicalPath());
+    EXPECT_EQ(QDir(Startordner()).canonicalPath(), QDir(beispielordner()).canonicalPath());
 
     // A picture of the user's with a sample's name is the user's own.
     const QString eigenes = legeJpegAn("landschaft.jpg", testhilfe::Muster(200, 150));
     lade(eigenes);
-    EXPECT_EQ(QDir(puz_var::Ausgabeverzeichnis).canonicalPath(), QDir(pfad()).canonicalPath());
+    EXPECT_EQ(QDir(modell().einstellungen.Ausgabeverzeichnis).canonicalPath(), QDir(pfad()).canonicalPath());
 }

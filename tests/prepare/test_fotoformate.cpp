@@ -32,6 +32,12 @@ void Schreibe(const QString& pfad, const QByteArray& inhalt)
     datei.write(inhalt);
 }
 
+// The picture size the information table shows.
+QString groesse()
+{
+    return testhilfe::Teil<QTableWidget>(&testhilfe::Anwendung().hauptfenster(), "StGrInfo")->item(1, 1)->text();
+}
+
 } // namespace
 
 TEST_F(Vorbereitung, GedrehtesHandyfotoIstUeberallAufrecht)
@@ -45,23 +51,25 @@ TEST_F(Vorbereitung, GedrehtesHandyfotoIstUeberallAufrecht)
     lade(foto);
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
 
-    EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("160 x 240"));
-    EXPECT_EQ(puz_var::VorschauBreite, 160);
-    EXPECT_EQ(puz_var::VorschauHoehe, 240);
-    EXPECT_LE(testhilfe::Abweichung(Form1->ImBild->bild().copy(0, 0, 160, 240), aufrecht), 10);
+    EXPECT_EQ(groesse(), QStringLiteral("160 x 240"));
+    EXPECT_EQ(modell().einstellungen.VorschauBreite, 160);
+    EXPECT_EQ(modell().einstellungen.VorschauHoehe, 240);
+    EXPECT_LE(testhilfe::Abweichung(angezeigt().copy(0, 0, 160, 240), aufrecht), 10);
     // The converted bitmap holds the upright picture, so every later reader does.
-    const QImage bitmap = lies(puz_var::Bilddatei);
-    EXPECT_TRUE(puz_var::Bilddatei.endsWith(QStringLiteral(".bmp")));
+    const QString bilddatei = modell().puzzle.bilddatei;
+    const QImage bitmap = lies(bilddatei);
+    EXPECT_TRUE(bilddatei.endsWith(QStringLiteral(".bmp")));
     EXPECT_LE(testhilfe::Abweichung(bitmap, aufrecht), 10);
 
-    Form1->SpEdOffx->setValue(0);
-    Form1->SpEdOffy->setValue(0);
-    Form1->SpEdBreite->setValue(80);
-    Form1->MenuSchneiden->trigger();
+    teil<QSpinBox>("SpEdOffx")->setValue(0);
+    teil<QSpinBox>("SpEdOffy")->setValue(0);
+    teil<QSpinBox>("SpEdBreite")->setValue(80);
+    waehle("MenuSchneiden");
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    EXPECT_EQ(puz_var::Spalten, 2);
-    EXPECT_EQ(puz_var::Zeilen, 3);
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[1], bitmap.copy(0, 80, 80, 80)));
+    const Kachelsatz& kacheln = modell().puzzle.kacheln;
+    EXPECT_EQ(kacheln.spalten, 2);
+    EXPECT_EQ(kacheln.zeilen, 3);
+    EXPECT_TRUE(testhilfe::GleicheBilder(kacheln.teile.at(1), bitmap.copy(0, 80, 80, 80)));
 }
 
 TEST_F(Vorbereitung, WebpUndHeicWerdenDirektGeladen)
@@ -76,14 +84,19 @@ TEST_F(Vorbereitung, WebpUndHeicWerdenDirektGeladen)
         lade(pfad(name));
         ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(name) << qPrintable(meldungen.join(u'\n'));
         // Read like a PNG: the file itself is the picture, nothing is written.
-        EXPECT_EQ(puz_var::Bilddatei, pfad(name));
-        EXPECT_FALSE(Form1->TempDatei);
+        EXPECT_EQ(modell().puzzle.bilddatei, pfad(name));
         EXPECT_EQ(dateien(), vorher);
-        EXPECT_EQ(Form1->StGrInfo->item(1, 1)->text(), QStringLiteral("200 x 120"));
-        Form1->MenuSchneiden->trigger();
+        EXPECT_EQ(groesse(), QStringLiteral("200 x 120"));
+        waehle("MenuSchneiden");
         ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-        EXPECT_LE(testhilfe::Abweichung(puz_var::Teile[0], bild.copy(10, 10, 80, 80)), 16) << qPrintable(name);
+        EXPECT_LE(testhilfe::Abweichung(modell().puzzle.kacheln.teile.at(0), bild.copy(10, 10, 80, 80)), 16)
+            << qPrintable(name);
     }
+    // Nor is the file the program's to delete when the next picture comes.
+    const QStringList fotos = dateien();
+    lade(legeBmpAn(QStringLiteral("danach.bmp"), bild));
+    for (const QString& name : fotos)
+        EXPECT_TRUE(dateien().contains(name)) << qPrintable(name);
 }
 
 TEST_F(Vorbereitung, BilddialogFiltertUndZeigtFotosInDerVorschau)
@@ -117,7 +130,7 @@ TEST_F(Vorbereitung, BilddialogFiltertUndZeigtFotosInDerVorschau)
         }
         dialog->reject();
     });
-    EXPECT_TRUE(BildOeffnenDialog(Form1, pfad(), QString()).isEmpty());
+    EXPECT_TRUE(BildOeffnenDialog(&haupt(), pfad(), QString()).isEmpty());
 
     const QStringList gezeigt{QStringLiteral("JPEG-Bilder (*.jpg, *.jpeg)"), QStringLiteral("PNG-Bilder (*.png)"),
                               QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("WebP-Bilder (*.webp)"),

@@ -7,11 +7,15 @@
 #include <QProcess>
 #include <QPushButton>
 
+namespace {
+const Kachelsatz& kacheln() { return testhilfe::Modell().puzzle.kacheln; }
+} // namespace
+
 TEST_F(Vorbereitung, VorschauUndSchnittSehenDieDateiWieSieJetztIst)
 {
     lade(legeJpegAn(QStringLiteral("Foto.jpg"), testhilfe::Muster(200, 160)));
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    const QString bitmap = puz_var::Bilddatei;
+    const QString bitmap = modell().puzzle.bilddatei;
 
     // Another program saves a different picture of the same size over the bitmap.
     QImage anderes = testhilfe::Muster(200, 160).mirrored(true, false);
@@ -21,24 +25,24 @@ TEST_F(Vorbereitung, VorschauUndSchnittSehenDieDateiWieSieJetztIst)
         ASSERT_TRUE(datei.open(QIODevice::ReadWrite));
         ASSERT_TRUE(datei.setFileTime(QDateTime::currentDateTime().addSecs(3), QFileDevice::FileModificationTime));
     }
-    Form1->SpEdBreite->setValue(50);
-    Form1->MenuVorschau->trigger();
-    EXPECT_EQ(Form1->ImBild->bild().pixel(61, 71), anderes.pixel(61, 71));
-    Form1->MenuSchneiden->trigger();
+    teil<QSpinBox>("SpEdBreite")->setValue(50);
+    waehle("MenuVorschau");
+    EXPECT_EQ(angezeigt().pixel(61, 71), anderes.pixel(61, 71));
+    waehle("MenuSchneiden");
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[0], anderes.copy(10, 10, 50, 50)));
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Gesamtbild, anderes.copy(10, 10, 150, 150)));
+    EXPECT_TRUE(testhilfe::GleicheBilder(kacheln().teile.at(0), anderes.copy(10, 10, 50, 50)));
+    EXPECT_TRUE(testhilfe::GleicheBilder(kacheln().gesamtbild, anderes.copy(10, 10, 150, 150)));
 
     // Gone: preview and cut refuse with the reader's message and change nothing.
-    const QImage gezeigt = Form1->ImBild->bild().copy();
-    const QImage gesamt = puz_var::Gesamtbild.copy();
+    const QImage gezeigt = angezeigt().copy();
+    const QImage gesamt = kacheln().gesamtbild.copy();
     ASSERT_TRUE(QFile::remove(bitmap));
     const QString erwartet = QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(bitmap);
-    Form1->MenuVorschau->trigger();
-    Form1->MenuSchneiden->trigger();
+    waehle("MenuVorschau");
+    waehle("MenuSchneiden");
     EXPECT_EQ(meldungen, (QStringList{erwartet, erwartet}));
-    EXPECT_TRUE(testhilfe::GleicheBilder(Form1->ImBild->bild(), gezeigt));
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Gesamtbild, gesamt));
+    EXPECT_TRUE(testhilfe::GleicheBilder(angezeigt(), gezeigt));
+    EXPECT_TRUE(testhilfe::GleicheBilder(kacheln().gesamtbild, gesamt));
 }
 
 // A photo of camera size lies in memory of its own mapping, and a second
@@ -48,15 +52,15 @@ TEST_F(Vorbereitung, ZweiteVorschauAufGrossemFotoZeigtNurIhrGitter)
 {
     lade(legeJpegAn(QStringLiteral("gross.jpg"), testhilfe::Muster(2100, 2000)));
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    const QImage geladen = lies(puz_var::Bilddatei);
+    const QImage geladen = lies(modell().puzzle.bilddatei);
     ASSERT_EQ(geladen.size(), QSize(2100, 2000));
 
-    Form1->SpEdBreite->setValue(400);
-    Form1->MenuVorschau->trigger();
-    Form1->SpEdOffx->setValue(0);
-    Form1->SpEdOffy->setValue(30);
-    Form1->SpEdBreite->setValue(500);
-    Form1->MenuVorschau->trigger();
+    teil<QSpinBox>("SpEdBreite")->setValue(400);
+    waehle("MenuVorschau");
+    teil<QSpinBox>("SpEdOffx")->setValue(0);
+    teil<QSpinBox>("SpEdOffy")->setValue(30);
+    teil<QSpinBox>("SpEdBreite")->setValue(500);
+    waehle("MenuVorschau");
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
 
     QImage erwartet = geladen.copy();
@@ -64,14 +68,14 @@ TEST_F(Vorbereitung, ZweiteVorschauAufGrossemFotoZeigtNurIhrGitter)
         for (int x = 0; x < 2100; ++x)
             if (x % 500 == 0 || (y - 30) % 500 == 0)
                 erwartet.setPixel(x, y, qRgb(0xFF, 0, 0));
-    EXPECT_TRUE(testhilfe::GleicheBilder(Form1->ImBild->bild(), erwartet));
-    const QImage& probe = Form1->PaBoSchnitt->bild();
+    EXPECT_TRUE(testhilfe::GleicheBilder(angezeigt(), erwartet));
+    const QImage& probe = teil<Bildfeld>("PaBoSchnitt")->bild();
     EXPECT_TRUE(testhilfe::GleicheBilder(probe, geladen.copy(probe.rect())));
 
-    Form1->MenuSchneiden->trigger();
-    ASSERT_EQ(puz_var::Spalten, 4);
-    ASSERT_EQ(puz_var::Zeilen, 3);
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Gesamtbild, geladen.copy(0, 30, 2000, 1500)));
+    waehle("MenuSchneiden");
+    ASSERT_EQ(kacheln().spalten, 4);
+    ASSERT_EQ(kacheln().zeilen, 3);
+    EXPECT_TRUE(testhilfe::GleicheBilder(kacheln().gesamtbild, geladen.copy(0, 30, 2000, 1500)));
 }
 
 // The command line and the windows share one main path: for the same picture
@@ -79,15 +83,15 @@ TEST_F(Vorbereitung, ZweiteVorschauAufGrossemFotoZeigtNurIhrGitter)
 // "als HTML-Tabe&lle" write exactly the files tesselo --export writes.
 TEST_F(Vorbereitung, BefehlszeileSchreibtDasselbePuzzleWieDieFenster)
 {
-    puz_var::Programmverzeichnis = testhilfe::Bauverzeichnis();
+    modell().programmverzeichnis = testhilfe::Bauverzeichnis();
     Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
     // A portrait picture, so the turned preview is compared as well.
     const QString bild = legeBmpAn(QStringLiteral("Hochformat.bmp"), testhilfe::Muster(300, 452));
     lade(bild);
-    Form1->BuAuto->click();
-    Form1->MenuSchneiden->trigger();
-    Form1->alleHTMLSpiele->trigger();
-    Form1->alsHTMLTabelle1->trigger();
+    teil<QPushButton>("BuAuto")->click();
+    waehle("MenuSchneiden");
+    waehle("MenuAlleSeiten");
+    waehle("MenuTabelle");
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
 
     QProcess programm;

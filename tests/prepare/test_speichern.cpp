@@ -1,8 +1,7 @@
 // Saving tiles, empty tile and preview picture, with the checks before writing.
 #include "vorbereitung_hilfe.h"
 
-#include "export/fenster/htm_chk.h"
-#include "export/fenster/puz_warn.h"
+#include "modell/farbe.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -30,9 +29,22 @@ protected:
     {
         m_bild = testhilfe::Muster(361, 300);
         lade(legeBmpAn(QStringLiteral("luftbild.bmp"), m_bild));
-        Form1->MenuSchneiden->trigger();
-        ASSERT_EQ(puz_var::Spalten * puz_var::Zeilen, 12);
+        waehle("MenuSchneiden");
+        ASSERT_EQ(modell().puzzle.kacheln.Anzahl(), 12);
         meldungen.clear();
+    }
+
+    static Ausgabestand& stand() { return modell().puzzle.ausgabe; }
+    static Einstellungen& einstellungen() { return modell().einstellungen; }
+    // The question window (top-level, found by its object name) and its buttons.
+    static QWidget* frage(const char* name) { return testhilfe::Fenster(name); }
+    static void klicke(const char* fenster, const char* knopf)
+    {
+        testhilfe::Teil<QPushButton>(frage(fenster), knopf)->click();
+    }
+    static QString warnung(const char* fenster)
+    {
+        return frage(fenster)->isVisible() ? testhilfe::Teil<QLabel>(frage(fenster), "LaWarnung")->text() : QString();
     }
 
     QStringList erwartet(const QString& endung, bool vorschau = true) const
@@ -51,11 +63,11 @@ protected:
 TEST_F(Speichern, JpegUndBmpMitLeerfeldUndVorschau)
 {
     schneide();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
     EXPECT_EQ(dateien(), erwartet(QStringLiteral(".jpg")));
-    EXPECT_TRUE(puz_var::JpegGespeichert);
-    EXPECT_TRUE(puz_var::AusgabeGeprueft);
+    EXPECT_TRUE(stand().jpegGespeichert);
+    EXPECT_TRUE(stand().geprueft);
     EXPECT_EQ(lies(pfad(QStringLiteral("luftbi2_3.jpg"))).size(), QSize(80, 80));
     EXPECT_EQ(lies(pfad(QStringLiteral("luftbivs.jpg"))).size(), QSize(240, 160));
     const QImage leer = lies(pfad(QStringLiteral("luftbile.jpg")));
@@ -63,14 +75,13 @@ TEST_F(Speichern, JpegUndBmpMitLeerfeldUndVorschau)
     EXPECT_GT(qRed(leer.pixel(40, 40)), 240);
     EXPECT_LT(qBlue(leer.pixel(40, 40)), 15);
     // The empty tile stays painted over the first tile of the mosaic.
-    EXPECT_EQ(Form1->ImBild->bild().pixelColor(79, 79), QColor(0xFF, 0, 0));
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Leerbild.copy(0, 0, 1, 1), Form1->ImBild->bild().copy(0, 0, 1, 1)));
+    EXPECT_EQ(angezeigt().pixelColor(79, 79), QColor(0xFF, 0, 0));
+    EXPECT_EQ(angezeigt().pixelColor(0, 0), Farbe(einstellungen().Leerfeldfarbe));
 
     // BMP tiles are the picture's pixels exactly; le and vs stay JPEG.
-    puz_var::JpegGespeichert = false;
-    Form1->Einzelbilderbmp->trigger();
-    EXPECT_EQ(puz_var::Bildformat, 1);
-    EXPECT_FALSE(puz_var::JpegGespeichert);
+    stand().jpegGespeichert = false;
+    waehle("MenuKachelnBmp");
+    EXPECT_FALSE(stand().jpegGespeichert);
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 3; ++r)
             EXPECT_TRUE(testhilfe::GleicheBilder(
@@ -82,26 +93,26 @@ TEST_F(Speichern, JpegUndBmpMitLeerfeldUndVorschau)
 TEST_F(Speichern, HochformatOhneVorschauUndUnmoeglicheVorschau)
 {
     lade(legeBmpAn(QStringLiteral("turm.bmp"), testhilfe::Muster(200, 300)));
-    Form1->BuAuto->click();
-    Form1->MenuSchneiden->trigger();
-    Form1->Einzelbilder->trigger();
+    teil<QPushButton>("BuAuto")->click();
+    waehle("MenuSchneiden");
+    waehle("MenuKachelnJpg");
     EXPECT_EQ(lies(pfad(QStringLiteral("turmvs.jpg"))).size(), QSize(160, 240));
 
     QFile::remove(pfad(QStringLiteral("turmvs.jpg")));
-    puz_var::VorschauErzeugen = false;
-    Form1->Einzelbilder->trigger();
+    einstellungen().VorschauErzeugen = false;
+    waehle("MenuKachelnJpg");
     EXPECT_FALSE(QFile::exists(pfad(QStringLiteral("turmvs.jpg"))));
     EXPECT_TRUE(meldungen.isEmpty());
 
     // A preview of no size is skipped with a message; the tiles are written.
-    puz_var::VorschauErzeugen = true;
-    puz_var::VorschauBreite = 0;
+    einstellungen().VorschauErzeugen = true;
+    einstellungen().VorschauBreite = 0;
     QFile::remove(pfad(QStringLiteral("turm0_0.jpg")));
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     EXPECT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("turm0_0.jpg"))));
     EXPECT_FALSE(QFile::exists(pfad(QStringLiteral("turmvs.jpg"))));
-    EXPECT_TRUE(puz_var::JpegGespeichert);
+    EXPECT_TRUE(stand().jpegGespeichert);
 }
 
 TEST_F(Speichern, SchreibfehlerBeendetInDerReihenfolgeDerKacheln)
@@ -109,92 +120,91 @@ TEST_F(Speichern, SchreibfehlerBeendetInDerReihenfolgeDerKacheln)
     schneide();
     // A directory in place of the fourth tile file: 0_0, 1_0, 2_0 come first.
     ASSERT_TRUE(QDir().mkdir(pfad(QStringLiteral("luftbi0_1.jpg"))));
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen.first(), QStringLiteral("Datei %1 kann nicht erstellt werden")
                                      .arg(pfad(QStringLiteral("luftbi0_1.jpg"))));
     EXPECT_EQ(dateien(), (QStringList{QStringLiteral("luftbi0_0.jpg"), QStringLiteral("luftbi0_1.jpg"),
                                       QStringLiteral("luftbi1_0.jpg"), QStringLiteral("luftbi2_0.jpg"),
                                       QStringLiteral("luftbild.bmp")}));
-    EXPECT_TRUE(puz_var::AusgabeGeprueft);
-    EXPECT_FALSE(puz_var::JpegGespeichert);
+    EXPECT_TRUE(stand().geprueft);
+    EXPECT_FALSE(stand().jpegGespeichert);
 
     // The empty tile follows all tiles, the preview follows the empty tile.
     QDir().rmdir(pfad(QStringLiteral("luftbi0_1.jpg")));
     ASSERT_TRUE(QDir().mkdir(pfad(QStringLiteral("luftbile.jpg"))));
     meldungen.clear();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     EXPECT_EQ(meldungen.size(), 1);
     EXPECT_EQ(dateien(), erwartet(QStringLiteral(".jpg"), false));
-    EXPECT_FALSE(puz_var::JpegGespeichert);
+    EXPECT_FALSE(stand().jpegGespeichert);
 }
 
 TEST_F(Speichern, WarnungVorDemProgrammverzeichnis)
 {
     schneide();
-    puz_var::Programmverzeichnis = puz_var::Ausgabeverzeichnis;
-    QString frage;
-    QTimer::singleShot(0, FoWarn, [&] {
-        frage = FoWarn->isVisible() ? FoWarn->LaWarnung->text() : QString();
-        FoWarn->BuAbbrechen->click();
+    modell().programmverzeichnis = einstellungen().Ausgabeverzeichnis;
+    QString gefragt;
+    QTimer::singleShot(0, [&] {
+        gefragt = warnung("Programmordnerfrage");
+        klicke("Programmordnerfrage", "BuAbbrechen");
     });
-    Form1->Einzelbilder->trigger();
-    EXPECT_EQ(frage, QStringLiteral("wirklich in %1 speichern?").arg(pfad()));
-    EXPECT_FALSE(FoWarn->isVisible());
+    waehle("MenuKachelnJpg");
+    EXPECT_EQ(gefragt, QStringLiteral("wirklich in %1 speichern?").arg(pfad()));
+    EXPECT_FALSE(frage("Programmordnerfrage")->isVisible());
     EXPECT_EQ(dateien(), QStringList{QStringLiteral("luftbild.bmp")});
-    EXPECT_FALSE(puz_var::AusgabeGeprueft);
-    EXPECT_FALSE(puz_var::JpegGespeichert);
-    EXPECT_FALSE(puz_var::SpeichernBestaetigt);
+    EXPECT_FALSE(stand().geprueft);
+    EXPECT_FALSE(stand().jpegGespeichert);
 
-    QTimer::singleShot(0, FoWarn, [] { FoWarn->BuWeiter->click(); });
-    Form1->Einzelbilder->trigger();
-    EXPECT_TRUE(puz_var::SpeichernBestaetigt);
+    QTimer::singleShot(0, [] { klicke("Programmordnerfrage", "BuWeiter"); });
+    waehle("MenuKachelnJpg");
     EXPECT_EQ(dateien(), erwartet(QStringLiteral(".jpg")));
 
     // A second save of the same cut asks nothing; a new cut asks again.
-    bool gefragt = false;
-    QTimer::singleShot(0, FoWarn, [&] {
-        gefragt = FoWarn->isVisible();
-        FoWarn->BuAbbrechen->click();
+    bool sichtbar = false;
+    QTimer::singleShot(0, [&] {
+        sichtbar = frage("Programmordnerfrage")->isVisible();
+        klicke("Programmordnerfrage", "BuAbbrechen");
     });
-    Form1->Einzelbilderbmp->trigger();
-    EXPECT_FALSE(gefragt);
+    waehle("MenuKachelnBmp");
+    EXPECT_FALSE(sichtbar);
     EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("luftbi2_3.bmp"))));
     QCoreApplication::processEvents(); // let the unused timer run
 
-    Form1->MenuSchneiden->trigger();
-    EXPECT_FALSE(puz_var::AusgabeGeprueft);
-    QTimer::singleShot(0, FoWarn, [&] {
-        gefragt = FoWarn->isVisible();
-        FoWarn->BuAbbrechen->click();
+    waehle("MenuSchneiden");
+    EXPECT_FALSE(stand().geprueft);
+    QTimer::singleShot(0, [&] {
+        sichtbar = frage("Programmordnerfrage")->isVisible();
+        klicke("Programmordnerfrage", "BuAbbrechen");
     });
-    EXPECT_FALSE(Form1->AusgabePruefen());
-    EXPECT_TRUE(gefragt);
+    waehle("MenuKachelnJpg");
+    EXPECT_TRUE(sichtbar);
+    EXPECT_FALSE(stand().geprueft);
 }
 
 TEST_F(Speichern, WebnamenpruefungDesKuerzels)
 {
     lade(legeBmpAn(QStringLiteral("würfel.bmp"), testhilfe::Muster(200, 200)));
-    Form1->MenuSchneiden->trigger();
-    QString frage;
-    QTimer::singleShot(0, FoCheck4HtmlName, [&] {
-        frage = FoCheck4HtmlName->isVisible() ? FoCheck4HtmlName->LaWarnung->text() : QString();
-        FoCheck4HtmlName->BuAbbrechen->click();
+    waehle("MenuSchneiden");
+    QString gefragt;
+    QTimer::singleShot(0, [&] {
+        gefragt = warnung("Webnamenfrage");
+        klicke("Webnamenfrage", "BuAbbrechen");
     });
-    Form1->Einzelbilder->trigger();
-    EXPECT_EQ(frage, QStringLiteral("würfel ist kein gültiger Dateiname im Web!"));
+    waehle("MenuKachelnJpg");
+    EXPECT_EQ(gefragt, QStringLiteral("würfel ist kein gültiger Dateiname im Web!"));
     EXPECT_EQ(dateien(), QStringList{QStringLiteral("würfel.bmp")});
-    EXPECT_FALSE(puz_var::AusgabeGeprueft);
+    EXPECT_FALSE(stand().geprueft);
 
     // The close box ends the question as "&Abbrechen".
-    QTimer::singleShot(0, FoCheck4HtmlName, [] { FoCheck4HtmlName->close(); });
-    Form1->Einzelbilder->trigger();
-    EXPECT_FALSE(FoCheck4HtmlName->isVisible());
+    QTimer::singleShot(0, [] { frage("Webnamenfrage")->close(); });
+    waehle("MenuKachelnJpg");
+    EXPECT_FALSE(frage("Webnamenfrage")->isVisible());
     EXPECT_EQ(dateien().size(), 1);
 
     // "&Weiter" writes with the name unchanged.
-    QTimer::singleShot(0, FoCheck4HtmlName, [] { FoCheck4HtmlName->BuWeiter->click(); });
-    Form1->Einzelbilder->trigger();
+    QTimer::singleShot(0, [] { klicke("Webnamenfrage", "BuWeiter"); });
+    waehle("MenuKachelnJpg");
     EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("würfel0_0.jpg"))));
-    EXPECT_TRUE(puz_var::AusgabeGeprueft);
+    EXPECT_TRUE(stand().geprueft);
 }

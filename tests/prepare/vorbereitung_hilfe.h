@@ -3,6 +3,7 @@
 // output directory, start values, dialogs answered by the test, messages
 // collected instead of shown.
 #include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "codecs/bildcodec.h"
 #include "fenster/bildfeld.h"
 #include "fenster/dialoge.h"

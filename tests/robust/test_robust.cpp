@@ -1,15 +1,15 @@
 // The whole program under hostile conditions, driven through the main
 // window's menu: output directories that refuse writes, vanish or run full,
 // and pictures of extreme proportions cut into the largest grids allowed.
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
+#include "codecs/bildcodec.h"
 #include "fenster/bildfeld.h"
 #include "fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "codecs/bildcodec.h"
-#include "games/fenster/puz_drag.h"
-#include "games/fenster/puz_raet.h"
-#include "games/fenster/puz_sch.h"
+#include "games/fenster/raetselfenster.h"
+#include "games/fenster/schiebefenster.h"
+#include "games/fenster/tauschfenster.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
 #include <QAction>
@@ -122,24 +122,30 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_tmp.isValid());
-        puz_var::Startwerte();
-        puz_var::Programmverzeichnis = testhilfe::Bauverzeichnis();
+        testhilfe::Startwerte();
+        testhilfe::Modell().programmverzeichnis = testhilfe::Bauverzeichnis();
         testhilfe::StummeDialoge();
         Dialoge::Meldung = [this](QWidget*, const QString& text) { meldungen << text; };
-        Form1->ScBaWartezeit->setValue(0);
-        Form1->TempDatei = false;
+        teil<QScrollBar>("ScBaWartezeit")->setValue(0);
     }
 
     void TearDown() override
     {
-        for (QWidget* spiel : {static_cast<QWidget*>(FoPlay), static_cast<QWidget*>(FoDragPuzzle),
-                               static_cast<QWidget*>(FoBilderRaetsel)})
-            spiel->hide();
-        Form1->hide();
-        Form1->LoescheBilddatei();
-        Form1->TempDatei = false;
+        for (const char* spiel : {"Schiebefenster", "Tauschfenster", "Raetselfenster"})
+            testhilfe::Fenster(spiel)->hide();
+        haupt().hide();
         testhilfe::StummeDialoge();
     }
+
+    static Hauptfenster& haupt() { return testhilfe::Anwendung().hauptfenster(); }
+    static Sitzung& modell() { return testhilfe::Modell(); }
+    // A control or menu entry of the main window.
+    template <class T>
+    static T* teil(const char* name)
+    {
+        return testhilfe::Teil<T>(&haupt(), name);
+    }
+    static void waehle(const char* menueintrag) { teil<QAction>(menueintrag)->trigger(); }
 
     QString pfad(const QString& name) const { return m_tmp.path() + QLatin1Char('/') + name; }
 
@@ -151,48 +157,62 @@ protected:
         const QString datei = pfad(ordner + QLatin1Char('/') + name);
         ASSERT_TRUE(name.endsWith(QStringLiteral(".jpg")) ? bildcodec::SchreibeJpeg(bild, datei, 100, nullptr)
                                                            : bildcodec::SchreibeBmp(bild, datei, nullptr));
-        Dialoge::BildOeffnen = [datei](QWidget*) { return datei; };
-        Form1->MenuLaden->trigger();
-        Dialoge::BildOeffnen = [](QWidget*) { return QString(); };
+        Dialoge::BildOeffnen = [datei](QWidget*, const QString&, const QString&) { return datei; };
+        waehle("MenuLaden");
+        Dialoge::BildOeffnen = [](QWidget*, const QString&, const QString&) { return QString(); };
         ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-        ASSERT_EQ(puz_var::Ausgabeverzeichnis, pfad(ordner) + QLatin1Char('/'));
+        ASSERT_EQ(modell().einstellungen.Ausgabeverzeichnis, pfad(ordner) + QLatin1Char('/'));
     }
 
     void schneide(int x0, int y0, int breite)
     {
-        Form1->SpEdOffx->setValue(x0);
-        Form1->SpEdOffy->setValue(y0);
-        Form1->SpEdBreite->setValue(breite);
-        Form1->MenuSchneiden->trigger();
+        teil<QSpinBox>("SpEdOffx")->setValue(x0);
+        teil<QSpinBox>("SpEdOffy")->setValue(y0);
+        teil<QSpinBox>("SpEdBreite")->setValue(breite);
+        waehle("MenuSchneiden");
         ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
     }
 
     // Opens a game through its menu entry, shuffles, plays a few clicks and
     // closes it again; the main window must come back.
-    template <typename Spiel, typename Spielzug>
-    void spiele(QAction* befehl, Spiel* fenster, Spielzug spielzug)
+    template <typename Spielzug>
+    void spiele(const char* befehl, const char* name, Spielzug spielzug)
     {
-        Form1->show();
-        befehl->trigger();
+        QWidget* fenster = testhilfe::Fenster(name);
+        haupt().show();
+        waehle(befehl);
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-        EXPECT_FALSE(Form1->isVisible());
-        spielzug();
-        fenster->BuSchliessen->click();
+        EXPECT_FALSE(haupt().isVisible());
+        spielzug(fenster);
+        testhilfe::Teil<QPushButton>(fenster, "BuSchliessen")->click();
         EXPECT_FALSE(fenster->isVisible());
-        EXPECT_TRUE(Form1->isVisible());
+        EXPECT_TRUE(haupt().isVisible());
         EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
     }
+
+    // A click on field (spalte, zeile) of a game's board `brett` of fields of
+    // edge `feldbreite`, where the user sees it.
+    static void klicke(QWidget* fenster, const char* brett, int feldbreite, int spalte, int zeile)
+    {
+        auto* feld = testhilfe::Teil<Bildfeld>(fenster, brett);
+        QTest::mouseClick(feld, Qt::LeftButton, Qt::NoModifier,
+                          feld->Anzeigebereich(QRect(spalte * feldbreite, zeile * feldbreite, feldbreite, feldbreite))
+                              .center());
+    }
+    static QString zugzaehler(QWidget* fenster) { return testhilfe::Teil<QLabel>(fenster, "LaZugZaehler")->text(); }
 
     // Every page command of "&Speichern", each with the messages it gave.
     QList<QPair<const char*, QStringList>> alleSeiten()
     {
         QList<QPair<const char*, QStringList>> ergebnis;
-        const std::pair<const char*, QAction*> befehle[] = {
-            {"sp", Form1->SchiebePuzzle}, {"tp", Form1->alsHTMLTauschPuzzle1}, {"rp", Form1->alsHTMLBilderrtsel1},
-            {"ta", Form1->alsHTMLTabelle1}, {"alle", Form1->alleHTMLSpiele}};
+        const std::pair<const char*, const char*> befehle[] = {{"sp", "MenuSchiebeseite"},
+                                                              {"tp", "MenuTauschseite"},
+                                                              {"rp", "MenuRaetselseite"},
+                                                              {"ta", "MenuTabelle"},
+                                                              {"alle", "MenuAlleSeiten"}};
         for (const auto& [name, aktion] : befehle) {
             meldungen.clear();
-            aktion->trigger();
+            waehle(aktion);
             ergebnis << qMakePair(name, meldungen);
         }
         meldungen.clear();
@@ -289,13 +309,13 @@ TEST_P(Schreibfehler, MeldungOhneTeilseiteUndOhneVerlust)
         std::optional<Dateigrenze> grenze;
         if (GetParam() == Fehlerart::PlatteVoll)
             grenze.emplace(100);
-        Form1->Einzelbilder->trigger();
+        waehle("MenuKachelnJpg");
         ASSERT_EQ(meldungen.size(), 1);
         if (ordnerGesperrt)
             EXPECT_TRUE(meldungen.first().startsWith(ordnerMeldung)) << qPrintable(meldungen.first());
         else
             EXPECT_EQ(meldungen.first(), QStringLiteral("Datei %1 kann nicht erstellt werden").arg(erstesTeil));
-        EXPECT_FALSE(puz_var::JpegGespeichert);
+        EXPECT_FALSE(modell().puzzle.ausgabe.jpegGespeichert);
         seiten = alleSeiten();
     }
     for (const auto& [name, gemeldet] : seiten) {
@@ -358,52 +378,53 @@ TEST_P(ExtremeBilder, SchnittSpieleUndAlleAusgaben)
     const QImage bild = testhilfe::Muster(e.groesse.width(), e.groesse.height());
     lade(QStringLiteral("aus"), QString::fromLatin1(e.datei), bild);
     schneide(e.x0, e.y0, 1);
-    ASSERT_EQ(puz_var::Spalten, e.spalten);
-    ASSERT_EQ(puz_var::Zeilen, e.zeilen);
-    ASSERT_EQ(puz_var::Gesamtbild.size(), QSize(e.spalten, e.zeilen));
+    const Kachelsatz& kacheln = modell().puzzle.kacheln;
+    ASSERT_EQ(kacheln.spalten, e.spalten);
+    ASSERT_EQ(kacheln.zeilen, e.zeilen);
+    ASSERT_EQ(kacheln.gesamtbild.size(), QSize(e.spalten, e.zeilen));
 
-    const auto feld = [](int fb, int c, int r) { return QPoint(c * fb, r * fb); };
-    spiele(Form1->Schieben, FoPlay, [&] {
-        ASSERT_EQ(FoPlay->Brett().Feldzahl(), 100);
+    spiele("MenuSchiebepuzzle", "Schiebefenster", [&](QWidget* fenster) {
+        auto* schieben = qobject_cast<Schiebefenster*>(fenster);
+        ASSERT_EQ(schieben->Brett().Feldzahl(), 100);
         // A late activation rebuilds the board in solved order: let it come
         // before the shuffle, not between reading the hole and the move.
         QCoreApplication::processEvents();
-        FoPlay->BuMischen->click();
-        EXPECT_TRUE(FoPlay->Brett().Loesbar());
+        testhilfe::Teil<QPushButton>(fenster, "BuMischen")->click();
+        EXPECT_TRUE(schieben->Brett().Loesbar());
         // Two fields in the hole's line away from it: each click is a move.
         for (int i = 0; i < 2; ++i) {
-            const int c = FoPlay->Brett().LeerSpalte(), r = FoPlay->Brett().LeerZeile();
-            const QPoint ziel = e.spalten > 1 ? feld(FoPlay->Feldbreite(), (c + 7) % e.spalten, r)
-                                              : feld(FoPlay->Feldbreite(), c, (r + 7) % e.zeilen);
-            FoPlay->ImBildMouseMove(ziel);
-            FoPlay->ImBildClick();
+            const int c = schieben->Brett().LeerSpalte(), r = schieben->Brett().LeerZeile();
+            if (e.spalten > 1)
+                klicke(fenster, "ImBild", schieben->Feldbreite(), (c + 7) % e.spalten, r);
+            else
+                klicke(fenster, "ImBild", schieben->Feldbreite(), c, (r + 7) % e.zeilen);
         }
-        EXPECT_EQ(FoPlay->Zugzahl, 2);
+        EXPECT_EQ(zugzaehler(fenster), QStringLiteral("Zug: 2"));
     });
-    spiele(Form1->Ziehen, FoDragPuzzle, [&] {
-        FoDragPuzzle->BuMischen->click();
-        const int fb = FoDragPuzzle->Feldbreite();
-        FoDragPuzzle->PaBoSpielfeldClick(feld(fb, 0, 0));
-        FoDragPuzzle->PaBoSpielfeldClick(feld(fb, e.spalten - 1, e.zeilen - 1));
-        EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
-        FoDragPuzzle->BuAufloesen->click();
+    spiele("MenuTauschpuzzle", "Tauschfenster", [&](QWidget* fenster) {
+        testhilfe::Teil<QPushButton>(fenster, "BuMischen")->click();
+        const int fb = qobject_cast<Tauschfenster*>(fenster)->Feldbreite();
+        klicke(fenster, "PaBoSpielfeld", fb, 0, 0);
+        klicke(fenster, "PaBoSpielfeld", fb, e.spalten - 1, e.zeilen - 1);
+        EXPECT_EQ(zugzaehler(fenster), QStringLiteral("Zug: 1"));
+        testhilfe::Teil<QPushButton>(fenster, "BuAufloesen")->click();
     });
-    spiele(Form1->Bilderraetsel, FoBilderRaetsel, [&] {
-        const int fb = FoBilderRaetsel->Feldbreite();
-        FoBilderRaetsel->PaBoSpielfeldClick(feld(fb, e.spalten - 1, e.zeilen - 1));
-        FoBilderRaetsel->PaBoSpielfeldClick(feld(fb, e.spalten / 2, e.zeilen / 2));
-        EXPECT_EQ(FoBilderRaetsel->LaZugZaehler->text(), QStringLiteral("Zug: 2"));
-        FoBilderRaetsel->BuAufloesen->click();
+    spiele("MenuBilderraetsel", "Raetselfenster", [&](QWidget* fenster) {
+        const int fb = qobject_cast<Raetselfenster*>(fenster)->Feldbreite();
+        klicke(fenster, "PaBoSpielfeld", fb, e.spalten - 1, e.zeilen - 1);
+        klicke(fenster, "PaBoSpielfeld", fb, e.spalten / 2, e.zeilen / 2);
+        EXPECT_EQ(zugzaehler(fenster), QStringLiteral("Zug: 2"));
+        testhilfe::Teil<QPushButton>(fenster, "BuAufloesen")->click();
     });
 
     // Tiles as BMP (exact pixels) and JPEG, then every page.
-    Form1->Einzelbilderbmp->trigger();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnBmp");
+    waehle("MenuKachelnJpg");
     for (const auto& [name, gemeldet] : alleSeiten())
         EXPECT_TRUE(gemeldet.isEmpty()) << name << ": " << qPrintable(gemeldet.join(u'\n'));
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
 
-    const QString aus = puz_var::Ausgabeverzeichnis + QStringLiteral("luftbi");
+    const QString aus = modell().einstellungen.Ausgabeverzeichnis + QStringLiteral("luftbi");
     for (int c = 0; c < e.spalten; ++c)
         for (int r = 0; r < e.zeilen; ++r) {
             const QString kachel = aus + QStringLiteral("%1_%2").arg(r).arg(c);
@@ -415,7 +436,7 @@ TEST_P(ExtremeBilder, SchnittSpieleUndAlleAusgaben)
         }
     const std::optional<QImage> vorschau = bildcodec::LeseBild(aus + QStringLiteral("vs.jpg"), nullptr);
     ASSERT_TRUE(vorschau);
-    EXPECT_EQ(vorschau->size(), QSize(puz_var::VorschauBreite, puz_var::VorschauHoehe));
+    EXPECT_EQ(vorschau->size(), QSize(modell().einstellungen.VorschauBreite, modell().einstellungen.VorschauHoehe));
     ASSERT_TRUE(bildcodec::LeseBild(aus + QStringLiteral("le.jpg"), nullptr));
 
     // Each page whole: its own last line, every tile named once per row line.
@@ -445,17 +466,17 @@ TEST_F(Robust, AutoGitterAufEinerPixelzeile)
         SCOPED_TRACE(groesse.width());
         lade(QStringLiteral("auto%1").arg(groesse.width()), QStringLiteral("luftbild.bmp"),
              testhilfe::Muster(groesse.width(), groesse.height()));
-        Form1->BuAuto->click();
-        EXPECT_EQ(Form1->SpEdBreite->value(), 1);
-        EXPECT_EQ(Form1->SpEdOffx->value(), 0);
-        EXPECT_EQ(Form1->SpEdOffy->value(), 0);
-        Form1->MenuSchneiden->trigger();
+        teil<QPushButton>("BuAuto")->click();
+        EXPECT_EQ(teil<QSpinBox>("SpEdBreite")->value(), 1);
+        EXPECT_EQ(teil<QSpinBox>("SpEdOffx")->value(), 0);
+        EXPECT_EQ(teil<QSpinBox>("SpEdOffy")->value(), 0);
+        waehle("MenuSchneiden");
         ASSERT_EQ(meldungen.size(), 1);
         EXPECT_TRUE(meldungen.first().contains(QStringLiteral("5000 Teile")));
         meldungen.clear();
-        EXPECT_FALSE(Form1->MenuSpeichern->menuAction()->isEnabled());
-        EXPECT_FALSE(Form1->MenuSpielen->menuAction()->isEnabled());
-        EXPECT_TRUE(inhalt(puz_var::Ausgabeverzeichnis) == QStringList{QStringLiteral("luftbild.bmp")});
+        EXPECT_FALSE(teil<QMenu>("MenuSpeichern")->menuAction()->isEnabled());
+        EXPECT_FALSE(teil<QMenu>("MenuSpielen")->menuAction()->isEnabled());
+        EXPECT_TRUE(inhalt(modell().einstellungen.Ausgabeverzeichnis) == QStringList{QStringLiteral("luftbild.bmp")});
     }
 }
 
