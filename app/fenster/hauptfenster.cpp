@@ -131,9 +131,12 @@ public:
     // The empty tile is painted over the first tile of the shown mosaic.
     void KachelnGeschrieben() override
     {
+        QImage& bild = m_fenster.ImBild->bild();
+        if (bild.isNull())
+            return;
         const Kachelsatz& kacheln = m_fenster.m_sitzung.puzzle.kacheln;
         const int breite = kacheln.breite > 0 ? kacheln.breite : m_fenster.m_sitzung.puzzle.gitter.breite;
-        QPainter maler(&m_fenster.ImBild->bild());
+        QPainter maler(&bild);
         maler.fillRect(QRect(0, 0, breite, breite), Farbe(m_fenster.m_sitzung.einstellungen.Leerfeldfarbe));
         m_fenster.ImBild->update();
     }

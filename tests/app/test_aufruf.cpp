@@ -33,10 +33,11 @@ TEST(Aufruf, ExportMitOrdnerBildernUndGitter)
     const Aufruf einfach = LiesAufruf({QStringLiteral("--export"), QStringLiteral("aus"), QStringLiteral("a.jpg"),
                                        QStringLiteral("b.png")});
     EXPECT_EQ(einfach.art, Aufruf::Art::Export);
-    EXPECT_EQ(einfach.ordner, QStringLiteral("aus"));
-    EXPECT_EQ(einfach.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.png")}));
-    EXPECT_FALSE(einfach.breite || einfach.offset || einfach.ersetzen || einfach.unterordner);
-    EXPECT_EQ(einfach.qualitaet, 85);
+    EXPECT_EQ(einfach.stapel.ordner, QStringLiteral("aus"));
+    EXPECT_EQ(einfach.stapel.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.png")}));
+    const Stapelauftrag& stapel = einfach.stapel;
+    EXPECT_FALSE(stapel.breite || stapel.offset || stapel.ersetzen || stapel.unterordner);
+    EXPECT_EQ(einfach.stapel.qualitaet, 85);
 
     // Options anywhere behind the folder, with a blank or "="; "--" ends them.
     const Aufruf voll = LiesAufruf({QStringLiteral("--export"), QStringLiteral("aus"), QStringLiteral("a.jpg"),
@@ -44,12 +45,12 @@ TEST(Aufruf, ExportMitOrdnerBildernUndGitter)
                                     QStringLiteral("--qualitaet"), QStringLiteral("60"), QStringLiteral("--ersetzen"),
                                     QStringLiteral("--unterordner"), QStringLiteral("--"), QStringLiteral("--b.jpg")});
     ASSERT_EQ(voll.art, Aufruf::Art::Export) << qPrintable(voll.fehler);
-    EXPECT_EQ(voll.breite, 120);
-    EXPECT_EQ(voll.offset, QPoint(-5, 7));
-    EXPECT_EQ(voll.qualitaet, 60);
-    EXPECT_TRUE(voll.ersetzen);
-    EXPECT_TRUE(voll.unterordner);
-    EXPECT_EQ(voll.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("--b.jpg")}));
+    EXPECT_EQ(voll.stapel.breite, 120);
+    EXPECT_EQ(voll.stapel.offset, QPoint(-5, 7));
+    EXPECT_EQ(voll.stapel.qualitaet, 60);
+    EXPECT_TRUE(voll.stapel.ersetzen);
+    EXPECT_TRUE(voll.stapel.unterordner);
+    EXPECT_EQ(voll.stapel.bilder, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("--b.jpg")}));
 
     const auto fehler = [](QStringList argumente) {
         argumente.prepend(QStringLiteral("--export"));

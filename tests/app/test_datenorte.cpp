@@ -1,6 +1,6 @@
 #include "app/datenorte.h"
-#include "app/puz_var.h"
 #include "codecs/bildcodec.h"
+#include "export/seitenausgabe.h"
 #include "testhilfe.h"
 
 #include <QDir>
@@ -90,7 +90,7 @@ TEST(Installiert, VorlagenUndBeispieleVomProgrammAusGefunden)
     EXPECT_EQ(QDir(daten).canonicalPath(), QDir(QString::fromLocal8Bit(bin) + "/../share/tesselo").canonicalPath());
     for (const char* vorlage : {"spuzv1.htm", "spuzv2.htm", "tpuzv1.htm", "tpuzv2.htm", "rpuzv1.htm", "rpuzv2.htm"})
         EXPECT_TRUE(QFileInfo(daten + vorlage).isFile()) << vorlage;
-    for (const QString& antwort : puz_var::Antwortbilder)
+    for (const QString& antwort : Antwortbilder())
         EXPECT_TRUE(QFileInfo(daten + antwort).isFile()) << qPrintable(antwort);
     const QString beispiele = datenorte::Beispielverzeichnis(daten);
     ASSERT_FALSE(beispiele.isEmpty());

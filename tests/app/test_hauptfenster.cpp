@@ -1,42 +1,33 @@
 // The main window's start state, its command states and the auxiliary
 // windows, driven as the user drives them.
-#include "fenster/dialoge.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
+#include "codecs/bildcodec.h"
+#include "dialogs/anleitung.h"
+#include "dialogs/fehlerfenster.h"
 #include "fenster/bildfeld.h"
-#include "modell/farbe.h"
+#include "fenster/dialoge.h"
 #include "fenster/farbfeld.h"
-#include "app/fenster/fenster.h"
 #include "fenster/hinweis.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "dialogs/puz_danl.h"
-#include "dialogs/puz_err.h"
-#include "dialogs/puz_hilf.h"
-#include "dialogs/puz_inf.h"
-#include "dialogs/puz_opt.h"
-#include "dialogs/puz_ranl.h"
-#include "dialogs/puz_sanl.h"
-#include "export/fenster/htm_chk.h"
-#include "export/fenster/puz_warn.h"
-#include "games/fenster/puz_drag.h"
-#include "games/fenster/puz_raet.h"
-#include "games/fenster/puz_sch.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QGroupBox>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -57,156 +48,175 @@ void pruefeKnopfbeschriftungen(QWidget* fenster)
     }
 }
 
+Hauptfenster& haupt()
+{
+    return testhilfe::Anwendung().hauptfenster();
+}
+
+// A control or menu entry of the main window.
+template <class T>
+T* teil(const char* name)
+{
+    return testhilfe::Teil<T>(&haupt(), name);
+}
+
+QAction* aktion(const char* name)
+{
+    return teil<QAction>(name);
+}
+
+QAction* menue(const char* name)
+{
+    return teil<QMenu>(name)->menuAction();
+}
+
+QStringList texte(const QList<QAction*>& aktionen)
+{
+    QStringList texte;
+    for (const QAction* a : aktionen)
+        texte << a->text();
+    return texte;
+}
+
 } // namespace
 
 // Runs first: the state right after the start of the program.
 TEST(Hauptfenster, ZustandNachDemStart)
 {
-    Form1->show();
+    haupt().show();
     QApplication::processEvents();
 
-    EXPECT_EQ(Form1->windowTitle(), "Tesselo V1.6");
-    EXPECT_EQ(Form1->pos(), QPoint(0, 0));
-    EXPECT_EQ(Form1->height(), 460);
-    EXPECT_EQ(Form1->width(), 534);
+    EXPECT_EQ(haupt().windowTitle(), "Tesselo V1.6");
+    EXPECT_EQ(haupt().pos(), QPoint(0, 0));
+    EXPECT_EQ(haupt().height(), 460);
+    EXPECT_EQ(haupt().width(), 534);
 
-    for (QAction* aktion : {Form1->MenuLaden, Form1->Zwischenablage1, Form1->MenuEnde, Form1->MenuInfo,
-                            Form1->Hilfe})
-        EXPECT_TRUE(aktion->isEnabled()) << qPrintable(aktion->text());
-    for (QAction* aktion : {Form1->MenuVorschau, Form1->MenuSchneiden, Form1->MenuOptionen,
-                            Form1->MenuSpeichern->menuAction(), Form1->MenuSpielen->menuAction()})
-        EXPECT_FALSE(aktion->isEnabled()) << qPrintable(aktion->text());
+    for (QAction* a : {aktion("MenuLaden"), aktion("MenuZwischenablage"), aktion("MenuEnde"), aktion("MenuInfo"),
+                       aktion("MenuHilfe")})
+        EXPECT_TRUE(a->isEnabled()) << qPrintable(a->text());
+    for (QAction* a : {aktion("MenuVorschau"), aktion("MenuSchneiden"), aktion("MenuOptionen"),
+                       menue("MenuSpeichern"), menue("MenuSpielen")})
+        EXPECT_FALSE(a->isEnabled()) << qPrintable(a->text());
 
-    for (QPushButton* knopf : {Form1->BuLaden, Form1->BuSpeichern, Form1->BuOptionen, Form1->BuSpielen,
-                               Form1->BuSchneiden, Form1->BuZwischenablage})
-        EXPECT_FALSE(knopf->isVisible()) << qPrintable(knopf->text());
-    // Ende stays a visible cancel button, but outside the window.
-    EXPECT_TRUE(Form1->BuEnde->isVisible());
-    EXPECT_FALSE(Form1->rect().intersects(Form1->BuEnde->geometry()));
-    EXPECT_TRUE(Form1->BuAuto->isVisible());
-    EXPECT_TRUE(Form1->BuVorschau->isVisible());
-    EXPECT_FALSE(Form1->BuAuto->isEnabled());
-    EXPECT_FALSE(Form1->BuVorschau->isEnabled());
-    EXPECT_TRUE(Form1->SpEdBreite->isEnabled());
-    EXPECT_TRUE(Form1->ScBaWartezeit->isEnabled());
+    for (QPushButton* knopf : {teil<QPushButton>("BuAuto"), teil<QPushButton>("BuVorschau")}) {
+        EXPECT_TRUE(knopf->isVisible()) << qPrintable(knopf->text());
+        EXPECT_FALSE(knopf->isEnabled()) << qPrintable(knopf->text());
+    }
+    EXPECT_TRUE(teil<QSpinBox>("SpEdBreite")->isEnabled());
+    EXPECT_TRUE(teil<QScrollBar>("ScBaWartezeit")->isEnabled());
 
-    EXPECT_EQ(Form1->StGrInfo->item(0, 0)->text(), "Datei");
-    EXPECT_EQ(Form1->StGrInfo->item(1, 0)->text(), "Maße");
-    EXPECT_EQ(Form1->StGrInfo->item(2, 0)->text(), "Ausgabe");
-    EXPECT_EQ(Form1->SpEdOffx->value(), 10);
-    EXPECT_EQ(Form1->SpEdOffy->value(), 10);
-    EXPECT_EQ(Form1->SpEdBreite->value(), 80);
-    EXPECT_EQ(Form1->ScBaWartezeit->value(), 1);
-    EXPECT_EQ(Form1->ScBaWartezeit->maximum(), 100);
+    QTableWidget* info = teil<QTableWidget>("StGrInfo");
+    EXPECT_EQ(info->item(0, 0)->text(), "Datei");
+    EXPECT_EQ(info->item(1, 0)->text(), "Maße");
+    EXPECT_EQ(info->item(2, 0)->text(), "Ausgabe");
+    EXPECT_EQ(teil<QSpinBox>("SpEdOffx")->value(), 10);
+    EXPECT_EQ(teil<QSpinBox>("SpEdOffy")->value(), 10);
+    EXPECT_EQ(teil<QSpinBox>("SpEdBreite")->value(), 80);
+    EXPECT_EQ(teil<QScrollBar>("ScBaWartezeit")->value(), 1);
+    EXPECT_EQ(teil<QScrollBar>("ScBaWartezeit")->maximum(), 100);
 }
 
 TEST(Hauptfenster, MenueBeschriftungenUndHinweise)
 {
-    QStringList oben;
-    for (QAction* aktion : Form1->menuBar()->actions())
-        oben << aktion->text();
-    EXPECT_EQ(oben, QStringList({"&Laden", "&Zwischenablage", "&Vorschau", "Sch&neiden", "&Optionen",
-                                 "&Speichern", "S&pielen", "&Ende", "&Info", "&Hilfe"}));
-    QStringList speichern;
-    for (QAction* aktion : Form1->MenuSpeichern->actions())
-        speichern << aktion->text();
-    EXPECT_EQ(speichern, QStringList({"als HTML-&SchiebePuzzle", "als HTML-&TauschPuzzle",
-                                      "als HTML-&Bilderrätsel", "&alle HTML-Spiele", "als HTML-Tabe&lle",
-                                      "&Einzelbilder (jpg)", "Einzelbilder (b&mp)"}));
-    QStringList spielen;
-    for (QAction* aktion : Form1->MenuSpielen->actions())
-        spielen << aktion->text();
-    EXPECT_EQ(spielen, QStringList({"&TauschPuzzle", "&SchiebePuzzle", "&Bilderrätsel"}));
+    EXPECT_EQ(texte(haupt().menuBar()->actions()),
+              QStringList({"&Laden", "&Zwischenablage", "&Vorschau", "Sch&neiden", "&Optionen", "&Speichern",
+                           "S&pielen", "&Ende", "&Info", "&Hilfe"}));
+    EXPECT_EQ(texte(teil<QMenu>("MenuSpeichern")->actions()),
+              QStringList({"als HTML-&SchiebePuzzle", "als HTML-&TauschPuzzle", "als HTML-&Bilderrätsel",
+                           "&alle HTML-Spiele", "als HTML-Tabe&lle", "&Einzelbilder (jpg)", "Einzelbilder (b&mp)"}));
+    EXPECT_EQ(texte(teil<QMenu>("MenuSpielen")->actions()),
+              QStringList({"&TauschPuzzle", "&SchiebePuzzle", "&Bilderrätsel"}));
 
-    EXPECT_EQ(Form1->MenuSpeichern->menuAction()->toolTip(), "Einzelbilder und HTML-Formate speichern");
-    EXPECT_EQ(Form1->MenuSpeichern->menuAction()->statusTip(), "Speichern");
-    EXPECT_EQ(Form1->SchiebePuzzle->toolTip(), "zusätzlich Einzelbilder (jpg)");
-    EXPECT_EQ(Form1->alsHTMLTabelle1->toolTip(), "zusätzlich Einzelbilder (jpg)");
-    EXPECT_EQ(Form1->BuAuto->toolTip(), "5x3 Gitter erzeugen");
-    EXPECT_EQ(Form1->BuVorschau->toolTip(), "Gitteraufteilung zeigen");
-    EXPECT_EQ(Form1->ScBaWartezeit->toolTip(), "bei der Anzeige der einzelnen Puzzleteile");
-    EXPECT_EQ(Form1->BuSpeichern->toolTip(),
-              "Einzelbilder speichern, oben im Hauptmenü gibt es noch mehr Möglichkeiten");
+    EXPECT_EQ(menue("MenuSpeichern")->toolTip(), "Einzelbilder und HTML-Formate speichern");
+    EXPECT_EQ(menue("MenuSpeichern")->statusTip(), "Speichern");
+    EXPECT_EQ(aktion("MenuSchiebeseite")->toolTip(), "zusätzlich Einzelbilder (jpg)");
+    EXPECT_EQ(aktion("MenuTabelle")->toolTip(), "zusätzlich Einzelbilder (jpg)");
+    EXPECT_EQ(teil<QPushButton>("BuAuto")->toolTip(), "5x3 Gitter erzeugen");
+    EXPECT_EQ(teil<QPushButton>("BuVorschau")->toolTip(), "Gitteraufteilung zeigen");
+    EXPECT_EQ(teil<QScrollBar>("ScBaWartezeit")->toolTip(), "bei der Anzeige der einzelnen Puzzleteile");
 }
 
 TEST(Hauptfenster, BefehlszustaendeFolgenAufeinander)
 {
-    Form1->ZustandBildGeladen();
-    for (QAction* aktion : {Form1->MenuVorschau, Form1->MenuSchneiden, Form1->MenuOptionen})
-        EXPECT_TRUE(aktion->isEnabled()) << qPrintable(aktion->text());
-    for (QPushButton* knopf : {Form1->BuAuto, Form1->BuVorschau, Form1->BuSchneiden, Form1->BuOptionen})
-        EXPECT_TRUE(knopf->isEnabled()) << qPrintable(knopf->text());
-    EXPECT_FALSE(Form1->MenuSpeichern->menuAction()->isEnabled());
-    EXPECT_FALSE(Form1->MenuSpielen->menuAction()->isEnabled());
-    EXPECT_TRUE(Form1->GrBoGitter->isVisible());
+    QTemporaryDir ordner;
+    const QString bild = ordner.filePath(QStringLiteral("bild.bmp"));
+    ASSERT_TRUE(bildcodec::SchreibeBmp(testhilfe::Muster(200, 160), bild, nullptr));
+    QStringList meldungen;
+    Dialoge::Meldung = [&meldungen](QWidget*, const QString& text) { meldungen << text; };
+    teil<QScrollBar>("ScBaWartezeit")->setValue(0);
+    haupt().show();
 
-    Form1->ZustandGeschnitten();
-    EXPECT_TRUE(Form1->MenuSpeichern->menuAction()->isEnabled());
-    EXPECT_TRUE(Form1->MenuSpielen->menuAction()->isEnabled());
-    EXPECT_TRUE(Form1->BuSpeichern->isEnabled());
-    EXPECT_TRUE(Form1->BuSpielen->isEnabled());
-    EXPECT_TRUE(Form1->MenuVorschau->isEnabled()); // kept from Bild geladen
+    haupt().LadeBild(bild);
+    for (QAction* a : {aktion("MenuVorschau"), aktion("MenuSchneiden"), aktion("MenuOptionen")})
+        EXPECT_TRUE(a->isEnabled()) << qPrintable(a->text());
+    for (QPushButton* knopf : {teil<QPushButton>("BuAuto"), teil<QPushButton>("BuVorschau")})
+        EXPECT_TRUE(knopf->isEnabled()) << qPrintable(knopf->text());
+    EXPECT_FALSE(menue("MenuSpeichern")->isEnabled());
+    EXPECT_FALSE(menue("MenuSpielen")->isEnabled());
+    EXPECT_TRUE(teil<QGroupBox>("GrBoGitter")->isVisible());
+
+    aktion("MenuSchneiden")->trigger();
+    EXPECT_TRUE(menue("MenuSpeichern")->isEnabled());
+    EXPECT_TRUE(menue("MenuSpielen")->isEnabled());
+    EXPECT_TRUE(aktion("MenuVorschau")->isEnabled()); // kept from Bild geladen
 
     // A new picture after a cut takes saving and playing away again.
-    Form1->ZustandBildGeladen();
-    EXPECT_FALSE(Form1->MenuSpeichern->menuAction()->isEnabled());
-    EXPECT_FALSE(Form1->MenuSpielen->menuAction()->isEnabled());
-    EXPECT_FALSE(Form1->BuSpeichern->isEnabled());
-    EXPECT_FALSE(Form1->BuSpielen->isEnabled());
-    EXPECT_TRUE(Form1->MenuSchneiden->isEnabled());
+    haupt().LadeBild(bild);
+    EXPECT_FALSE(menue("MenuSpeichern")->isEnabled());
+    EXPECT_FALSE(menue("MenuSpielen")->isEnabled());
+    EXPECT_TRUE(aktion("MenuSchneiden")->isEnabled());
+    EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    testhilfe::StummeDialoge();
 }
 
 TEST(Hauptfenster, ProgrammverzeichnisEndetInEinemTrenner)
 {
-    const QString verzeichnis = puz_var::Programmverzeichnis;
+    const QString verzeichnis = testhilfe::Modell().programmverzeichnis;
     ASSERT_FALSE(verzeichnis.isEmpty());
     EXPECT_TRUE(verzeichnis.endsWith(QDir::separator()));
     EXPECT_FALSE(verzeichnis.endsWith(QString(QDir::separator()) + QDir::separator()));
     EXPECT_EQ(QDir(verzeichnis).canonicalPath(), QDir(QCoreApplication::applicationDirPath()).canonicalPath());
 }
 
+#ifndef Q_OS_WIN
+TEST(Hauptfenster, ArbeitsverzeichnisImTemporaerenOrdner)
+{
+    const QString arbeit = haupt().Arbeitsverzeichnis();
+    EXPECT_TRUE(arbeit.startsWith(QDir::tempPath() + QLatin1Char('/')));
+    EXPECT_TRUE(arbeit.endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(QFileInfo(arbeit).isDir());
+    EXPECT_EQ(haupt().Arbeitsverzeichnis(), arbeit); // one folder for the whole run
+}
+#endif
+
 TEST(Hauptfenster, HintergrundfarbeWaehlenUndAbbrechen)
 {
-    Form1->show();
-    puz_var::Hintergrundfarbe = 0xFF0000;
-    Form1->FormPaint();
+    Einstellungen& e = testhilfe::Modell().einstellungen;
+    Farbfeld* farbfeld = teil<Farbfeld>("CoBoHintergrund");
+    Bildfeld* schnitt = teil<Bildfeld>("PaBoSchnitt");
+    e.Hintergrundfarbe = 0xFF0000;
+    haupt().hide();
+    haupt().show(); // showing paints the background anew
 
     Dialoge::FarbeWaehlen = [](QWidget*, const QColor& vorgabe) -> std::optional<QColor> {
         EXPECT_EQ(vorgabe, QColor(0, 0, 255)); // preset with the current colour
         return std::nullopt;
     };
-    Form1->CoBoHintergrund->showPopup();
-    EXPECT_EQ(puz_var::Hintergrundfarbe, 0xFF0000u);
-    EXPECT_EQ(Form1->CoBoHintergrund->farbe(), QColor(0, 0, 255));
+    farbfeld->showPopup();
+    EXPECT_EQ(e.Hintergrundfarbe, 0xFF0000u);
+    EXPECT_EQ(farbfeld->farbe(), QColor(0, 0, 255));
 
     Dialoge::FarbeWaehlen = [](QWidget*, const QColor&) -> std::optional<QColor> { return QColor(0, 128, 0); };
-    Form1->PaBoSchnitt->bild().fill(Qt::white); // as if a tile were shown
-    Form1->CoBoHintergrund->showPopup();
-    EXPECT_EQ(puz_var::Hintergrundfarbe, 0x008000u);
-    EXPECT_EQ(Form1->CoBoHintergrund->farbe(), QColor(0, 128, 0));
-    EXPECT_EQ(Form1->PaBoSchnitt->bild().pixelColor(70, 70), QColor(0, 128, 0));
-    EXPECT_EQ(Form1->PaBoSchnitt->bild().size(), QSize(137, 137));
-    EXPECT_EQ(Form1->PaBild->viewport()->palette().color(QPalette::Window), QColor(0, 128, 0));
+    schnitt->bild().fill(Qt::white); // as if a tile were shown
+    farbfeld->showPopup();
+    EXPECT_EQ(e.Hintergrundfarbe, 0x008000u);
+    EXPECT_EQ(farbfeld->farbe(), QColor(0, 128, 0));
+    EXPECT_EQ(schnitt->bild().pixelColor(70, 70), QColor(0, 128, 0));
+    EXPECT_EQ(schnitt->bild().size(), QSize(137, 137));
+    EXPECT_EQ(teil<QScrollArea>("PaBild")->viewport()->palette().color(QPalette::Window), QColor(0, 128, 0));
 
     testhilfe::StummeDialoge();
-    puz_var::Hintergrundfarbe = 0xFF0000;
-}
-
-TEST(Hauptfenster, CopyFileKopiertEineListeInEinVerzeichnis)
-{
-    QTemporaryDir quelle, ziel;
-    for (const char* name : {"a.gif", "b.gif"}) {
-        QFile datei(quelle.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(name);
-    }
-    const QString liste = quelle.filePath("a.gif") + QChar(u'\0') + quelle.filePath("b.gif");
-    EXPECT_TRUE(Form1->CopyFile(liste, ziel.path()));
-    QFile b(ziel.filePath("b.gif"));
-    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(b.readAll(), "b.gif");
-    EXPECT_TRUE(QFile::exists(ziel.filePath("a.gif")));
-    EXPECT_FALSE(Form1->CopyFile(quelle.filePath("fehlt.gif"), ziel.path()));
+    e.Hintergrundfarbe = 0xFF0000;
 }
 
 TEST(Hilfsfenster, HilfetextZeichenGenau)
@@ -232,14 +242,19 @@ TEST(Hilfsfenster, HilfetextZeichenGenau)
         "2) Breite der Puzzleteile festlegen(Auto, Vorschau)\n"
         "3) Schneiden\n"
         "4) Spielen oder Speichern\n");
-    EXPECT_EQ(FoHilfe->MeHilfe->toPlainText(), erwartet);
-    EXPECT_EQ(FoHilfe->windowTitle(), "Tesselo - Hilfe");
-    EXPECT_FALSE(FoHilfe->MeHilfe->isReadOnly());
+    QWidget* hilfe = testhilfe::Fenster("Hilfefenster");
+    EXPECT_EQ(testhilfe::Teil<QPlainTextEdit>(hilfe, "MeHilfe")->toPlainText(), erwartet);
+    EXPECT_EQ(hilfe->windowTitle(), "Tesselo - Hilfe");
+    EXPECT_FALSE(testhilfe::Teil<QPlainTextEdit>(hilfe, "MeHilfe")->isReadOnly());
 }
 
 TEST(Hilfsfenster, AnleitungstexteZeichenGenau)
 {
-    EXPECT_EQ(FoSchiebePuzzleAnleitung->MeSchiebePuzAnleitung->toPlainText(),
+    QWidget* schieben = testhilfe::Fenster("Schiebeanleitung");
+    QWidget* tauschen = testhilfe::Fenster("Tauschanleitung");
+    QWidget* raetsel = testhilfe::Fenster("Raetselanleitung");
+    const auto text = [](QWidget* fenster) { return testhilfe::Teil<QPlainTextEdit>(fenster, "MeAnleitung"); };
+    EXPECT_EQ(text(schieben)->toPlainText(),
               QStringLiteral("Das Puzzle soll durch waagrechtes und senkrechtes Verschieben des \n"
                              "leeren Feldes gelöst werden. \n"
                              "Die neue Position des leeren Feldes wird durch einfachen Mausclick \n"
@@ -247,89 +262,97 @@ TEST(Hilfsfenster, AnleitungstexteZeichenGenau)
                              "verschoben werden. \n"
                              "\n"
                              "Viel Spaß"));
-    EXPECT_EQ(FoDragPuzzleAnleitung->MeDragPuzAnleitung->toPlainText(),
+    EXPECT_EQ(text(tauschen)->toPlainText(),
               QStringLiteral("Das Puzzle soll durch paarweisen Austausch von Teilen gelöst werden.\n"
                              "Das erste Teil wird durch einfachen Mausclick ausgewählt, das zweite \n"
                              "durch den nächsten einfachen Mausclick. Darauf folgt unmittelbar der \n"
                              "Austausch.\n"
                              "\n"
                              "Viel Spaß"));
-    EXPECT_EQ(FoBilderRaetselAnleitung->MeDragPuzAnleitung->toPlainText(),
+    EXPECT_EQ(text(raetsel)->toPlainText(),
               QStringLiteral("Durch Aufdecken(Mausclick) von möglichst wenig Teilen soll der Bild- \n"
                              "inhalt erraten werden. Durch Wahl einer Antwort wird das Spiel auf jeden\n"
                              "Fall beendet.\n"
                              "\n"
                              "Viel Spaß"));
-    EXPECT_EQ(FoSchiebePuzzleAnleitung->windowTitle(), "SchiebePuzzle - Anleitung");
-    EXPECT_EQ(FoDragPuzzleAnleitung->windowTitle(), "TauschPuzzle - Anleitung");
-    EXPECT_EQ(FoBilderRaetselAnleitung->windowTitle(), "BilderRätsel - Anleitung");
-    EXPECT_EQ(FoSchiebePuzzleAnleitung->size(), QSize(453, 168));
-    EXPECT_EQ(FoDragPuzzleAnleitung->size(), QSize(452, 150));
+    EXPECT_EQ(schieben->windowTitle(), "SchiebePuzzle - Anleitung");
+    EXPECT_EQ(tauschen->windowTitle(), "TauschPuzzle - Anleitung");
+    EXPECT_EQ(raetsel->windowTitle(), "BilderRätsel - Anleitung");
+    EXPECT_EQ(schieben->size(), QSize(453, 168));
+    EXPECT_EQ(tauschen->size(), QSize(452, 150));
     // Larger type than the window's own.
-    EXPECT_EQ(FoDragPuzzleAnleitung->MeAnleitung->font().pixelSize(), 13);
+    EXPECT_EQ(text(tauschen)->font().pixelSize(), 13);
     // No system menu: the title bar cannot close them.
-    EXPECT_FALSE(FoSchiebePuzzleAnleitung->windowFlags() & Qt::WindowSystemMenuHint);
-    EXPECT_FALSE(FoSchiebePuzzleAnleitung->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(schieben->windowFlags() & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(schieben->windowFlags() & Qt::WindowCloseButtonHint);
 }
 
 TEST(Hilfsfenster, AnleitungZweimalGeoeffnetBleibtEinFenster)
 {
-    FoSchiebePuzzleAnleitung->zeigeVorn();
-    FoSchiebePuzzleAnleitung->zeigeVorn();
+    auto* anleitung = qobject_cast<Anleitungsfenster*>(testhilfe::Fenster("Schiebeanleitung"));
+    ASSERT_TRUE(anleitung);
+    anleitung->zeigeVorn();
+    anleitung->zeigeVorn();
     QApplication::processEvents();
     int sichtbar = 0;
     for (QWidget* fenster : QApplication::topLevelWidgets())
         if (fenster->isVisible() && fenster->windowTitle() == "SchiebePuzzle - Anleitung")
             ++sichtbar;
     EXPECT_EQ(sichtbar, 1);
-    QTest::keyClick(FoSchiebePuzzleAnleitung, Qt::Key_Escape);
-    EXPECT_FALSE(FoSchiebePuzzleAnleitung->isVisible());
+    QTest::keyClick(anleitung, Qt::Key_Escape);
+    EXPECT_FALSE(anleitung->isVisible());
 }
 
 TEST(Hilfsfenster, FehlerfensterZeigtDenLetztenText)
 {
-    EXPECT_EQ(FoFehler->LaFehler->text(), "Fehler");
-    Form1->ZeigeFehler(QStringLiteral("Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!"));
-    EXPECT_TRUE(FoFehler->isVisible());
-    EXPECT_EQ(puz_var::Fehlertext, "Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!");
-    EXPECT_EQ(FoFehler->LaFehler->text(), "Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!");
+    auto* fehler = qobject_cast<Fehlerfenster*>(testhilfe::Fenster("Fehlerfenster"));
+    ASSERT_TRUE(fehler);
+    QLabel* text = testhilfe::Teil<QLabel>(fehler, "LaFehler");
+    EXPECT_EQ(text->text(), "Fehler");
+    fehler->zeige(QStringLiteral("Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!"));
+    EXPECT_TRUE(fehler->isVisible());
+    EXPECT_EQ(text->text(), "Abbruch: Vorlagedatei SPUZV1.HTM nicht gefunden!");
 
     // A second error while the window is still open replaces the text.
-    Form1->ZeigeFehler(QStringLiteral("Abbruch: Vorlagedatei TPUZV2.HTM nicht gefunden!"));
-    EXPECT_EQ(FoFehler->LaFehler->text(), "Abbruch: Vorlagedatei TPUZV2.HTM nicht gefunden!");
-    EXPECT_TRUE(FoFehler->LaFehler->wordWrap());
-    EXPECT_EQ(FoFehler->LaFehler->palette().color(QPalette::WindowText), QColor(Qt::red));
+    fehler->zeige(QStringLiteral("Abbruch: Vorlagedatei TPUZV2.HTM nicht gefunden!"));
+    EXPECT_EQ(text->text(), "Abbruch: Vorlagedatei TPUZV2.HTM nicht gefunden!");
+    EXPECT_TRUE(text->wordWrap());
+    EXPECT_EQ(text->palette().color(QPalette::WindowText), QColor(Qt::red));
 
-    QTest::keyClick(FoFehler, Qt::Key_Escape);
-    EXPECT_FALSE(FoFehler->isVisible());
+    QTest::keyClick(fehler, Qt::Key_Escape);
+    EXPECT_FALSE(fehler->isVisible());
     // Closing only hides: the window lives on with its text.
-    EXPECT_EQ(FoFehler->LaFehler->text(), "Abbruch: Vorlagedatei TPUZV2.HTM nicht gefunden!");
+    EXPECT_EQ(text->text(), "Abbruch: Vorlagedatei TPUZV2.HTM nicht gefunden!");
 }
 
 TEST(Hilfsfenster, InfofensterSchliesstMitEnterUndEscape)
 {
-    Form1->MenuInfo->trigger();
-    EXPECT_TRUE(FoInfo->isVisible());
-    QTest::keyClick(FoInfo, Qt::Key_Return);
-    EXPECT_FALSE(FoInfo->isVisible());
-    Form1->MenuInfo->trigger();
-    QTest::keyClick(FoInfo, Qt::Key_Escape);
-    EXPECT_FALSE(FoInfo->isVisible());
+    QWidget* info = testhilfe::Fenster("Infofenster");
+    aktion("MenuInfo")->trigger();
+    EXPECT_TRUE(info->isVisible());
+    QTest::keyClick(info, Qt::Key_Return);
+    EXPECT_FALSE(info->isVisible());
+    aktion("MenuInfo")->trigger();
+    QTest::keyClick(info, Qt::Key_Escape);
+    EXPECT_FALSE(info->isVisible());
 
-    EXPECT_EQ(FoInfo->LaVersion->text(), "Tessl V1.6 - April 2003");
-    EXPECT_EQ(FoInfo->ImInfo->bild().size(), QSize(200, 200));
-    for (QLabel* zeile : {FoInfo->LaAutor, FoInfo->LaWeb, FoInfo->LaEmail, FoInfo->LaVersion}) {
-        EXPECT_FALSE(zeile->text().isEmpty());
-        EXPECT_FALSE(zeile->geometry().intersects(FoInfo->BitBtn1->geometry())) << qPrintable(zeile->text());
+    const auto zeile = [info](const char* name) { return testhilfe::Teil<QLabel>(info, name); };
+    EXPECT_EQ(zeile("LaVersion")->text(), "Tessl V1.6 - April 2003");
+    EXPECT_EQ(testhilfe::Teil<Bildfeld>(info, "ImInfo")->bild().size(), QSize(200, 200));
+    const QRect ok = testhilfe::Teil<QPushButton>(info, "BuOk")->geometry();
+    for (QLabel* z : {zeile("LaAutor"), zeile("LaWeb"), zeile("LaEmail"), zeile("LaVersion")}) {
+        EXPECT_FALSE(z->text().isEmpty());
+        EXPECT_FALSE(z->geometry().intersects(ok)) << qPrintable(z->text());
     }
 }
 
 TEST(Hilfsfenster, HilfeSchliesstMitEscape)
 {
-    Form1->Hilfe->trigger();
-    EXPECT_TRUE(FoHilfe->isVisible());
-    QTest::keyClick(FoHilfe, Qt::Key_Escape);
-    EXPECT_FALSE(FoHilfe->isVisible());
+    QWidget* hilfe = testhilfe::Fenster("Hilfefenster");
+    aktion("MenuHilfe")->trigger();
+    EXPECT_TRUE(hilfe->isVisible());
+    QTest::keyClick(hilfe, Qt::Key_Escape);
+    EXPECT_FALSE(hilfe->isVisible());
 }
 
 TEST(Hilfsfenster, HinweiseErscheinenNachEinerSekundeUndBleibenFuenf)
@@ -342,8 +365,7 @@ TEST(Hilfsfenster, HinweiseErscheinenNachEinerSekundeUndBleibenFuenf)
 
 TEST(Hilfsfenster, AlleKnopfbeschriftungenPassen)
 {
-    for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, FoHilfe, FoInfo, FoSchiebePuzzleAnleitung,
-                                                            FoDragPuzzleAnleitung, FoBilderRaetselAnleitung,
-                                                            FoFehler})
-        pruefeKnopfbeschriftungen(fenster);
+    for (const char* name : {"Hauptfenster", "Hilfefenster", "Infofenster", "Schiebeanleitung", "Tauschanleitung",
+                             "Raetselanleitung", "Fehlerfenster"})
+        pruefeKnopfbeschriftungen(testhilfe::Fenster(name));
 }

@@ -1,8 +1,7 @@
 // Escape in the main window ends the program, although no "Ende" button is
 // visible: the message loop returns.
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "codecs/bildcodec.h"
 #include "testhilfe.h"
 
@@ -20,19 +19,21 @@
 
 TEST(Programmende, EscapeBeendetDasProgramm)
 {
-    Form1->show();
+    Hauptfenster& haupt = testhilfe::Anwendung().hauptfenster();
+    haupt.show();
     bool gedrueckt = false;
     QTimer::singleShot(0, [&] {
         // The key arrives at whatever control has the focus, here a grid field.
-        Form1->SpEdOffx->setFocus();
-        QTest::keyClick(Form1->SpEdOffx, Qt::Key_Escape);
+        QSpinBox* feld = testhilfe::Teil<QSpinBox>(&haupt, "SpEdOffx");
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_Escape);
         gedrueckt = true;
         // Escape ends the loop at once; a loop still running reaches this.
         QTimer::singleShot(0, [] { QCoreApplication::exit(99); });
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(gedrueckt);
-    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_FALSE(haupt.isVisible());
 }
 
 // The end of a session ends the program as "&Ende" does: the bitmap it wrote

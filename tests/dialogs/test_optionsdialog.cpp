@@ -1,16 +1,17 @@
 // The options dialog: activation, the settings each control writes, and the
 // dialogs behind its buttons and swatches.
-#include "fenster/bildfeld.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
+#include "codecs/bildcodec.h"
+#include "dialogs/optionsdialog.h"
+#include "dialogs/schieberegler.h"
 #include "fenster/dialoge.h"
 #include "fenster/farbfeld.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "app/einstellungen.h"
-#include "dialogs/puz_opt.h"
-#include "dialogs/schieberegler.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -19,7 +20,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,59 +30,106 @@ class Optionen : public ::testing::Test
 protected:
     void SetUp() override
     {
-        puz_var::Startwerte();
+        testhilfe::Startwerte();
         testhilfe::StummeDialoge();
-        Form1->ImBild->setzeBild(QImage(400, 300, QImage::Format_RGB32));
+        m_programmverzeichnis = modell().programmverzeichnis;
+        // A 400 x 300 picture: the options need one and take its proportions.
+        ASSERT_TRUE(m_bilder.isValid());
+        const QString bild = m_bilder.filePath(QStringLiteral("bild.bmp"));
+        ASSERT_TRUE(bildcodec::SchreibeBmp(QImage(400, 300, QImage::Format_RGB32), bild, nullptr));
+        haupt().LadeBild(bild);
+        ASSERT_EQ(modell().puzzle.bildgroesse, QSize(400, 300));
     }
 
     void TearDown() override
     {
-        Fo_Optionen->hide();
+        o.hide();
+        haupt().hide();
         (void)QTest::qWaitFor([] { return !QApplication::activeWindow(); }, 1000);
+        modell().programmverzeichnis = m_programmverzeichnis;
+        testhilfe::StummeDialoge();
     }
 
-    TFo_Optionen& o = *Fo_Optionen;
+    static Sitzung& modell() { return testhilfe::Modell(); }
+    static Hauptfenster& haupt() { return testhilfe::Anwendung().hauptfenster(); }
+
+    template <class T>
+    T* teil(const char* name) const
+    {
+        return testhilfe::Teil<T>(&o, name);
+    }
+
+    // Opens the options from the main window's menu: every opening activates
+    // them anew (coming back from another application would not).
+    void oeffne()
+    {
+        o.hide();
+        haupt().show();
+        haupt().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
+        testhilfe::Teil<QAction>(&haupt(), "MenuOptionen")->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&o));
+    }
+
+    Optionsdialog& o = *qobject_cast<Optionsdialog*>(testhilfe::Fenster("Optionsdialog"));
+    Einstellungen& e = modell().einstellungen;
+
+private:
+    QTemporaryDir m_bilder;
+    QString m_programmverzeichnis;
 };
 
 TEST_F(Optionen, VorDerErstenAktivierungUndBeimOeffnen)
 {
     // A dialog never activated yet: the boxes show their form state, not the
     // settings (Zugausgabe and SpielfeldMinimal start true).
-    TFo_Optionen frisch;
-    EXPECT_FALSE(frisch.ChBoZugausgabe->isChecked());
-    EXPECT_FALSE(frisch.ChBoSpielfeldMinimal->isChecked());
-    EXPECT_TRUE(frisch.ChBoZugZaehler->isChecked());
-    EXPECT_TRUE(frisch.ChBoSpielzeit->isChecked());
-    EXPECT_EQ(frisch.MeAntworten->toPlainText().split(QLatin1Char('\n')).size(), 5);
-    EXPECT_EQ(frisch.SpEdRichtigeAntwort->value(), 1);
-    EXPECT_EQ(frisch.AntwortPosition(), 0);
-    EXPECT_EQ(frisch.size(), QSize(606, 383));
+    {
+        Sitzung sitzung;
+        Optionsdialog frisch(sitzung);
+        const auto kaestchen = [&frisch](const char* name) { return testhilfe::Teil<QCheckBox>(&frisch, name); };
+        EXPECT_FALSE(kaestchen("ChBoZugausgabe")->isChecked());
+        EXPECT_FALSE(kaestchen("ChBoSpielfeldMinimal")->isChecked());
+        EXPECT_TRUE(kaestchen("ChBoZugZaehler")->isChecked());
+        EXPECT_TRUE(kaestchen("ChBoSpielzeit")->isChecked());
+        const QString antworten = testhilfe::Teil<QPlainTextEdit>(&frisch, "MeAntworten")->toPlainText();
+        EXPECT_EQ(antworten.split(QLatin1Char('\n')).size(), 5);
+        EXPECT_EQ(testhilfe::Teil<QSpinBox>(&frisch, "SpEdRichtigeAntwort")->value(), 1);
+        EXPECT_TRUE(testhilfe::Teil<QRadioButton>(&frisch, "RaGrAntwortenRechts")->isChecked());
+        EXPECT_EQ(frisch.size(), QSize(606, 383));
+    }
 
     // Opened from the main window: activation copies the settings in.
-    puz_var::Ueberschrift = QStringLiteral("Unser Schulhof");
-    puz_var::Programmverzeichnis = QStringLiteral("/opt/tesselo/");
-    puz_var::Leerfeldfarbe = 0x00FF00;
-    puz_var::JPEGQualitaet = 70;
-    Form1->MenuOptionenClick();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Fo_Optionen));
-    EXPECT_TRUE(o.ChBoZugausgabe->isChecked());
-    EXPECT_TRUE(o.ChBoSpielfeldMinimal->isChecked());
-    EXPECT_EQ(o.EdUeberschrift->text(), QStringLiteral("Unser Schulhof"));
-    EXPECT_EQ(o.EdProgrammverzeichnis->text(), QStringLiteral("/opt/tesselo/"));
-    EXPECT_EQ(o.EdAusgabeverzeichnis->text(), puz_var::Ausgabeverzeichnis);
-    EXPECT_FALSE(o.EdAusgabeverzeichnis->isEnabled());
-    EXPECT_EQ(o.CoBoLeerfeld->farbe(), QColor(0, 255, 0));
-    EXPECT_EQ(o.CoDiLeerfeld, QColor(0, 255, 0));
+    e.Ueberschrift = QStringLiteral("Unser Schulhof");
+    modell().programmverzeichnis = QStringLiteral("/opt/tesselo/");
+    e.Leerfeldfarbe = 0x00FF00;
+    e.JPEGQualitaet = 70;
+    oeffne();
+    EXPECT_TRUE(teil<QCheckBox>("ChBoZugausgabe")->isChecked());
+    EXPECT_TRUE(e.ZugausgabeImSpiel); // the games follow the box from now on
+    EXPECT_TRUE(teil<QCheckBox>("ChBoSpielfeldMinimal")->isChecked());
+    EXPECT_EQ(teil<QLineEdit>("EdUeberschrift")->text(), QStringLiteral("Unser Schulhof"));
+    EXPECT_EQ(teil<QLineEdit>("EdProgrammverzeichnis")->text(), QStringLiteral("/opt/tesselo/"));
+    EXPECT_EQ(teil<QLineEdit>("EdAusgabeverzeichnis")->text(), e.Ausgabeverzeichnis);
+    EXPECT_FALSE(teil<QLineEdit>("EdAusgabeverzeichnis")->isEnabled());
+    EXPECT_EQ(teil<Farbfeld>("CoBoLeerfeld")->farbe(), QColor(0, 255, 0));
+    QColor vorgabe;
+    Dialoge::FarbeWaehlen = [&](QWidget*, const QColor& v) -> std::optional<QColor> {
+        vorgabe = v;
+        return std::nullopt;
+    };
+    teil<Farbfeld>("CoBoLeerfeld")->showPopup();
+    EXPECT_EQ(vorgabe, QColor(0, 255, 0));
 
     // The track bar: position, marks at 0, 10 ... 100 only, the selection
     // from 0 to the position, following every change.
-    EXPECT_EQ(o.TrBaJPEGQualitaet->value(), 70);
-    EXPECT_EQ(o.TrBaJPEGQualitaet->Marken(), (QList<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
-    EXPECT_EQ(o.TrBaJPEGQualitaet->Auswahlanfang(), 0);
-    EXPECT_EQ(o.TrBaJPEGQualitaet->Auswahlende(), 70);
-    o.TrBaJPEGQualitaet->setValue(33);
-    EXPECT_EQ(puz_var::JPEGQualitaet, 33);
-    EXPECT_EQ(o.TrBaJPEGQualitaet->Auswahlende(), 33);
+    Schieberegler* qualitaet = teil<Schieberegler>("TrBaJPEGQualitaet");
+    EXPECT_EQ(qualitaet->value(), 70);
+    EXPECT_EQ(qualitaet->Marken(), (QList<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_EQ(qualitaet->Auswahlanfang(), 0);
+    EXPECT_EQ(qualitaet->Auswahlende(), 70);
+    qualitaet->setValue(33);
+    EXPECT_EQ(e.JPEGQualitaet, 33);
+    EXPECT_EQ(qualitaet->Auswahlende(), 33);
 
     QTest::keyClick(&o, Qt::Key_Escape);
     EXPECT_FALSE(o.isVisible());
@@ -90,89 +137,96 @@ TEST_F(Optionen, VorDerErstenAktivierungUndBeimOeffnen)
 
 TEST_F(Optionen, VorschaugroesseMitSeitenverhaeltnis)
 {
-    o.FormActivate();
+    QLineEdit* breite = teil<QLineEdit>("EdVorschauBreite");
+    QLineEdit* hoehe = teil<QLineEdit>("EdVorschauHoehe");
+    oeffne();
     // 240 wide for a 400 x 300 picture: activation sets 180.
-    EXPECT_EQ(puz_var::VorschauHoehe, 180);
-    EXPECT_EQ(o.EdVorschauHoehe->text(), QStringLiteral("180"));
-    EXPECT_FALSE(o.EdVorschauHoehe->isEnabled());
+    EXPECT_EQ(e.VorschauHoehe, 180);
+    EXPECT_EQ(hoehe->text(), QStringLiteral("180"));
+    EXPECT_FALSE(hoehe->isEnabled());
 
-    o.EdVorschauBreite->setText(QStringLiteral("300"));
-    EXPECT_EQ(puz_var::VorschauBreite, 300);
-    EXPECT_EQ(puz_var::VorschauHoehe, 225);
-    EXPECT_EQ(o.EdVorschauHoehe->text(), QStringLiteral("180")); // until the next activation
-    o.FormActivate();
-    EXPECT_EQ(o.EdVorschauHoehe->text(), QStringLiteral("225"));
+    breite->setText(QStringLiteral("300"));
+    EXPECT_EQ(e.VorschauBreite, 300);
+    EXPECT_EQ(e.VorschauHoehe, 225);
+    EXPECT_EQ(hoehe->text(), QStringLiteral("180")); // until the next activation
+    oeffne();
+    EXPECT_EQ(hoehe->text(), QStringLiteral("225"));
 
     // No number, an empty field, and no size at all leave both settings.
     for (const char* text : {"abc", "", "0", "-20", "12x"}) {
-        o.EdVorschauBreite->setText(QString::fromLatin1(text));
-        EXPECT_EQ(puz_var::VorschauBreite, 300) << text;
-        EXPECT_EQ(puz_var::VorschauHoehe, 225) << text;
+        breite->setText(QString::fromLatin1(text));
+        EXPECT_EQ(e.VorschauBreite, 300) << text;
+        EXPECT_EQ(e.VorschauHoehe, 225) << text;
     }
 
     // Without the proportions the height is typed freely.
-    o.ChBoSeitentreu->setChecked(false);
-    EXPECT_FALSE(puz_var::Seitentreu);
-    EXPECT_TRUE(o.EdVorschauHoehe->isEnabled());
-    o.EdVorschauHoehe->setText(QStringLiteral("99"));
-    EXPECT_EQ(puz_var::VorschauHoehe, 99);
-    o.EdVorschauBreite->setText(QStringLiteral("120"));
-    EXPECT_EQ(puz_var::VorschauHoehe, 99);
+    teil<QCheckBox>("ChBoSeitentreu")->setChecked(false);
+    EXPECT_FALSE(e.Seitentreu);
+    EXPECT_TRUE(hoehe->isEnabled());
+    hoehe->setText(QStringLiteral("99"));
+    EXPECT_EQ(e.VorschauHoehe, 99);
+    breite->setText(QStringLiteral("120"));
+    EXPECT_EQ(e.VorschauHoehe, 99);
 
     // Halves go to the even neighbour; an empty picture gives nothing.
-    EXPECT_EQ(TFo_Optionen::ProportionaleHoehe(5, QSize(2, 1)), 2);  // 2.5
-    EXPECT_EQ(TFo_Optionen::ProportionaleHoehe(7, QSize(2, 1)), 4);  // 3.5
-    EXPECT_EQ(TFo_Optionen::ProportionaleHoehe(10, QSize(3, 1)), 3); // 3.33
-    EXPECT_EQ(TFo_Optionen::ProportionaleHoehe(300, QSize(400, 300)), 225);
-    EXPECT_EQ(TFo_Optionen::ProportionaleHoehe(240, QSize(0, 300)), std::nullopt);
+    EXPECT_EQ(ProportionaleHoehe(5, QSize(2, 1)), 2);  // 2.5
+    EXPECT_EQ(ProportionaleHoehe(7, QSize(2, 1)), 4);  // 3.5
+    EXPECT_EQ(ProportionaleHoehe(10, QSize(3, 1)), 3); // 3.33
+    EXPECT_EQ(ProportionaleHoehe(300, QSize(400, 300)), 225);
+    EXPECT_EQ(ProportionaleHoehe(240, QSize(0, 300)), std::nullopt);
 }
 
 TEST_F(Optionen, VorschauAusUndWiederAn)
 {
-    puz_var::VorschauErzeugen = false;
-    o.FormActivate();
-    EXPECT_FALSE(o.ChBoVorschau->isChecked());
-    EXPECT_FALSE(o.ChBoSeitentreu->isEnabled());
-    EXPECT_FALSE(o.EdVorschauBreite->isEnabled());
-    EXPECT_FALSE(o.EdVorschauHoehe->isEnabled());
+    QCheckBox* seitentreu = teil<QCheckBox>("ChBoSeitentreu");
+    QLineEdit* breite = teil<QLineEdit>("EdVorschauBreite");
+    QLineEdit* hoehe = teil<QLineEdit>("EdVorschauHoehe");
+    e.VorschauErzeugen = false;
+    oeffne();
+    EXPECT_FALSE(teil<QCheckBox>("ChBoVorschau")->isChecked());
+    EXPECT_FALSE(seitentreu->isEnabled());
+    EXPECT_FALSE(breite->isEnabled());
+    EXPECT_FALSE(hoehe->isEnabled());
 
-    o.ChBoVorschau->setChecked(true);
-    EXPECT_TRUE(puz_var::VorschauErzeugen);
-    EXPECT_TRUE(o.EdVorschauBreite->isEnabled());
-    EXPECT_TRUE(o.EdVorschauHoehe->isEnabled());
-    EXPECT_FALSE(o.ChBoSeitentreu->isEnabled()); // until the next activation
-    o.FormActivate();
-    EXPECT_TRUE(o.ChBoSeitentreu->isEnabled());
-    EXPECT_FALSE(o.EdVorschauHoehe->isEnabled());
+    teil<QCheckBox>("ChBoVorschau")->setChecked(true);
+    EXPECT_TRUE(e.VorschauErzeugen);
+    EXPECT_TRUE(breite->isEnabled());
+    EXPECT_TRUE(hoehe->isEnabled());
+    EXPECT_FALSE(seitentreu->isEnabled()); // until the next activation
+    oeffne();
+    EXPECT_TRUE(seitentreu->isEnabled());
+    EXPECT_FALSE(hoehe->isEnabled());
 }
 
 TEST_F(Optionen, LeerfeldGrenzenVorUndNachDemSchnitt)
 {
+    QSpinBox* spalte = teil<QSpinBox>("SpEdLeerfeldX");
+    QSpinBox* zeile = teil<QSpinBox>("SpEdLeerfeldY");
     // Before the first cut there is only field 0, and nothing to choose.
-    puz_var::LeerfeldX = 3;
-    o.FormActivate();
-    EXPECT_EQ(o.SpEdLeerfeldX->maximum(), 0);
-    EXPECT_EQ(o.SpEdLeerfeldX->minimum(), 0);
-    EXPECT_FALSE(o.SpEdLeerfeldX->isEnabled());
-    EXPECT_EQ(puz_var::LeerfeldX, 0);
+    e.LeerfeldX = 3;
+    oeffne();
+    EXPECT_EQ(spalte->maximum(), 0);
+    EXPECT_EQ(spalte->minimum(), 0);
+    EXPECT_FALSE(spalte->isEnabled());
+    EXPECT_EQ(e.LeerfeldX, 0);
 
     // A position beyond a smaller grid comes onto its last column or row.
-    puz_var::Spalten = 4;
-    puz_var::Zeilen = 3;
-    puz_var::LeerfeldX = 6;
-    puz_var::LeerfeldY = 1;
-    o.FormActivate();
-    EXPECT_TRUE(o.SpEdLeerfeldX->isEnabled());
-    EXPECT_EQ(o.SpEdLeerfeldX->maximum(), 3);
-    EXPECT_EQ(o.SpEdLeerfeldY->maximum(), 2);
-    EXPECT_EQ(o.SpEdLeerfeldX->value(), 3);
-    EXPECT_EQ(puz_var::LeerfeldX, 3);
-    EXPECT_EQ(o.SpEdLeerfeldY->value(), 1);
+    modell().puzzle.kacheln.spalten = 4;
+    modell().puzzle.kacheln.zeilen = 3;
+    e.LeerfeldX = 6;
+    e.LeerfeldY = 1;
+    oeffne();
+    EXPECT_TRUE(spalte->isEnabled());
+    EXPECT_EQ(spalte->maximum(), 3);
+    EXPECT_EQ(zeile->maximum(), 2);
+    EXPECT_EQ(spalte->value(), 3);
+    EXPECT_EQ(e.LeerfeldX, 3);
+    EXPECT_EQ(zeile->value(), 1);
 
-    o.SpEdLeerfeldY->setValue(2);
-    EXPECT_EQ(puz_var::LeerfeldY, 2);
-    o.SpEdLeerfeldY->setValue(5);
-    EXPECT_EQ(puz_var::LeerfeldY, 2);
+    zeile->setValue(2);
+    EXPECT_EQ(e.LeerfeldY, 2);
+    zeile->setValue(5);
+    EXPECT_EQ(e.LeerfeldY, 2);
 }
 
 TEST_F(Optionen, AusgabeverzeichnisWaehlenUndAnlegen)
@@ -189,27 +243,28 @@ TEST_F(Optionen, AusgabeverzeichnisWaehlenUndAnlegen)
         frage = f;
         return false;
     };
-    o.FormActivate();
-    const QString vorher = puz_var::Ausgabeverzeichnis;
+    oeffne();
+    QPushButton* waehlen = teil<QPushButton>("BuAusgabeverzeichnis");
+    const QString vorher = e.Ausgabeverzeichnis;
 
     // Declined: nothing is created and nothing changes.
-    o.BuAusgabeverzeichnisClick();
+    waehlen->click();
     EXPECT_EQ(start, QDir::currentPath());
     EXPECT_EQ(frage, QStringLiteral("Das angegebene Verzeichnis existiert nicht. Soll es angelegt werden?"));
     EXPECT_FALSE(QDir(neu).exists());
-    EXPECT_EQ(puz_var::Ausgabeverzeichnis, vorher);
+    EXPECT_EQ(e.Ausgabeverzeichnis, vorher);
 
     // Accepted: created, stored with one separator at the end.
     Dialoge::Frage = [](QWidget*, const QString&) { return true; };
-    o.BuAusgabeverzeichnisClick();
+    waehlen->click();
     EXPECT_TRUE(QDir(neu).exists());
     const QString erwartet = QDir::toNativeSeparators(neu) + QDir::separator();
 #ifdef Q_OS_WIN
-    EXPECT_EQ(puz_var::Ausgabeverzeichnis, erwartet.toLower());
+    EXPECT_EQ(e.Ausgabeverzeichnis, erwartet.toLower());
 #else
-    EXPECT_EQ(puz_var::Ausgabeverzeichnis, erwartet); // the case is kept
+    EXPECT_EQ(e.Ausgabeverzeichnis, erwartet); // the case is kept
 #endif
-    EXPECT_EQ(o.EdAusgabeverzeichnis->text(), puz_var::Ausgabeverzeichnis);
+    EXPECT_EQ(teil<QLineEdit>("EdAusgabeverzeichnis")->text(), e.Ausgabeverzeichnis);
 
     // An existing directory given with its separator gets no second one, and
     // no question is asked.
@@ -219,78 +274,89 @@ TEST_F(Optionen, AusgabeverzeichnisWaehlenUndAnlegen)
         return true;
     };
     Dialoge::VerzeichnisWaehlen = [&](QWidget*, const QString&) { return temp.path() + QLatin1Char('/'); };
-    o.BuAusgabeverzeichnisClick();
+    waehlen->click();
     EXPECT_TRUE(frage.isEmpty());
-    EXPECT_TRUE(puz_var::Ausgabeverzeichnis.endsWith(QDir::separator()));
-    EXPECT_FALSE(puz_var::Ausgabeverzeichnis.endsWith(QString(QDir::separator()) + QDir::separator()));
+    EXPECT_TRUE(e.Ausgabeverzeichnis.endsWith(QDir::separator()));
+    EXPECT_FALSE(e.Ausgabeverzeichnis.endsWith(QString(QDir::separator()) + QDir::separator()));
 
     // Cancelled: nothing changes.
-    const QString gewaehlt = puz_var::Ausgabeverzeichnis;
+    const QString gewaehlt = e.Ausgabeverzeichnis;
     Dialoge::VerzeichnisWaehlen = [](QWidget*, const QString&) { return QString(); };
-    o.BuAusgabeverzeichnisClick();
-    EXPECT_EQ(puz_var::Ausgabeverzeichnis, gewaehlt);
+    waehlen->click();
+    EXPECT_EQ(e.Ausgabeverzeichnis, gewaehlt);
 }
 
 TEST_F(Optionen, FarbenAusDenFarbdialogen)
 {
-    o.FormActivate();
+    oeffne();
+    Farbfeld* leerfeld = teil<Farbfeld>("CoBoLeerfeld");
+    Farbfeld* gitterlinien = teil<Farbfeld>("CoBoGitterlinienfarbe");
     QColor vorgabe;
     Dialoge::FarbeWaehlen = [&](QWidget*, const QColor& v) -> std::optional<QColor> {
         vorgabe = v;
         return QColor(10, 20, 30);
     };
-    o.CoBoLeerfeld->showPopup();
+    leerfeld->showPopup();
     EXPECT_EQ(vorgabe, QColor(255, 0, 0));
-    EXPECT_EQ(puz_var::Leerfeldfarbe, 0x1E140Au);
-    EXPECT_EQ(o.CoBoLeerfeld->farbe(), QColor(10, 20, 30));
+    EXPECT_EQ(e.Leerfeldfarbe, 0x1E140Au);
+    EXPECT_EQ(leerfeld->farbe(), QColor(10, 20, 30));
 
-    o.CoBoGitterlinienfarbe->showPopup();
-    EXPECT_EQ(puz_var::Gitterlinienfarbe, 0x1E140Au);
-    EXPECT_EQ(o.CoBoGitterlinienfarbe->farbe(), QColor(10, 20, 30));
+    gitterlinien->showPopup();
+    EXPECT_EQ(e.Gitterlinienfarbe, 0x1E140Au);
+    EXPECT_EQ(gitterlinien->farbe(), QColor(10, 20, 30));
 
     // Cancelled: the colour stays.
     Dialoge::FarbeWaehlen = [](QWidget*, const QColor&) -> std::optional<QColor> { return std::nullopt; };
-    o.CoBoLeerfeld->showPopup();
-    EXPECT_EQ(puz_var::Leerfeldfarbe, 0x1E140Au);
+    leerfeld->showPopup();
+    EXPECT_EQ(e.Leerfeldfarbe, 0x1E140Au);
 }
 
-TEST_F(Optionen, DirektGeleseneFelderBleibenBeiDerAktivierung)
+TEST_F(Optionen, AntwortenUndGitterbreiteBleibenBeiDerAktivierung)
 {
-    o.FormActivate();
-    o.BuLoeschen->click();
-    EXPECT_TRUE(o.MeAntworten->toPlainText().isEmpty());
-    o.MeAntworten->setPlainText(QStringLiteral("Turm\nBrücke"));
-    o.SpEdRichtigeAntwort->setValue(2);
-    o.RaGrAntwortenUnten->setChecked(true);
-    o.SpEdGitterbreite->setValue(-3); // no bounds: reaches the pages as typed
-    EXPECT_EQ(puz_var::Gitterbreite, -3);
-    o.SpEdGitterbreite->setValue(0);
-    EXPECT_EQ(puz_var::Gitterbreite, 0);
+    QPlainTextEdit* antworten = teil<QPlainTextEdit>("MeAntworten");
+    QSpinBox* richtige = teil<QSpinBox>("SpEdRichtigeAntwort");
+    QSpinBox* gitterbreite = teil<QSpinBox>("SpEdGitterbreite");
+    QCheckBox* zugZaehler = teil<QCheckBox>("ChBoZugZaehler");
+    QCheckBox* zugausgabe = teil<QCheckBox>("ChBoZugausgabe");
+    oeffne();
+    teil<QPushButton>("BuLoeschen")->click();
+    EXPECT_TRUE(antworten->toPlainText().isEmpty());
+    antworten->setPlainText(QStringLiteral("Turm\nBrücke"));
+    richtige->setValue(2);
+    teil<QRadioButton>("RaGrAntwortenUnten")->setChecked(true);
+    EXPECT_EQ(e.Antworten, (QStringList{QStringLiteral("Turm"), QStringLiteral("Brücke")}));
+    EXPECT_EQ(e.RichtigeAntwort, 2);
+    EXPECT_TRUE(e.AntwortenUnten);
+    gitterbreite->setValue(-3); // no bounds: reaches the pages as typed
+    EXPECT_EQ(e.Gitterbreite, -3);
+    gitterbreite->setValue(0);
+    EXPECT_EQ(e.Gitterbreite, 0);
 
-    o.ChBoZugZaehler->setChecked(false);
-    o.ChBoSpielzeit->setChecked(false);
-    o.ChBoZugausgabe->setChecked(false);
-    o.ChBoSpielfeldMinimal->setChecked(false);
-    o.EdUeberschrift->setText(QStringLiteral("Rätsel"));
-    EXPECT_FALSE(puz_var::ZugZaehler);
-    EXPECT_FALSE(puz_var::Spielzeit);
-    EXPECT_FALSE(puz_var::Zugausgabe);
-    EXPECT_FALSE(puz_var::SpielfeldMinimal);
-    EXPECT_EQ(puz_var::Ueberschrift, QStringLiteral("Rätsel"));
+    zugZaehler->setChecked(false);
+    teil<QCheckBox>("ChBoSpielzeit")->setChecked(false);
+    zugausgabe->setChecked(false);
+    teil<QCheckBox>("ChBoSpielfeldMinimal")->setChecked(false);
+    teil<QLineEdit>("EdUeberschrift")->setText(QStringLiteral("Rätsel"));
+    EXPECT_FALSE(e.ZugZaehler);
+    EXPECT_FALSE(e.Spielzeit);
+    EXPECT_FALSE(e.Zugausgabe);
+    EXPECT_FALSE(e.ZugausgabeImSpiel);
+    EXPECT_FALSE(e.SpielfeldMinimal);
+    EXPECT_EQ(e.Ueberschrift, QStringLiteral("Rätsel"));
 
-    o.FormActivate();
-    EXPECT_EQ(o.MeAntworten->toPlainText(), QStringLiteral("Turm\nBrücke"));
-    EXPECT_EQ(o.SpEdRichtigeAntwort->value(), 2);
-    EXPECT_EQ(o.AntwortPosition(), 1);
-    EXPECT_EQ(o.SpEdGitterbreite->value(), 0);
-    EXPECT_FALSE(o.ChBoZugZaehler->isChecked());
-    EXPECT_FALSE(o.ChBoZugausgabe->isChecked());
+    oeffne();
+    EXPECT_EQ(antworten->toPlainText(), QStringLiteral("Turm\nBrücke"));
+    EXPECT_EQ(richtige->value(), 2);
+    EXPECT_TRUE(teil<QRadioButton>("RaGrAntwortenUnten")->isChecked());
+    EXPECT_EQ(gitterbreite->value(), 0);
+    EXPECT_FALSE(zugZaehler->isChecked());
+    EXPECT_FALSE(zugausgabe->isChecked());
 
     // Put the shared controls back for the tests that follow.
-    o.MeAntworten->setPlainText(Beispielantworten().join(QLatin1Char('\n')));
-    o.SpEdRichtigeAntwort->setValue(1);
-    o.RaGrAntwortenRechts->setChecked(true);
-    o.SpEdGitterbreite->setValue(1);
+    antworten->setPlainText(Beispielantworten().join(QLatin1Char('\n')));
+    richtige->setValue(1);
+    teil<QRadioButton>("RaGrAntwortenRechts")->setChecked(true);
+    gitterbreite->setValue(1);
 }
 
 } // namespace

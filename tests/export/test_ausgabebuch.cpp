@@ -1,6 +1,6 @@
 // The record of who wrote which output file, and the start output folder.
-#include "app/puz_var.h"
 #include "export/ausgabebuch.h"
+#include "modell/einstellungen.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,11 +93,11 @@ TEST(Ausgabeordner, StartordnerEntstehtBeimErstenSchreiben)
     qputenv("HOME", QFile::encodeName(heim.path()));
     qunsetenv("XDG_CONFIG_HOME");
 
-    const QString start = puz_var::StartAusgabeverzeichnis();
+    const QString start = StartAusgabeverzeichnis();
     EXPECT_TRUE(start.startsWith(heim.path() + QLatin1Char('/')));
     EXPECT_TRUE(start.endsWith(QStringLiteral("/Tesselo/")));
     EXPECT_FALSE(QFileInfo::exists(start)); // nothing made at start
-    EXPECT_FALSE(ausgabe::OrdnerFehler(start));
+    EXPECT_FALSE(ausgabe::OrdnerFehler(start, start));
     EXPECT_TRUE(QFileInfo(start).isDir());
 
     qputenv("HOME", altHeim);

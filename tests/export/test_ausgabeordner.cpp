@@ -17,8 +17,7 @@ protected:
     void SetUp() override
     {
         Vorbereitung::SetUp();
-        puz_var::Programmverzeichnis = testhilfe::Bauverzeichnis();
-        Hauptausgabebuch().Leeren();
+        modell().programmverzeichnis = testhilfe::Bauverzeichnis();
         Dialoge::Ersetzen = [this](QWidget*, const QString&) {
             ++fragen;
             return false;
@@ -42,26 +41,21 @@ TEST_F(Ausgabeordner, BildAufSchreibgeschuetztemDatentraeger)
     // The converted bitmap goes to the program's scratch folder instead.
     lade(stick + QStringLiteral("/Klasse 5a.jpg"));
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    const QString bitmap = puz_var::Arbeitsverzeichnis() + QStringLiteral("Klasse 5a.bmp");
-    EXPECT_EQ(puz_var::Bilddatei, bitmap);
-    EXPECT_TRUE(Form1->TempDatei);
-    EXPECT_EQ(Form1->StGrInfo->item(0, 1)->text(), QStringLiteral("Klasse 5a.bmp"));
-    EXPECT_EQ(puz_var::Dateikuerzel, QStringLiteral("Klasse"));
-    EXPECT_EQ(puz_var::Ausgabeverzeichnis, stick + QLatin1Char('/'));
-    Form1->MenuSchneiden->trigger();
+    const QString bitmap = haupt().Arbeitsverzeichnis() + QStringLiteral("Klasse 5a.bmp");
+    EXPECT_EQ(modell().puzzle.bilddatei, bitmap);
+    EXPECT_EQ(teil<QTableWidget>("StGrInfo")->item(0, 1)->text(), QStringLiteral("Klasse 5a.bmp"));
+    EXPECT_EQ(modell().puzzle.kuerzel, QStringLiteral("Klasse"));
+    EXPECT_EQ(modell().einstellungen.Ausgabeverzeichnis, stick + QLatin1Char('/'));
+    waehle("MenuSchneiden");
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    EXPECT_EQ(puz_var::Spalten * puz_var::Zeilen, 12);
+    EXPECT_EQ(modell().puzzle.kacheln.Anzahl(), 12);
 
     // Every writing command names the folder and the way out, once, and
     // writes nothing; no other question comes first.
-    const std::pair<const char*, QAction*> befehle[] = {
-        {"jpg", Form1->Einzelbilder},          {"bmp", Form1->Einzelbilderbmp},
-        {"sp", Form1->SchiebePuzzle},          {"tp", Form1->alsHTMLTauschPuzzle1},
-        {"rp", Form1->alsHTMLBilderrtsel1},    {"ta", Form1->alsHTMLTabelle1},
-        {"alle", Form1->alleHTMLSpiele}};
-    for (const auto& [name, befehl] : befehle) {
+    for (const char* name : {"MenuKachelnJpg", "MenuKachelnBmp", "MenuSchiebeseite", "MenuTauschseite",
+                             "MenuRaetselseite", "MenuTabelle", "MenuAlleSeiten"}) {
         meldungen.clear();
-        befehl->trigger();
+        waehle(name);
         ASSERT_EQ(meldungen.size(), 1) << name;
         EXPECT_TRUE(meldungen.first().startsWith(
             QStringLiteral("In den Ausgabeordner %1/ kann nicht geschrieben werden.").arg(stick)))
@@ -70,15 +64,15 @@ TEST_F(Ausgabeordner, BildAufSchreibgeschuetztemDatentraeger)
         EXPECT_FALSE(meldungen.first().contains(QStringLiteral("E/A-Fehler"))) << name;
     }
     EXPECT_EQ(fragen, 0);
-    EXPECT_FALSE(puz_var::AusgabeGeprueft);
+    EXPECT_FALSE(modell().puzzle.ausgabe.geprueft);
     EXPECT_EQ(QDir(stick).entryList(QDir::Files), aufDemStick);
 
     // Another output folder, as chosen under "Optionen", takes the puzzle.
     const QString anders = pfad(QStringLiteral("anders/"));
     ASSERT_TRUE(QDir().mkpath(anders));
-    puz_var::Ausgabeverzeichnis = anders;
+    modell().einstellungen.Ausgabeverzeichnis = anders;
     meldungen.clear();
-    Form1->alleHTMLSpiele->trigger();
+    waehle("MenuAlleSeiten");
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
     EXPECT_TRUE(QFileInfo::exists(anders + QStringLiteral("Klassesp.htm")));
     EXPECT_TRUE(QFileInfo::exists(anders + QStringLiteral("Klasse2_3.jpg")));

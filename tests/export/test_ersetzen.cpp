@@ -32,8 +32,7 @@ protected:
     void SetUp() override
     {
         Vorbereitung::SetUp();
-        puz_var::Programmverzeichnis = testhilfe::Bauverzeichnis();
-        Hauptausgabebuch().Leeren();
+        modell().programmverzeichnis = testhilfe::Bauverzeichnis();
         Dialoge::Ersetzen = [this](QWidget*, const QString& frage) {
             fragen << frage;
             return antwort;
@@ -57,21 +56,21 @@ protected:
     void ladeUndSchneide(const QString& name, int breite = 80)
     {
         lade(pfad(name));
-        Form1->SpEdBreite->setValue(breite);
-        Form1->MenuSchneiden->trigger();
+        teil<QSpinBox>("SpEdBreite")->setValue(breite);
+        waehle("MenuSchneiden");
         ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
     }
 
     // Every command that writes into the output folder.
     static std::vector<std::pair<const char*, QAction*>> befehle()
     {
-        return {{"jpg", Form1->Einzelbilder},
-                {"bmp", Form1->Einzelbilderbmp},
-                {"sp", Form1->SchiebePuzzle},
-                {"tp", Form1->alsHTMLTauschPuzzle1},
-                {"rp", Form1->alsHTMLBilderrtsel1},
-                {"ta", Form1->alsHTMLTabelle1},
-                {"alle", Form1->alleHTMLSpiele}};
+        return {{"jpg", teil<QAction>("MenuKachelnJpg")},
+                {"bmp", teil<QAction>("MenuKachelnBmp")},
+                {"sp", teil<QAction>("MenuSchiebeseite")},
+                {"tp", teil<QAction>("MenuTauschseite")},
+                {"rp", teil<QAction>("MenuRaetselseite")},
+                {"ta", teil<QAction>("MenuTabelle")},
+                {"alle", teil<QAction>("MenuAlleSeiten")}};
     }
 
     // Runs every writing command; each must ask exactly `erwartet` times.
@@ -101,10 +100,10 @@ TEST_F(Ersetzen, AbbrechenLaesstDasErstePuzzleByteGleich)
     const QMap<QString, QByteArray> vorher = stand();
     alleBefehle(1); // "&alle HTML-Spiele" asks once, not once per page
     EXPECT_EQ(stand(), vorher);
-    EXPECT_FALSE(puz_var::JpegGespeichert);
+    EXPECT_FALSE(modell().puzzle.ausgabe.jpegGespeichert);
 
     // The question names the folder and the files it would replace.
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     ASSERT_EQ(fragen.size(), 1);
     EXPECT_TRUE(fragen.first().contains(pfad())) << qPrintable(fragen.first());
     EXPECT_TRUE(fragen.first().contains(QStringLiteral("IMG_200_0.jpg"))) << qPrintable(fragen.first());
@@ -114,14 +113,14 @@ TEST_F(Ersetzen, AbbrechenLaesstDasErstePuzzleByteGleich)
 TEST_F(Ersetzen, ErsetzenFragtEinmalUndGiltFuerDasGanzePuzzle)
 {
     ladeUndSchneide(Erstes);
-    Form1->alleHTMLSpiele->trigger();
-    Form1->alsHTMLTabelle1->trigger();
+    waehle("MenuAlleSeiten");
+    waehle("MenuTabelle");
     ladeUndSchneide(Zweites);
     const QMap<QString, QByteArray> vorher = stand();
 
     antwort = true;
     fragen.clear();
-    Form1->alleHTMLSpiele->trigger();
+    waehle("MenuAlleSeiten");
     EXPECT_EQ(fragen.size(), 1);
     const QMap<QString, QByteArray> nachher = stand();
     for (const char* name : {"IMG_20sp.htm", "IMG_20tp.htm", "IMG_20rp.htm", "IMG_200_0.jpg", "IMG_20le.jpg"})
@@ -142,8 +141,8 @@ TEST_F(Ersetzen, DasselbeBildFragtNieAuchNachNeuemSchnitt)
     ladeUndSchneide(Erstes);
     alleBefehle(0);
     // A new cut into other tiles, then the same picture loaded again.
-    Form1->SpEdBreite->setValue(60);
-    Form1->MenuSchneiden->trigger();
+    teil<QSpinBox>("SpEdBreite")->setValue(60);
+    waehle("MenuSchneiden");
     alleBefehle(0);
     ladeUndSchneide(Erstes, 100);
     alleBefehle(0);
@@ -151,11 +150,11 @@ TEST_F(Ersetzen, DasselbeBildFragtNieAuchNachNeuemSchnitt)
     // Back to the other picture after the first was replaced: that one asks.
     ladeUndSchneide(Zweites);
     antwort = true;
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     antwort = false;
     ladeUndSchneide(Erstes);
     fragen.clear();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     EXPECT_EQ(fragen.size(), 1);
 }
 
@@ -167,37 +166,37 @@ TEST_F(Ersetzen, EinBildWieEineKachelBenanntBleibtUnberuehrt)
     ladeUndSchneide(QStringLiteral("abcdef0_0.jpg"));
     const QMap<QString, QByteArray> vorher = stand();
     antwort = true;
-    for (QAction* befehl : {Form1->Einzelbilder, Form1->Einzelbilderbmp, Form1->SchiebePuzzle}) {
+    for (const char* befehl : {"MenuKachelnJpg", "MenuKachelnBmp", "MenuSchiebeseite"}) {
         meldungen.clear();
-        befehl->trigger();
+        waehle(befehl);
         ASSERT_EQ(meldungen.size(), 1);
         EXPECT_TRUE(meldungen.first().contains(QStringLiteral("ist das geladene Bild selbst")));
     }
     EXPECT_TRUE(fragen.isEmpty());
     EXPECT_EQ(stand(), vorher);
-    EXPECT_EQ(puz_var::Bilddatei, pfad(QStringLiteral("abcdef0_0.bmp")));
+    EXPECT_EQ(modell().puzzle.bilddatei, pfad(QStringLiteral("abcdef0_0.bmp")));
     meldungen.clear();
 }
 
 TEST_F(Ersetzen, ZweiBilderAusDerZwischenablageSindZweiPuzzles)
 {
-    puz_var::Ausgabeverzeichnis = pfad();
+    modell().einstellungen.Ausgabeverzeichnis = pfad();
     QGuiApplication::clipboard()->setImage(testhilfe::Muster(200, 160));
-    Form1->Zwischenablage1->trigger();
-    Form1->MenuSchneiden->trigger();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuZwischenablage");
+    waehle("MenuSchneiden");
+    waehle("MenuKachelnJpg");
     EXPECT_TRUE(fragen.isEmpty());
 
     // The same picture again asks nothing; another one does.
-    Form1->Zwischenablage1->trigger();
-    Form1->MenuSchneiden->trigger();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuZwischenablage");
+    waehle("MenuSchneiden");
+    waehle("MenuKachelnJpg");
     EXPECT_TRUE(fragen.isEmpty());
     QGuiApplication::clipboard()->setImage(testhilfe::Muster(200, 160).mirrored());
-    Form1->Zwischenablage1->trigger();
-    Form1->MenuSchneiden->trigger();
+    waehle("MenuZwischenablage");
+    waehle("MenuSchneiden");
     const QMap<QString, QByteArray> vorher = stand();
-    Form1->Einzelbilder->trigger();
+    waehle("MenuKachelnJpg");
     EXPECT_EQ(fragen.size(), 1);
     EXPECT_EQ(stand(), vorher);
     QGuiApplication::clipboard()->clear();

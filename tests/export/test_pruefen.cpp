@@ -1,17 +1,23 @@
 // The two questions before writing: the web-name rule and how the windows
 // answer, wait and reset.
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "export/fenster/htm_chk.h"
-#include "export/fenster/puz_warn.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
+#include "export/fenster/programmordnerfrage.h"
+#include "export/fenster/webnamenfrage.h"
 #include "export/webname.h"
+#include "fenster/bildfeld.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
+#include <QAction>
+#include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(Webname, ZeichenDieImWebNichtGehen)
@@ -23,100 +29,156 @@ TEST(Webname, ZeichenDieImWebNichtGehen)
         EXPECT_FALSE(IstWebname(QString::fromUtf8(schlecht))) << schlecht;
 }
 
+namespace {
+
+template <class T>
+T* teil(QWidget* fenster, const char* name)
+{
+    return testhilfe::Teil<T>(fenster, name);
+}
+
+// Answers a window each time it is shown, once the showing has finished.
+class Beantworter : public QObject
+{
+public:
+    Beantworter(QWidget* fenster, std::function<void()> antwort) : m_antwort(std::move(antwort))
+    {
+        fenster->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Show)
+            QTimer::singleShot(0, this, m_antwort);
+        return false;
+    }
+
+private:
+    std::function<void()> m_antwort;
+};
+
 class Pruefen : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        puz_var::Startwerte();
-        puz_var::Ausgabeverzeichnis = QStringLiteral("/ausgabe/");
-        puz_var::Programmverzeichnis = QStringLiteral("/programm/");
+        testhilfe::Startwerte();
+        testhilfe::StummeDialoge();
     }
+
+    Programmordnerfrage* warnung = qobject_cast<Programmordnerfrage*>(testhilfe::Fenster("Programmordnerfrage"));
+    Webnamenfrage* webname = qobject_cast<Webnamenfrage*>(testhilfe::Fenster("Webnamenfrage"));
 };
+
+} // namespace
 
 TEST_F(Pruefen, WarnungFragtJedesMalNeuUndAntwortetMitDenKnoepfen)
 {
-    EXPECT_EQ(FoWarn->windowTitle(), QStringLiteral("Warnung"));
-    EXPECT_FALSE(FoWarn->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(FoWarn->windowFlags() & Qt::WindowSystemMenuHint);
-    EXPECT_EQ(FoWarn->LaWarn2->text(), QStringLiteral("Das Verzeichnis kann bei den Optionen eingestellt werden."));
+    ASSERT_TRUE(warnung && webname);
+    EXPECT_EQ(warnung->windowTitle(), QStringLiteral("Warnung"));
+    EXPECT_FALSE(warnung->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(warnung->windowFlags() & Qt::WindowSystemMenuHint);
+    EXPECT_EQ(teil<QLabel>(warnung, "LaWarn2")->text(),
+              QStringLiteral("Das Verzeichnis kann bei den Optionen eingestellt werden."));
+    QLabel* frage = teil<QLabel>(warnung, "LaWarnung");
 
     // Enter is "&Weiter", Escape is "&Abbrechen".
     const std::pair<int, bool> faelle[] = {{Qt::Key_Return, true}, {Qt::Key_Escape, false}};
     for (const auto& [taste, weiter] : faelle) {
-        FoWarn->zeigeVorn();
-        EXPECT_EQ(FoWarn->LaWarnung->text(), QStringLiteral("wirklich in /ausgabe/ speichern?"));
-        QTimer::singleShot(0, FoWarn, [taste = taste] { QTest::keyClick(FoWarn, Qt::Key(taste)); });
-        EXPECT_EQ(FoWarn->WeiterSpeichern(), weiter);
-        EXPECT_EQ(puz_var::SpeichernBestaetigt, weiter);
-        EXPECT_FALSE(FoWarn->isVisible());
+        QString text;
+        QTimer::singleShot(0, warnung, [&, taste = taste] {
+            text = frage->text();
+            QTest::keyClick(warnung, Qt::Key(taste));
+        });
+        EXPECT_EQ(warnung->Frage(QStringLiteral("/ausgabe/")), weiter);
+        EXPECT_EQ(text, QStringLiteral("wirklich in /ausgabe/ speichern?"));
+        EXPECT_FALSE(warnung->isVisible());
     }
 
     // Enter presses the button that has the keyboard focus, not always "Weiter".
-    FoWarn->zeigeVorn();
-    FoWarn->BuAbbrechen->setFocus();
-    QTimer::singleShot(0, FoWarn, [] { QTest::keyClick(FoWarn->BuAbbrechen, Qt::Key_Return); });
-    EXPECT_FALSE(FoWarn->WeiterSpeichern());
-
-    // A new showing forgets the last answer and waits again.
-    puz_var::Ausgabeverzeichnis = QStringLiteral("/anders/");
-    FoWarn->zeigeVorn();
-    EXPECT_EQ(FoWarn->LaWarnung->text(), QStringLiteral("wirklich in /anders/ speichern?"));
-    bool nochOffen = false;
-    QTimer::singleShot(0, FoWarn, [&] {
-        nochOffen = FoWarn->isVisible();
-        FoWarn->BuWeiter->click();
+    QTimer::singleShot(0, warnung, [&] {
+        QPushButton* abbrechen = teil<QPushButton>(warnung, "BuAbbrechen");
+        abbrechen->setFocus();
+        QTest::keyClick(abbrechen, Qt::Key_Return);
     });
-    EXPECT_TRUE(FoWarn->WeiterSpeichern());
+    EXPECT_FALSE(warnung->Frage(QStringLiteral("/ausgabe/")));
+
+    // A new question forgets the last answer and waits again.
+    QString text;
+    bool nochOffen = false;
+    QTimer::singleShot(0, warnung, [&] {
+        text = frage->text();
+        nochOffen = warnung->isVisible();
+        teil<QPushButton>(warnung, "BuWeiter")->click();
+    });
+    EXPECT_TRUE(warnung->Frage(QStringLiteral("/anders/")));
+    EXPECT_EQ(text, QStringLiteral("wirklich in /anders/ speichern?"));
     EXPECT_TRUE(nochOffen);
 }
 
-TEST_F(Pruefen, WebnamenfrageNurBeiUngueltigemNamen)
+TEST_F(Pruefen, WebnamenfrageAntwortetMitDenKnoepfen)
 {
-    bool gezeigt = false;
-    QTimer::singleShot(0, FoCheck4HtmlName, [&] { gezeigt = FoCheck4HtmlName->isVisible(); });
-    EXPECT_TRUE(Check4HtmlName(QStringLiteral("luftbl")));
-    EXPECT_TRUE(Check4HtmlName(QString()));
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(gezeigt);
-
-    EXPECT_EQ(FoCheck4HtmlName->windowTitle(), QStringLiteral("HTML-Warnung"));
-    const auto frage = [](const QString& name, const std::function<void()>& antwort) {
-        QTimer::singleShot(0, FoCheck4HtmlName, antwort);
-        return Check4HtmlName(name);
+    ASSERT_TRUE(webname);
+    EXPECT_EQ(webname->windowTitle(), QStringLiteral("HTML-Warnung"));
+    QLabel* meldung = teil<QLabel>(webname, "LaWarnung");
+    const auto frage = [&](const QString& name, const std::function<void()>& antwort) {
+        QTimer::singleShot(0, webname, antwort);
+        return webname->Frage(name);
     };
-    EXPECT_TRUE(frage(QStringLiteral("mein b"), [] { FoCheck4HtmlName->BuWeiter->click(); }));
-    EXPECT_EQ(FoCheck4HtmlName->LaWarnung->text(), QStringLiteral("mein b ist kein gültiger Dateiname im Web!"));
-    EXPECT_FALSE(frage(QStringLiteral("foto#1"), [] { FoCheck4HtmlName->BuAbbrechen->click(); }));
-    EXPECT_FALSE(frage(QStringLiteral("bild%"), [] { FoCheck4HtmlName->close(); }));
-    EXPECT_FALSE(frage(QStringLiteral("bild%"), [] { QTest::keyClick(FoCheck4HtmlName, Qt::Key_Escape); }));
-    EXPECT_FALSE(FoCheck4HtmlName->isVisible());
+    EXPECT_TRUE(frage(QStringLiteral("mein b"), [&] { teil<QPushButton>(webname, "BuWeiter")->click(); }));
+    EXPECT_EQ(meldung->text(), QStringLiteral("mein b ist kein gültiger Dateiname im Web!"));
+    EXPECT_FALSE(frage(QStringLiteral("foto#1"), [&] { teil<QPushButton>(webname, "BuAbbrechen")->click(); }));
+    EXPECT_FALSE(frage(QStringLiteral("bild%"), [&] { webname->close(); }));
+    EXPECT_FALSE(frage(QStringLiteral("bild%"), [&] { QTest::keyClick(webname, Qt::Key_Escape); }));
+    EXPECT_FALSE(webname->isVisible());
     // The whole message fits the window.
-    EXPECT_LE(FoCheck4HtmlName->LaWarnung->geometry().right(), FoCheck4HtmlName->width());
+    EXPECT_LE(meldung->geometry().right(), webname->width());
 }
 
-TEST_F(Pruefen, AusgabePruefenFragtNurBisZurErstenZustimmung)
+// The main window's writing asks both questions before the first write of a
+// cut, and only until they were passed once.
+TEST_F(Pruefen, ErsteAusgabeFragtNurBisZurErstenZustimmung)
 {
-    puz_var::Dateikuerzel = QStringLiteral("luftbi");
-    EXPECT_TRUE(Form1->AusgabePruefen()); // other directory, fit name: nothing asked
-    EXPECT_TRUE(puz_var::AusgabeGeprueft);
+    QTemporaryDir aus, prog;
+    ASSERT_TRUE(aus.isValid() && prog.isValid());
+    Sitzung& modell = testhilfe::Modell();
+    modell.einstellungen.Ausgabeverzeichnis = aus.path() + QLatin1Char('/');
+    modell.programmverzeichnis = prog.path() + QLatin1Char('/');
+    modell.einstellungen.VorschauErzeugen = false;
+    Kachelsatz& kacheln = modell.puzzle.kacheln;
+    kacheln.spalten = kacheln.zeilen = 1;
+    kacheln.breite = 80;
+    kacheln.teile = {testhilfe::Muster(80, 80)};
+    kacheln.gesamtbild = kacheln.teile.front();
+    modell.puzzle.kuerzel = QStringLiteral("luftbi");
+    Hauptfenster& haupt = testhilfe::Anwendung().hauptfenster();
+    testhilfe::Teil<Bildfeld>(&haupt, "ImBild")->setzeBild(kacheln.gesamtbild); // the mosaic of the cut
+    QAction* kachelnJpg = testhilfe::Teil<QAction>(&haupt, "MenuKachelnJpg");
 
-    puz_var::AusgabeGeprueft = false;
-    puz_var::Programmverzeichnis = puz_var::Ausgabeverzeichnis;
-    puz_var::Dateikuerzel = QStringLiteral("würfel");
     int fragen = 0;
-    QTimer::singleShot(0, FoWarn, [&] {
+    Beantworter weiter(warnung, [&] {
         ++fragen;
-        FoWarn->BuWeiter->click();
-        QTimer::singleShot(0, FoCheck4HtmlName, [&] {
-            fragen += FoCheck4HtmlName->isVisible() ? 1 : 0;
-            FoCheck4HtmlName->BuAbbrechen->click();
-        });
+        teil<QPushButton>(warnung, "BuWeiter")->click();
     });
-    EXPECT_FALSE(Form1->AusgabePruefen());
-    EXPECT_EQ(fragen, 2);
-    EXPECT_FALSE(puz_var::AusgabeGeprueft);
+    Beantworter abbrechen(webname, [&] {
+        ++fragen;
+        teil<QPushButton>(webname, "BuAbbrechen")->click();
+    });
+    kachelnJpg->trigger(); // other directory, fit name: nothing asked
+    EXPECT_EQ(fragen, 0);
+    EXPECT_TRUE(modell.puzzle.ausgabe.geprueft);
 
-    puz_var::AusgabeGeprueft = true;
-    EXPECT_TRUE(Form1->AusgabePruefen()); // already passed: asks nothing
+    modell.puzzle.ausgabe.geprueft = false;
+    modell.einstellungen.Ausgabeverzeichnis = modell.programmverzeichnis;
+    modell.puzzle.kuerzel = QStringLiteral("würfel");
+    kachelnJpg->trigger();
+    EXPECT_EQ(fragen, 2);
+    EXPECT_FALSE(modell.puzzle.ausgabe.geprueft);
+    EXPECT_TRUE(QDir(prog.path()).isEmpty());
+
+    modell.puzzle.ausgabe.geprueft = true;
+    kachelnJpg->trigger(); // already passed: asks nothing
+    EXPECT_EQ(fragen, 2);
+    EXPECT_FALSE(QDir(prog.path()).isEmpty());
 }

@@ -1,25 +1,23 @@
 // The export commands of the main window: whole page files from templates and
 // generated text, the answer pictures, the tiles, and what a failure leaves.
-#include "fenster/dialoge.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "dialogs/puz_danl.h"
-#include "dialogs/puz_opt.h"
-#include "dialogs/puz_ranl.h"
-#include "dialogs/puz_sanl.h"
-#include "export/fenster/puz_warn.h"
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
+#include "dialogs/anleitung.h"
+#include "export/seitenausgabe.h"
 #include "export/seitenkodierung.h"
 #include "export/seitentext.h"
+#include "fenster/bildfeld.h"
+#include "fenster/dialoge.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
-#include <QCheckBox>
+#include <QAction>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QRadioButton>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTimer>
@@ -54,37 +52,49 @@ class SeitenExport : public ::testing::Test
 protected:
     void SetUp() override
     {
-        puz_var::Startwerte();
+        testhilfe::Startwerte();
         testhilfe::StummeDialoge();
         Dialoge::Meldung = [this](QWidget*, const QString& text) { meldungen << text; };
         ASSERT_TRUE(aus.isValid() && prog.isValid());
-        puz_var::Ausgabeverzeichnis = aus.path() + QLatin1Char('/');
-        puz_var::Programmverzeichnis = prog.path() + QLatin1Char('/');
-        puz_var::Dateikuerzel = QStringLiteral("luftbl");
-        puz_var::Tabellendatei = QStringLiteral("luftblta.htm");
-        puz_var::Zeilen = 2;
-        puz_var::Spalten = 3;
-        puz_var::LeerfeldX = 2;
-        puz_var::LeerfeldY = 1;
-        puz_var::Ueberschrift = QStringLiteral("Luftbild");
-        puz_var::AusgabeGeprueft = true;
-        puz_var::JpegGespeichert = true;
-        Form1->SpEdBreite->setValue(80);
-        Fo_Optionen->ChBoZugZaehler->setChecked(true);
-        Fo_Optionen->ChBoSpielzeit->setChecked(true);
-        Fo_Optionen->MeAntworten->setPlainText(QStringLiteral("Hafen\nBurg"));
-        Fo_Optionen->SpEdRichtigeAntwort->setValue(1);
-        Fo_Optionen->RaGrAntwortenRechts->setChecked(true);
+        e.Ausgabeverzeichnis = aus.path() + QLatin1Char('/');
+        modell().programmverzeichnis = prog.path() + QLatin1Char('/');
+        p.kuerzel = QStringLiteral("luftbl");
+        p.kacheln.zeilen = 2;
+        p.kacheln.spalten = 3;
+        p.kacheln.breite = 80;
+        p.kacheln.teile.assign(6, testhilfe::Muster(80, 80));
+        p.kacheln.gesamtbild = testhilfe::Muster(240, 160);
+        e.LeerfeldX = 2;
+        e.LeerfeldY = 1;
+        e.Ueberschrift = QStringLiteral("Luftbild");
+        e.Antworten = QStringList{QStringLiteral("Hafen"), QStringLiteral("Burg")};
+        p.ausgabe.geprueft = true;
+        p.ausgabe.jpegGespeichert = true;
+        testhilfe::Teil<QSpinBox>(&haupt(), "SpEdBreite")->setValue(80);
+        // The mosaic the written tiles are marked on.
+        testhilfe::Teil<Bildfeld>(&haupt(), "ImBild")->setzeBild(testhilfe::Muster(240, 160));
+        fehlerfenster()->hide();
         for (const char* name : {"spuzv1.htm", "tpuzv1.htm", "rpuzv1.htm"})
             schreibe(vorlage(name), Vorlage1);
         for (const char* name : {"spuzv2.htm", "tpuzv2.htm", "rpuzv2.htm"})
             schreibe(vorlage(name), Vorlage2);
-        for (const QString& name : puz_var::Antwortbilder)
-            schreibe(puz_var::Programmverzeichnis + name, "GIF89a " + name.toLatin1());
+        for (const QString& name : Antwortbilder())
+            schreibe(modell().programmverzeichnis + name, "GIF89a " + name.toLatin1());
     }
 
-    QString vorlage(const char* name) const { return puz_var::Programmverzeichnis + QLatin1String(name); }
-    QString ausgabe(const QString& name) const { return puz_var::Ausgabeverzeichnis + name; }
+    static Sitzung& modell() { return testhilfe::Modell(); }
+    static Hauptfenster& haupt() { return testhilfe::Anwendung().hauptfenster(); }
+    static void waehle(const char* menueintrag) { testhilfe::Teil<QAction>(&haupt(), menueintrag)->trigger(); }
+    static QWidget* fehlerfenster() { return testhilfe::Fenster("Fehlerfenster"); }
+    // The program's own report, as the error window shows it.
+    static QString fehlertext()
+    {
+        return fehlerfenster()->isVisible() ? testhilfe::Teil<QLabel>(fehlerfenster(), "LaFehler")->text()
+                                            : QString();
+    }
+
+    QString vorlage(const char* name) const { return modell().programmverzeichnis + QLatin1String(name); }
+    QString ausgabe(const QString& name) const { return e.Ausgabeverzeichnis + name; }
     QStringList ausgabedateien() const { return QDir(aus.path()).entryList(QDir::Files, QDir::Name); }
 
     // The inputs the program state above stands for.
@@ -107,6 +117,8 @@ protected:
                Seitenbytes(s.Koerper, Textart::Html);
     }
 
+    Einstellungen& e = modell().einstellungen;
+    Puzzle& p = modell().puzzle;
     QTemporaryDir aus;
     QTemporaryDir prog;
     QStringList meldungen;
@@ -114,17 +126,18 @@ protected:
 
 TEST_F(SeitenExport, SchiebeSeiteAusVorlagenUndSteuerelementen)
 {
-    Fo_Optionen->ChBoZugZaehler->setChecked(false);
-    Form1->SpEdBreite->setValue(50); // changed after the cut: the pages follow the field
-    puz_var::Ueberschrift = QString::fromUtf8("Gr\u00fc\u00dfe \u20ac");
-    Form1->SchiebePuzzleClick();
+    e.ZugZaehler = false;
+    // Changed after the cut: the pages follow the field.
+    testhilfe::Teil<QSpinBox>(&haupt(), "SpEdBreite")->setValue(50);
+    e.Ueberschrift = QString::fromUtf8("Gr\u00fc\u00dfe \u20ac");
+    waehle("MenuSchiebeseite");
 
-    SeitenEingabe e = eingabe();
-    e.ZugZeigen = false;
-    e.Kachelbreite = 50;
-    e.Ueberschrift = puz_var::Ueberschrift;
+    SeitenEingabe s = eingabe();
+    s.ZugZeigen = false;
+    s.Kachelbreite = 50;
+    s.Ueberschrift = e.Ueberschrift;
     const QByteArray datei = lies(ausgabe(QStringLiteral("luftblsp.htm")));
-    EXPECT_EQ(datei, seite(SchiebeSeite(e)));
+    EXPECT_EQ(datei, seite(SchiebeSeite(s)));
     EXPECT_TRUE(datei.contains("\r\n<h1>Gr\xfc\xdf" "e &#8364;</h1>\r\n"));
     EXPECT_TRUE(datei.contains("var ZugZeigen=false;\r\nvar ZeitZeigen=true;\r\n"));
     EXPECT_TRUE(meldungen.isEmpty());
@@ -133,28 +146,28 @@ TEST_F(SeitenExport, SchiebeSeiteAusVorlagenUndSteuerelementen)
 
 TEST_F(SeitenExport, TauschSeiteLiestZugausgabeAusDenEinstellungen)
 {
-    Fo_Optionen->ChBoZugausgabe->setChecked(true);
-    puz_var::Zugausgabe = false; // the page reads the setting, not the box
-    Form1->TauschPuzzleClick();
-    SeitenEingabe e = eingabe();
-    e.Zugausgabe = false;
-    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftbltp.htm"))), seite(TauschSeite(e)));
+    e.ZugausgabeImSpiel = true;
+    e.Zugausgabe = false; // the page reads its own setting, not the games' one
+    waehle("MenuTauschseite");
+    SeitenEingabe s = eingabe();
+    s.Zugausgabe = false;
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftbltp.htm"))), seite(TauschSeite(s)));
 }
 
 TEST_F(SeitenExport, RaetselSeiteErgaenztNurFehlendeAntwortbilder)
 {
-    Fo_Optionen->MeAntworten->setPlainText(QStringLiteral("eins\nzwei\n\nvier"));
-    Fo_Optionen->SpEdRichtigeAntwort->setValue(9);
-    Fo_Optionen->RaGrAntwortenUnten->setChecked(true);
+    e.Antworten = {QStringLiteral("eins"), QStringLiteral("zwei"), QString(), QStringLiteral("vier")};
+    e.RichtigeAntwort = 9;
+    e.AntwortenUnten = true;
     schreibe(ausgabe(QStringLiteral("falsch.gif")), "eigenes falsch");
     schreibe(ausgabe(QStringLiteral("falsrich.gif")), "eigenes falsrich");
-    Form1->RaetselnClick();
+    waehle("MenuRaetselseite");
 
-    SeitenEingabe e = eingabe();
-    e.Antworten = {QStringLiteral("eins"), QStringLiteral("zwei"), QString(), QStringLiteral("vier")};
-    e.RichtigAntwort = 9;
-    e.AntwortenUnten = true;
-    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftblrp.htm"))), seite(RaetselSeite(e)));
+    SeitenEingabe s = eingabe();
+    s.Antworten = e.Antworten;
+    s.RichtigAntwort = 9;
+    s.AntwortenUnten = true;
+    EXPECT_EQ(lies(ausgabe(QStringLiteral("luftblrp.htm"))), seite(RaetselSeite(s)));
     EXPECT_EQ(lies(ausgabe(QStringLiteral("falsch.gif"))), "eigenes falsch");
     EXPECT_EQ(lies(ausgabe(QStringLiteral("falsrich.gif"))), "eigenes falsrich");
     EXPECT_EQ(lies(ausgabe(QStringLiteral("richtig.gif"))), "GIF89a richtig.gif");
@@ -163,13 +176,13 @@ TEST_F(SeitenExport, RaetselSeiteErgaenztNurFehlendeAntwortbilder)
     // An answer picture that cannot be copied is told; the page and its tiles stand.
     QFile::remove(ausgabe(QStringLiteral("richtig.gif")));
     QFile::remove(vorlage("richtig.gif"));
-    Form1->RaetselnClick();
+    waehle("MenuRaetselseite");
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith(QStringLiteral("Die Antwortbilder der Rätselseite (richtig.gif) können "
                                                        "nicht nach")))
         << qPrintable(meldungen[0]);
     EXPECT_TRUE(QFileInfo::exists(ausgabe(QStringLiteral("luftblrp.htm"))));
-    EXPECT_TRUE(puz_var::JpegGespeichert);
+    EXPECT_TRUE(p.ausgabe.jpegGespeichert);
 }
 
 TEST_F(SeitenExport, FehlendeVorlageLaesstDieFruehereSeiteUnberuehrt)
@@ -177,15 +190,15 @@ TEST_F(SeitenExport, FehlendeVorlageLaesstDieFruehereSeiteUnberuehrt)
     schreibe(ausgabe(QStringLiteral("luftblsp.htm")), "fruehere Seite");
     Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
     QFile::remove(vorlage("spuzv2.htm"));
-    Form1->SchiebePuzzleClick();
-    EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei SPUZV2.HTM nicht gefunden!"));
+    waehle("MenuSchiebeseite");
+    EXPECT_EQ(fehlertext(), QStringLiteral("Abbruch: Vorlagedatei SPUZV2.HTM nicht gefunden!"));
     EXPECT_EQ(lies(ausgabe(QStringLiteral("luftblsp.htm"))), "fruehere Seite");
-    EXPECT_TRUE(puz_var::AusgabeGeprueft);
+    EXPECT_TRUE(p.ausgabe.geprueft);
 
     // No partial page and no temporary file is left behind either.
     QFile::remove(vorlage("rpuzv1.htm"));
-    Form1->RaetselnClick();
-    EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei RPUZV1.HTM nicht gefunden!"));
+    waehle("MenuRaetselseite");
+    EXPECT_EQ(fehlertext(), QStringLiteral("Abbruch: Vorlagedatei RPUZV1.HTM nicht gefunden!"));
     EXPECT_EQ(ausgabedateien(), QStringList{QStringLiteral("luftblsp.htm")}); // nor answer pictures
     EXPECT_TRUE(meldungen.isEmpty());
 }
@@ -193,20 +206,20 @@ TEST_F(SeitenExport, FehlendeVorlageLaesstDieFruehereSeiteUnberuehrt)
 TEST_F(SeitenExport, AlleSpieleUeberspringenNurDieSeiteOhneVorlage)
 {
     QFile::remove(vorlage("tpuzv1.htm"));
-    Form1->alleHTMLSpieleClick();
-    EXPECT_EQ(puz_var::Fehlertext, QStringLiteral("Abbruch: Vorlagedatei TPUZV1.HTM nicht gefunden!"));
+    waehle("MenuAlleSeiten");
+    EXPECT_EQ(fehlertext(), QStringLiteral("Abbruch: Vorlagedatei TPUZV1.HTM nicht gefunden!"));
     EXPECT_EQ(ausgabedateien(), (QStringList{"falsch.gif", "falsrich.gif", "luftblrp.htm", "luftblsp.htm", "richtig.gif"}));
 }
 
 TEST_F(SeitenExport, FehlenderAusgabeordnerWirdVorDemSchreibenGemeldet)
 {
-    puz_var::Ausgabeverzeichnis = aus.path() + QStringLiteral("/fehlt/");
-    Form1->alleHTMLSpieleClick();
+    e.Ausgabeverzeichnis = aus.path() + QStringLiteral("/fehlt/");
+    waehle("MenuAlleSeiten");
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen.first().startsWith(
         QStringLiteral("In den Ausgabeordner %1/fehlt/ kann nicht geschrieben werden.").arg(aus.path())));
     EXPECT_TRUE(meldungen.first().contains(QStringLiteral("„Optionen“")));
-    Form1->TabelleClick();
+    waehle("MenuTabelle");
     EXPECT_EQ(meldungen.size(), 2);
     EXPECT_TRUE(ausgabedateien().isEmpty());
     EXPECT_FALSE(QDir(aus.path() + QStringLiteral("/fehlt")).exists());
@@ -216,7 +229,7 @@ TEST_F(SeitenExport, DateifehlerMeldetEaFehlerUndBeendetAlleSpiele)
 {
     // A page name taken by a folder: the page cannot be put in place.
     ASSERT_TRUE(QDir(aus.path()).mkdir(QStringLiteral("luftblsp.htm")));
-    Form1->alleHTMLSpieleClick();
+    waehle("MenuAlleSeiten");
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("E/A-Fehler ")));
     EXPECT_TRUE(ausgabedateien().isEmpty());
@@ -224,11 +237,9 @@ TEST_F(SeitenExport, DateifehlerMeldetEaFehlerUndBeendetAlleSpiele)
 
 TEST_F(SeitenExport, KachelfehlerBeendetAlleSpiele)
 {
-    puz_var::JpegGespeichert = false;
-    for (int i = 0; i < 6; ++i)
-        puz_var::Teile[size_t(i)] = testhilfe::Muster(80, 80);
+    p.ausgabe.jpegGespeichert = false;
     ASSERT_TRUE(QDir(aus.path()).mkdir(QStringLiteral("luftbl1_1.jpg"))); // this tile cannot be written
-    Form1->alleHTMLSpieleClick();
+    waehle("MenuAlleSeiten");
     EXPECT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(QFile::exists(ausgabe(QStringLiteral("luftblsp.htm"))));
     EXPECT_FALSE(QFile::exists(ausgabe(QStringLiteral("luftbltp.htm"))));
@@ -259,46 +270,44 @@ private:
 
 TEST_F(SeitenExport, AbbruchDerWarnungSchreibtNichts)
 {
-    puz_var::AusgabeGeprueft = false;
-    puz_var::Ausgabeverzeichnis = puz_var::Programmverzeichnis;
+    p.ausgabe.geprueft = false;
+    e.Ausgabeverzeichnis = modell().programmverzeichnis;
     const QStringList vorher = QDir(prog.path()).entryList(QDir::Files, QDir::Name);
     // Each warning is answered when it appears, however long that takes.
     int gefragt = 0;
-    Beantworter abbrechen(FoWarn, [&gefragt] {
+    QWidget* warnung = testhilfe::Fenster("Programmordnerfrage");
+    Beantworter abbrechen(warnung, [&gefragt, warnung] {
         ++gefragt;
-        FoWarn->BuAbbrechenClick();
+        testhilfe::Teil<QPushButton>(warnung, "BuAbbrechen")->click();
     });
-    Form1->alleHTMLSpieleClick();
+    waehle("MenuAlleSeiten");
     EXPECT_EQ(gefragt, 3); // every page asks again
-    EXPECT_FALSE(puz_var::AusgabeGeprueft);
+    EXPECT_FALSE(p.ausgabe.geprueft);
     EXPECT_EQ(QDir(prog.path()).entryList(QDir::Files, QDir::Name), vorher);
 }
 
 TEST_F(SeitenExport, TabelleUndKachelnWennNochKeinJpegGespeichert)
 {
-    puz_var::JpegGespeichert = false;
-    puz_var::VorschauErzeugen = false;
-    for (int i = 0; i < 6; ++i)
-        puz_var::Teile[size_t(i)] = testhilfe::Muster(80, 80);
-    puz_var::Gesamtbild = testhilfe::Muster(240, 160);
-    puz_var::Bilddatei = QString::fromUtf8("/bilder/\u20ac/luftbild.bmp");
-    Form1->TabelleClick();
+    p.ausgabe.jpegGespeichert = false;
+    e.VorschauErzeugen = false;
+    p.bilddatei = QString::fromUtf8("/bilder/\u20ac/luftbild.bmp");
+    waehle("MenuTabelle");
 
-    TabellenEingabe e;
-    e.Bilddatei = puz_var::Bilddatei;
-    e.Dateikuerzel = QStringLiteral("luftbl");
-    e.Zeilen = 2;
-    e.Spalten = 3;
+    TabellenEingabe t;
+    t.Bilddatei = p.bilddatei;
+    t.Dateikuerzel = QStringLiteral("luftbl");
+    t.Zeilen = 2;
+    t.Spalten = 3;
     const QByteArray datei = lies(ausgabe(QStringLiteral("luftblta.htm")));
-    EXPECT_EQ(datei, Seitenbytes(TabellenSeite(e), Textart::Html));
+    EXPECT_EQ(datei, Seitenbytes(TabellenSeite(t), Textart::Html));
     EXPECT_TRUE(datei.contains("<h1>Bildtabelle von /bilder/&#8364;/luftbild.bmp</h1>"));
-    EXPECT_TRUE(puz_var::JpegGespeichert);
+    EXPECT_TRUE(p.ausgabe.jpegGespeichert);
     EXPECT_EQ(ausgabedateien(), (QStringList{"luftbl0_0.jpg", "luftbl0_1.jpg", "luftbl0_2.jpg", "luftbl1_0.jpg",
                                              "luftbl1_1.jpg", "luftbl1_2.jpg", "luftblle.jpg", "luftblta.htm"}));
 
     // Saved once: the next page writes only itself.
     QFile::remove(ausgabe(QStringLiteral("luftbl0_0.jpg")));
-    Form1->SchiebePuzzleClick();
+    waehle("MenuSchiebeseite");
     EXPECT_FALSE(QFile::exists(ausgabe(QStringLiteral("luftbl0_0.jpg"))));
 }
 
@@ -312,9 +321,9 @@ TEST(Vorlagen, ZeilenSkriptgrenzenUndAnleitungstexte)
     {
         const char* spiel;
         QStringList anleitung;
-    } spiele[] = {{"spuz", TFoSchiebePuzzleAnleitung::Text},
-                  {"tpuz", TFoDragPuzzleAnleitung::Text},
-                  {"rpuz", TFoBilderRaetselAnleitung::Text}};
+    } spiele[] = {{"spuz", Anleitungsfenster::Text(Anleitungsfenster::Spiel::Schieben)},
+                  {"tpuz", Anleitungsfenster::Text(Anleitungsfenster::Spiel::Tauschen)},
+                  {"rpuz", Anleitungsfenster::Text(Anleitungsfenster::Spiel::Raetsel)}};
     for (const auto& s : spiele) {
         SCOPED_TRACE(s.spiel);
         const QByteArray v1 = lies(verzeichnis + QLatin1String(s.spiel) + QStringLiteral("v1.htm"));
@@ -348,7 +357,7 @@ TEST(Vorlagen, ZeilenSkriptgrenzenUndAnleitungstexte)
         }
         EXPECT_EQ(zeilen, s.anleitung);
     }
-    for (const QString& name : puz_var::Antwortbilder)
+    for (const QString& name : Antwortbilder())
         EXPECT_TRUE(lies(verzeichnis + name).startsWith("GIF89a")) << name.toStdString();
 }
 

@@ -1,22 +1,35 @@
 // The sliding puzzle window, driven as the user drives it.
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "fenster/bildfeld.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "dialogs/puz_opt.h"
-#include "dialogs/puz_sanl.h"
-#include "games/fenster/puz_sch.h"
+#include "games/fenster/schiebefenster.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The pointer moves over `stelle` of the control with no button held. Sent
+// to the control itself: the offscreen cursor reports no move to where it
+// already stands, so QTest::mouseMove may not arrive.
+void Zeige(QWidget* feld, QPoint stelle)
+{
+    QMouseEvent bewegung(QEvent::MouseMove, stelle, feld->mapToGlobal(stelle), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &bewegung);
+}
 
 constexpr int B = 20;               // tile width of these tests
 constexpr QRgb Rot = 0xFFFF0000;    // Leerfeldfarbe's start value on screen
@@ -32,52 +45,92 @@ class SchiebePuzzle : public ::testing::Test
 protected:
     void SetUp() override
     {
-        puz_var::Startwerte();
+        testhilfe::Startwerte();
         testhilfe::StummeDialoge();
-        Fo_Optionen->ChBoZugausgabe->setChecked(false);
     }
 
     void TearDown() override
     {
-        if (FoPlay->isVisible())
-            FoPlay->BuSchliessenClick();
-        FoSchiebePuzzleAnleitung->hide();
-        Form1->hide();
+        if (spiel()->isVisible())
+            spiel()->schliesse();
+        testhilfe::Fenster("Schiebeanleitung")->hide();
+        testhilfe::Fenster("Optionsdialog")->hide();
+        haupt().hide();
         // The window system's activation changes arrive before the next test.
         (void)QTest::qWaitFor([] { return !QApplication::activeWindow(); }, 1000);
     }
 
+    static Hauptfenster& haupt() { return testhilfe::Anwendung().hauptfenster(); }
+    static Einstellungen& einstellungen() { return testhilfe::Modell().einstellungen; }
+    static const std::vector<QImage>& teile() { return testhilfe::Modell().puzzle.kacheln.teile; }
+    static Schiebefenster* spiel() { return qobject_cast<Schiebefenster*>(testhilfe::Fenster("Schiebefenster")); }
+    template <class T>
+    static T* teil(const char* name)
+    {
+        return testhilfe::Teil<T>(spiel(), name);
+    }
+    static Bildfeld* brett() { return teil<Bildfeld>("ImBild"); }
+    static QString zuege() { return teil<QLabel>("LaZugZaehler")->text(); }
+    static void klicke(const char* knopf) { teil<QPushButton>(knopf)->click(); }
+
     // A cut of spalten x zeilen tiles of width B, as the cut leaves it.
     static void Schnitt(int spalten, int zeilen)
     {
-        puz_var::Spalten = spalten;
-        puz_var::Zeilen = zeilen;
-        puz_var::Gesamtbild = QImage(spalten * B, zeilen * B, QImage::Format_RGB32);
+        Kachelsatz& kacheln = testhilfe::Modell().puzzle.kacheln;
+        kacheln.spalten = spalten;
+        kacheln.zeilen = zeilen;
+        kacheln.breite = B;
+        kacheln.gesamtbild = QImage(spalten * B, zeilen * B, QImage::Format_RGB32);
+        kacheln.teile.assign(size_t(spalten * zeilen), QImage());
         for (int k = 0; k < spalten * zeilen; ++k) {
-            puz_var::Teile[k] = QImage(B, B, QImage::Format_RGB32);
-            puz_var::Teile[k].fill(Teilfarbe(k));
+            kacheln.teile[size_t(k)] = QImage(B, B, QImage::Format_RGB32);
+            kacheln.teile[size_t(k)].fill(Teilfarbe(k));
         }
-        Form1->SpEdBreite->setValue(B);
+        testhilfe::Teil<QSpinBox>(&haupt(), "SpEdBreite")->setValue(B);
+    }
+
+    // True when every tile of the set still is its solid colour.
+    static bool TeileWieGeschnitten()
+    {
+        for (size_t k = 0; k < teile().size(); ++k)
+            if (teile()[k].pixel(0, 0) != Teilfarbe(int(k)) || teile()[k].pixel(B - 1, B - 1) != Teilfarbe(int(k)))
+                return false;
+        return true;
     }
 
     static void Oeffnen()
     {
-        Form1->show();
-        Form1->SchiebenClick();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FoPlay));
+        haupt().show();
+        testhilfe::Teil<QAction>(&haupt(), "MenuSchiebepuzzle")->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(spiel()));
         QCoreApplication::processEvents(); // a late activation rebuilds before the test plays
+    }
+
+    // Another window of the program takes the activation and hands it back:
+    // the game rebuilds from what `aendern` set meanwhile.
+    static void UeberDieOptionen(const std::function<void(QWidget*)>& aendern)
+    {
+        QWidget* optionen = testhilfe::Fenster("Optionsdialog");
+        optionen->show();
+        optionen->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(optionen));
+        aendern(optionen);
+        optionen->hide();
+        spiel()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(spiel()));
+        QCoreApplication::processEvents();
     }
 
     // Number of the tile shown on the board at column c, row r; -1 for the
     // empty-field square.
     static int Sichtbar(int spalte, int zeile)
     {
-        const QRgb farbe = FoPlay->ImBild->bild().pixel(spalte * B + B / 2, zeile * B + B / 2);
+        const QRgb farbe = brett()->bild().pixel(spalte * B + B / 2, zeile * B + B / 2);
         if (farbe == Rot)
             return -1;
-        for (int k = 0; k < puz_var::Spalten * puz_var::Zeilen; ++k)
-            if (farbe == Teilfarbe(k))
-                return k;
+        for (size_t k = 0; k < teile().size(); ++k)
+            if (farbe == Teilfarbe(int(k)))
+                return int(k);
         return -2;
     }
 
@@ -85,8 +138,9 @@ protected:
     static std::vector<int> Brettbild()
     {
         std::vector<int> felder;
-        for (int c = 0; c < puz_var::Spalten; ++c)
-            for (int r = 0; r < puz_var::Zeilen; ++r)
+        const Kachelsatz& kacheln = testhilfe::Modell().puzzle.kacheln;
+        for (int c = 0; c < kacheln.spalten; ++c)
+            for (int r = 0; r < kacheln.zeilen; ++r)
                 felder.push_back(Sichtbar(c, r));
         return felder;
     }
@@ -94,7 +148,7 @@ protected:
     static std::vector<int> Belegungsbild()
     {
         std::vector<int> felder;
-        const Schiebebrett& brett = FoPlay->Brett();
+        const Schiebebrett& brett = spiel()->Brett();
         for (int i = 0; i < brett.Feldzahl(); ++i)
             felder.push_back(brett.Belegung(i) == brett.Leernummer() ? -1 : brett.Belegung(i));
         return felder;
@@ -102,34 +156,38 @@ protected:
 
     static void Klick(int spalte, int zeile)
     {
-        QTest::mouseClick(FoPlay->ImBild, Qt::LeftButton, {}, QPoint(spalte * B + 3, zeile * B + 4));
+        const QRect feld = brett()->Anzeigebereich(QRect(spalte * B, zeile * B, B, B));
+        QTest::mouseClick(brett(), Qt::LeftButton, {}, feld.topLeft() + QPoint(3, 4));
     }
 };
 
 TEST_F(SchiebePuzzle, OeffnenZeigtDasGeordneteBildMitDemLeerfeld)
 {
     Schnitt(4, 3);
-    puz_var::LeerfeldX = 2;
-    puz_var::LeerfeldY = 1;
+    einstellungen().LeerfeldX = 2;
+    einstellungen().LeerfeldY = 1;
     Oeffnen();
 
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(FoPlay->ImBild->size(), QSize(4 * B, 3 * B));
+    EXPECT_FALSE(haupt().isVisible());
+    EXPECT_EQ(brett()->size(), QSize(4 * B, 3 * B));
     EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, -1, 8, 9, 10, 11}));
-    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 0"));
-    EXPECT_FALSE(FoPlay->LaPos->isVisible()); // ChBoZugausgabe not ticked
-    EXPECT_TRUE(FoPlay->LaZugZaehler->isVisible());
-    EXPECT_EQ(puz_var::Teile[7].pixel(0, 0), Rot);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 0"));
+    EXPECT_FALSE(teil<QLabel>("LaPos")->isVisible()); // ChBoZugausgabe not ticked
+    EXPECT_TRUE(teil<QLabel>("LaZugZaehler")->isVisible());
+    // The whole hole field is the square; the tile set stays as cut.
+    EXPECT_EQ(brett()->bild().pixel(2 * B, B), Rot);
+    EXPECT_EQ(brett()->bild().pixel(3 * B - 1, 2 * B - 1), Rot);
+    EXPECT_TRUE(TeileWieGeschnitten());
     // The left column fits beside a board of three small rows.
-    EXPECT_GE(FoPlay->LaPos->y(), FoPlay->ImVorschau->geometry().bottom());
-    EXPECT_LE(FoPlay->BuSchliessen->geometry().bottom(), FoPlay->height());
+    EXPECT_GE(teil<QLabel>("LaPos")->y(), teil<Bildfeld>("ImVorschau")->geometry().bottom());
+    EXPECT_LE(teil<QPushButton>("BuSchliessen")->geometry().bottom(), spiel()->height());
 
     // Only the coloured square moves like a hole: a click in its column
     // moves, a click at column 0, row 0 does not.
     Klick(0, 0);
-    EXPECT_EQ(FoPlay->Zugzahl, 0);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 0"));
     Klick(2, 0);
-    EXPECT_EQ(FoPlay->Zugzahl, 1);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 1"));
     EXPECT_EQ(Sichtbar(2, 0), -1);
     EXPECT_EQ(Sichtbar(2, 1), 6);
 }
@@ -137,64 +195,66 @@ TEST_F(SchiebePuzzle, OeffnenZeigtDasGeordneteBildMitDemLeerfeld)
 TEST_F(SchiebePuzzle, ZuegeLochKlickUndKlickAusserhalbDerLinie)
 {
     Schnitt(3, 5);
-    puz_var::LeerfeldX = 1;
-    puz_var::LeerfeldY = 4;
+    einstellungen().LeerfeldX = 1;
+    einstellungen().LeerfeldY = 4;
     Oeffnen();
 
     // Three fields above the hole: three tiles slide, one move is counted.
     Klick(1, 1);
-    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 1"));
     EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2, 3, 4, 5, -1, 6, 7, 8, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(FoPlay->LaPos->text(), QStringLiteral("(1|1)"));
+    EXPECT_EQ(teil<QLabel>("LaPos")->text(), QStringLiteral("(1|1)"));
 
     // The hole itself: counted, nothing moves.
     Klick(1, 1);
-    EXPECT_EQ(FoPlay->Zugzahl, 2);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
     const std::vector<int> vorher = Brettbild();
     EXPECT_EQ(vorher, Belegungsbild());
 
     // Out of line: no count, the board is drawn unchanged.
     Klick(0, 3);
-    EXPECT_EQ(FoPlay->Zugzahl, 2);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
     EXPECT_EQ(Brettbild(), vorher);
 
-    // A field recorded off the grid does nothing at all.
-    FoPlay->ImBildMouseMove(QPoint(40 * B, 2));
-    EXPECT_EQ(FoPlay->LaPos->text(), QStringLiteral("(40|0)"));
-    FoPlay->ImBildClick();
-    EXPECT_EQ(FoPlay->Zugzahl, 2);
+    // Pressed on the board and let go far right of it: the position shows
+    // the field off the grid, and nothing at all happens.
+    QTest::mousePress(brett(), Qt::LeftButton, {}, QPoint(3, 2));
+    QTest::mouseMove(brett(), QPoint(40 * B, 2));
+    EXPECT_EQ(teil<QLabel>("LaPos")->text(), QStringLiteral("(40|0)"));
+    QTest::mouseRelease(brett(), Qt::LeftButton, {}, QPoint(40 * B, 2));
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
     EXPECT_EQ(Brettbild(), vorher);
 }
 
 TEST_F(SchiebePuzzle, MischenAufloesenUndWeiterspielen)
 {
     Schnitt(4, 4);
-    Fo_Optionen->ChBoZugausgabe->setChecked(true);
+    einstellungen().ZugausgabeImSpiel = true;
     Oeffnen();
-    EXPECT_TRUE(FoPlay->LaPos->isVisible());
+    EXPECT_TRUE(teil<QLabel>("LaPos")->isVisible());
 
-    FoPlay->BuMischenClick();
-    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 0"));
-    EXPECT_TRUE(FoPlay->Brett().Loesbar());
+    klicke("BuMischen");
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 0"));
+    EXPECT_TRUE(spiel()->Brett().Loesbar());
     EXPECT_EQ(Brettbild(), Belegungsbild());
 
     // Two moves in the hole's column.
-    Klick(FoPlay->Brett().LeerSpalte(), (FoPlay->Brett().LeerZeile() + 2) % 4);
-    Klick(FoPlay->Brett().LeerSpalte(), (FoPlay->Brett().LeerZeile() + 1) % 4);
-    EXPECT_EQ(FoPlay->Zugzahl, 2);
-    const std::vector<int> spiel = Belegungsbild();
+    Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 2) % 4);
+    Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 1) % 4);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
+    const std::vector<int> gespielt = Belegungsbild();
 
     // "Auflösen" shows every tile at its own place, the coloured one too.
-    FoPlay->BuAnzeigen->click();
+    klicke("BuAnzeigen");
     EXPECT_EQ(Brettbild(), (std::vector<int>{-1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-    EXPECT_EQ(Belegungsbild(), spiel);
+    EXPECT_EQ(Belegungsbild(), gespielt);
 
     // A click out of line brings the game's arrangement back, uncounted.
-    const int spalte = (FoPlay->Brett().LeerSpalte() + 1) % 4;
-    const int zeile = (FoPlay->Brett().LeerZeile() + 1) % 4;
+    const int spalte = (spiel()->Brett().LeerSpalte() + 1) % 4;
+    const int zeile = (spiel()->Brett().LeerZeile() + 1) % 4;
     Klick(spalte, zeile);
-    EXPECT_EQ(FoPlay->Zugzahl, 2);
-    EXPECT_EQ(Brettbild(), spiel);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
+    EXPECT_EQ(Brettbild(), gespielt);
 }
 
 TEST_F(SchiebePuzzle, EinFeldIstDasLoch)
@@ -204,103 +264,104 @@ TEST_F(SchiebePuzzle, EinFeldIstDasLoch)
     EXPECT_EQ(Brettbild(), std::vector<int>{-1});
     for (int i = 0; i < 3; ++i)
         Klick(0, 0);
-    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 3"));
-    FoPlay->BuMischenClick();
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 3"));
+    klicke("BuMischen");
     EXPECT_EQ(Brettbild(), std::vector<int>{-1});
 }
 
-TEST_F(SchiebePuzzle, ZurueckAusDerAnleitungNeuGeordnetUndSchliessenGibtDasTeilZurueck)
+TEST_F(SchiebePuzzle, ZurueckAusDerAnleitungNeuGeordnetUndSchliessenLaesstDieTeile)
 {
     Schnitt(3, 3);
-    puz_var::LeerfeldX = 1;
-    puz_var::LeerfeldY = 1;
-    const QImage echt = puz_var::Teile[4];
+    einstellungen().LeerfeldX = 1;
+    einstellungen().LeerfeldY = 1;
     Oeffnen();
-    FoPlay->BuMischenClick();
-    const int startzeit = FoPlay->Startzeit;
-    Klick(FoPlay->Brett().LeerSpalte(), (FoPlay->Brett().LeerZeile() + 1) % 3);
-    Klick(FoPlay->Brett().LeerSpalte(), (FoPlay->Brett().LeerZeile() + 1) % 3);
-    ASSERT_EQ(FoPlay->Zugzahl, 2);
+    klicke("BuMischen");
+    Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 1) % 3);
+    Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 1) % 3);
+    ASSERT_EQ(zuege(), QStringLiteral("Zug: 2"));
+    // The clock counts whole seconds from the shuffle.
+    QLabel* zeit = teil<QLabel>("LaZeit");
+    ASSERT_TRUE(QTest::qWaitFor([zeit] { return zeit->text() == QStringLiteral("Zeit: 1sec"); }, 3000))
+        << zeit->text().toStdString();
 
-    FoPlay->BuAnleitung->click();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FoSchiebePuzzleAnleitung));
-    FoSchiebePuzzleAnleitung->hide();
-    FoPlay->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FoPlay));
+    QWidget* anleitung = testhilfe::Fenster("Schiebeanleitung");
+    klicke("BuAnleitung");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(anleitung));
+    anleitung->hide();
+    spiel()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(spiel()));
 
     // Solved order again; the counter and the clock go on.
     EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2, 3, -1, 5, 6, 7, 8}));
-    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 2"));
-    EXPECT_EQ(FoPlay->Startzeit, startzeit);
+    EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
+    QSignalSpy takt(spiel()->findChild<QTimer*>(), &QTimer::timeout);
+    ASSERT_TRUE(takt.wait(2000));
+    EXPECT_NE(zeit->text(), QStringLiteral("Zeit: 0sec"));
 
-    // The rebuild kept the real picture, so closing restores it.
-    FoPlay->BuSchliessen->click();
-    EXPECT_FALSE(FoPlay->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[4], echt));
+    // Closing shows the main window; the tile set was never painted on.
+    klicke("BuSchliessen");
+    EXPECT_FALSE(spiel()->isVisible());
+    EXPECT_TRUE(haupt().isVisible());
+    EXPECT_TRUE(TeileWieGeschnitten());
 
     // Closing by the title bar does the same.
     Oeffnen();
-    EXPECT_EQ(puz_var::Teile[4].pixel(0, 0), Rot);
-    FoPlay->close();
-    EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[4], echt));
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_EQ(Sichtbar(1, 1), -1);
+    spiel()->close();
+    EXPECT_TRUE(TeileWieGeschnitten());
+    EXPECT_TRUE(haupt().isVisible());
 }
 
 TEST_F(SchiebePuzzle, LeerfeldWechselnWaehrendOffenVerliertKeinTeil)
 {
     Schnitt(3, 2);
     Oeffnen();
-    // The options moved the empty field while the game stayed open.
-    puz_var::LeerfeldX = 2;
-    puz_var::LeerfeldY = 1;
-    FoPlay->FormActivate();
+    // The options move the empty field while the game stays open.
+    UeberDieOptionen([](QWidget* optionen) {
+        testhilfe::Teil<QSpinBox>(optionen, "SpEdLeerfeldX")->setValue(2);
+        testhilfe::Teil<QSpinBox>(optionen, "SpEdLeerfeldY")->setValue(1);
+    });
     EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2, 3, 4, -1}));
-    EXPECT_EQ(puz_var::Teile[0].pixel(0, 0), Teilfarbe(0));
-    FoPlay->BuSchliessenClick();
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(puz_var::Teile[k].pixel(1, 1), Teilfarbe(k)) << k;
+    EXPECT_TRUE(TeileWieGeschnitten());
+    spiel()->schliesse();
+    EXPECT_TRUE(TeileWieGeschnitten());
 }
 
 TEST_F(SchiebePuzzle, LeerfeldAusserhalbDesGittersKommtAufDasNaechsteFeld)
 {
     Schnitt(3, 2);
-    puz_var::LeerfeldX = 7;
-    puz_var::LeerfeldY = 9;
+    einstellungen().LeerfeldX = 7;
+    einstellungen().LeerfeldY = 9;
     Oeffnen();
-    EXPECT_EQ(puz_var::LeerfeldX, 2);
-    EXPECT_EQ(puz_var::LeerfeldY, 1);
+    EXPECT_EQ(einstellungen().LeerfeldX, 2);
+    EXPECT_EQ(einstellungen().LeerfeldY, 1);
     EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2, 3, 4, -1}));
-    for (int k = 6; k < MaxTeile; ++k)
-        EXPECT_TRUE(puz_var::Teile[k].isNull()) << k;
+    EXPECT_EQ(teile().size(), 6u);
+    EXPECT_TRUE(TeileWieGeschnitten());
 }
 
-TEST_F(SchiebePuzzle, VorschauZeitUndUnbrauchbareFeldbreite)
+TEST_F(SchiebePuzzle, VorschauUndUnbrauchbareFeldbreite)
 {
     Schnitt(2, 2);
-    puz_var::Gesamtbild.fill(Qt::white);
-    puz_var::VorschauBreite = 240;
-    puz_var::VorschauHoehe = 160; // 160 / 240 * 168 = 112 rows of preview
+    testhilfe::Modell().puzzle.kacheln.gesamtbild.fill(Qt::white);
+    einstellungen().VorschauBreite = 240;
+    einstellungen().VorschauHoehe = 160; // 160 / 240 * 168 = 112 rows of preview
     Oeffnen();
-    const QImage& vorschau = FoPlay->ImVorschau->bild();
-    EXPECT_EQ(vorschau.pixel(84, 110), qRgb(255, 255, 255));
-    EXPECT_EQ(vorschau.pixel(84, 113), qRgb(0, 0, 255)); // Hintergrundfarbe
-
-    FoPlay->Startzeit -= 42000;
-    FoPlay->TiSpielZeitTimer();
-    EXPECT_EQ(FoPlay->LaZeit->text(), QStringLiteral("Zeit: 42sec"));
+    const auto vorschau = [] { return teil<Bildfeld>("ImVorschau")->bild(); };
+    EXPECT_EQ(vorschau().pixel(84, 110), qRgb(255, 255, 255));
+    EXPECT_EQ(vorschau().pixel(84, 113), qRgb(0, 0, 255)); // Hintergrundfarbe
 
     // Without a preview only the background shows.
-    puz_var::VorschauErzeugen = false;
-    FoPlay->FormActivate();
-    EXPECT_EQ(FoPlay->ImVorschau->bild().pixel(84, 50), qRgb(0, 0, 255));
+    UeberDieOptionen(
+        [](QWidget* optionen) { testhilfe::Teil<QCheckBox>(optionen, "ChBoVorschau")->setChecked(false); });
+    EXPECT_EQ(vorschau().pixel(84, 50), qRgb(0, 0, 255));
 
     // A tile width of 0 typed after the cut: the board keeps the tiles' width.
-    Form1->SpEdBreite->setValue(0);
-    FoPlay->FormActivate();
-    EXPECT_EQ(FoPlay->Feldbreite(), B);
-    FoPlay->ImBildMouseMove(QPoint(25, 5));
-    EXPECT_EQ(FoPlay->LaPos->text(), QStringLiteral("(1|0)"));
+    testhilfe::Teil<QSpinBox>(&haupt(), "SpEdBreite")->setValue(0);
+    UeberDieOptionen([](QWidget*) {});
+    EXPECT_EQ(spiel()->Feldbreite(), B);
+    Zeige(brett(), brett()->Anzeigebereich(QRect(25, 5, 1, 1)).topLeft());
+    EXPECT_EQ(teil<QLabel>("LaPos")->text(), QStringLiteral("(1|0)"));
 }
 
 } // namespace

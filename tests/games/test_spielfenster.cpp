@@ -1,22 +1,18 @@
 // What the three game windows share with each other and with the program's
 // other windows: instructions that belong to their game, activation between
 // the program's own windows only, and a cut that never leaves a game stale.
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "fenster/bildfeld.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "dialogs/anleitung.h"
-#include "dialogs/puz_danl.h"
-#include "dialogs/puz_opt.h"
-#include "dialogs/puz_ranl.h"
-#include "dialogs/puz_sanl.h"
-#include "games/fenster/puz_drag.h"
-#include "games/fenster/puz_raet.h"
-#include "games/fenster/puz_sch.h"
+#include "games/fenster/raetselfenster.h"
+#include "games/fenster/schiebefenster.h"
+#include "games/fenster/tauschfenster.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,68 +22,104 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int B = 40;
 
+Hauptfenster& Haupt()
+{
+    return testhilfe::Anwendung().hauptfenster();
+}
+
+Kachelsatz& Kacheln()
+{
+    return testhilfe::Modell().puzzle.kacheln;
+}
+
+// The tile set of a cut of spalten x zeilen tiles of edge `breite`, tile k
+// as `teil(k)`, and the tile width in the main window's field.
+template <class Teil>
+void Schnitt(int spalten, int zeilen, int breite, QImage gesamtbild, Teil teil)
+{
+    Kachelsatz& kacheln = Kacheln();
+    kacheln.spalten = spalten;
+    kacheln.zeilen = zeilen;
+    kacheln.breite = breite;
+    kacheln.gesamtbild = std::move(gesamtbild);
+    kacheln.teile.assign(size_t(spalten * zeilen), QImage());
+    for (int k = 0; k < spalten * zeilen; ++k)
+        kacheln.teile[size_t(k)] = teil(k);
+    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(breite);
+}
+
 void Schnitt(int spalten, int zeilen)
 {
-    puz_var::Spalten = spalten;
-    puz_var::Zeilen = zeilen;
-    puz_var::Gesamtbild = testhilfe::Muster(spalten * B, zeilen * B);
-    for (int k = 0; k < spalten * zeilen; ++k)
-        puz_var::Teile[k] = puz_var::Gesamtbild.copy((k / zeilen) * B, (k % zeilen) * B, B, B);
-    Form1->SpEdBreite->setValue(B);
+    const QImage bild = testhilfe::Muster(spalten * B, zeilen * B);
+    Schnitt(spalten, zeilen, B, bild, [&](int k) { return bild.copy((k / zeilen) * B, (k % zeilen) * B, B, B); });
 }
 
 struct Spiel
 {
     const char* name;
-    std::function<QAction*()> menue;
-    std::function<QWidget*()> fenster;
-    std::function<QPushButton*()> anleitungsknopf;
-    std::function<Anleitungsfenster*()> anleitung;
+    const char* menue;     // its entry in the main window's menu "Spielen"
+    const char* fenster;   // the game window
+    const char* anleitung; // its instruction window
+    const char* brett;     // the board control
+
+    QWidget* Fenster() const { return testhilfe::Fenster(fenster); }
+    QWidget* Anleitung() const { return testhilfe::Fenster(anleitung); }
+    Bildfeld* Brett() const { return testhilfe::Teil<Bildfeld>(Fenster(), brett); }
+    template <class T>
+    T* Teil(const char* name) const
+    {
+        return testhilfe::Teil<T>(Fenster(), name);
+    }
+    QString Zuege() const { return Teil<QLabel>("LaZugZaehler")->text(); }
 };
 
-const Spiel Spiele[] = {
-    {"SchiebePuzzle", [] { return Form1->Schieben; }, [] { return static_cast<QWidget*>(FoPlay); },
-     [] { return FoPlay->BuAnleitung; }, [] { return static_cast<Anleitungsfenster*>(FoSchiebePuzzleAnleitung); }},
-    {"TauschPuzzle", [] { return Form1->Ziehen; }, [] { return static_cast<QWidget*>(FoDragPuzzle); },
-     [] { return FoDragPuzzle->BuAnleitung; },
-     [] { return static_cast<Anleitungsfenster*>(FoDragPuzzleAnleitung); }},
-    {"BilderRaetsel", [] { return Form1->Bilderraetsel; }, [] { return static_cast<QWidget*>(FoBilderRaetsel); },
-     [] { return FoBilderRaetsel->BuAnleitung; },
-     [] { return static_cast<Anleitungsfenster*>(FoBilderRaetselAnleitung); }},
-};
+const Spiel Schieben{"SchiebePuzzle", "MenuSchiebepuzzle", "Schiebefenster", "Schiebeanleitung", "ImBild"};
+const Spiel Tauschen{"TauschPuzzle", "MenuTauschpuzzle", "Tauschfenster", "Tauschanleitung", "PaBoSpielfeld"};
+const Spiel Raetseln{"BilderRaetsel", "MenuBilderraetsel", "Raetselfenster", "Raetselanleitung", "PaBoSpielfeld"};
+const Spiel Spiele[] = {Schieben, Tauschen, Raetseln};
+
+const Schiebebrett& Schiebestand()
+{
+    return qobject_cast<Schiebefenster*>(Schieben.Fenster())->Brett();
+}
+
+// A click on field (c, r) as the user sees the board.
+void KlickAufFeld(Bildfeld* brett, int c, int r, int breite)
+{
+    const QPoint mitte = brett->Anzeigebereich(QRect(c * breite, r * breite, breite, breite)).center();
+    QTest::mouseMove(brett, mitte);
+    QTest::mouseClick(brett, Qt::LeftButton, {}, mitte);
+}
 
 class Spielfenster : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        puz_var::Startwerte();
+        testhilfe::Startwerte();
         Schnitt(3, 2);
-        Form1->ZustandGeschnitten();
-        Form1->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+        Haupt().show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Haupt()));
     }
     void TearDown() override
     {
         for (const Spiel& spiel : Spiele) {
-            spiel.anleitung()->hide();
-            spiel.fenster()->hide();
+            spiel.Anleitung()->hide();
+            spiel.Fenster()->hide();
         }
-        Form1->hide();
+        Haupt().hide();
     }
 
     static QWidget* Starte(const Spiel& spiel)
     {
-        spiel.menue()->trigger();
-        QWidget* fenster = spiel.fenster();
+        testhilfe::Teil<QAction>(&Haupt(), spiel.menue)->trigger();
+        QWidget* fenster = spiel.Fenster();
         EXPECT_TRUE(QTest::qWaitForWindowActive(fenster)) << spiel.name;
         return fenster;
     }
@@ -107,92 +139,93 @@ TEST_F(Spielfenster, EscapeSchliesstNurDieAnleitungUndDasSpielKommtZurueck)
     for (const Spiel& spiel : Spiele) {
         SCOPED_TRACE(spiel.name);
         QWidget* fenster = Starte(spiel);
-        QTest::mouseClick(spiel.anleitungsknopf(), Qt::LeftButton);
-        Anleitungsfenster* anleitung = spiel.anleitung();
+        QTest::mouseClick(spiel.Teil<QPushButton>("BuAnleitung"), Qt::LeftButton);
+        QWidget* anleitung = spiel.Anleitung();
         ASSERT_TRUE(QTest::qWaitForWindowActive(anleitung));
-        EXPECT_FALSE(Form1->isVisible()) << "the main window came in front of the game";
+        EXPECT_FALSE(Haupt().isVisible()) << "the main window came in front of the game";
 
         QTest::keyClick(anleitung, Qt::Key_Escape);
         EXPECT_FALSE(anleitung->isVisible());
         EXPECT_TRUE(QTest::qWaitForWindowActive(fenster));
-        EXPECT_FALSE(Form1->isVisible());
+        EXPECT_FALSE(Haupt().isVisible());
 
         // The next Escape belongs to the game, which closes as "Schließen" does.
         QTest::keyClick(fenster, Qt::Key_Escape);
         EXPECT_FALSE(fenster->isVisible());
-        EXPECT_TRUE(Form1->isVisible());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(Form1));
+        EXPECT_TRUE(Haupt().isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Haupt()));
     }
 }
 
 TEST_F(Spielfenster, EinAnderesProgrammIstKeineAktivierung)
 {
     // The sliding puzzle: a game in progress is not rebuilt in solved order.
-    Starte(Spiele[0]);
-    FoPlay->BuMischenClick();
-    const int leer = FoPlay->Brett().LeerSpalte() * 2 + FoPlay->Brett().LeerZeile();
+    QWidget* schieben = Starte(Schieben);
+    Schieben.Teil<QPushButton>("BuMischen")->click();
+    const int leer = Schiebestand().LeerSpalte() * 2 + Schiebestand().LeerZeile();
     const int nachbar = leer % 2 == 0 ? leer + 1 : leer - 1;
-    FoPlay->ImBildMouseMove(QPoint((nachbar / 2) * B + 1, (nachbar % 2) * B + 1));
-    FoPlay->ImBildClick();
-    ASSERT_EQ(FoPlay->Zugzahl, 1);
+    KlickAufFeld(Schieben.Brett(), nachbar / 2, nachbar % 2, B);
+    ASSERT_EQ(Schieben.Zuege(), QStringLiteral("Zug: 1"));
     std::vector<int> belegung;
     for (int i = 0; i < 6; ++i)
-        belegung.push_back(FoPlay->Brett().Belegung(i));
-    const QImage brett = FoPlay->ImBild->bild().copy();
+        belegung.push_back(Schiebestand().Belegung(i));
+    const QImage brett = Schieben.Brett()->bild().copy();
 
-    AnderesProgrammUndZurueck(FoPlay);
+    AnderesProgrammUndZurueck(schieben);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(FoPlay->Brett().Belegung(i), belegung[size_t(i)]);
-    EXPECT_TRUE(testhilfe::GleicheBilder(FoPlay->ImBild->bild(), brett));
-    EXPECT_EQ(FoPlay->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
-    EXPECT_FALSE(Form1->isVisible());
+        EXPECT_EQ(Schiebestand().Belegung(i), belegung[size_t(i)]);
+    EXPECT_TRUE(testhilfe::GleicheBilder(Schieben.Brett()->bild(), brett));
+    EXPECT_EQ(Schieben.Zuege(), QStringLiteral("Zug: 1"));
+    EXPECT_FALSE(Haupt().isVisible());
 
     // The swap puzzle and the riddle: no other window of the program comes up.
-    for (const Spiel& spiel : {Spiele[1], Spiele[2]}) {
+    for (const Spiel& spiel : {Tauschen, Raetseln}) {
         SCOPED_TRACE(spiel.name);
-        FoPlay->hide();
+        schieben->hide();
         QWidget* fenster = Starte(spiel);
         AnderesProgrammUndZurueck(fenster);
         EXPECT_TRUE(fenster->isVisible());
-        EXPECT_FALSE(Form1->isVisible());
+        EXPECT_FALSE(Haupt().isVisible());
         fenster->hide();
     }
 }
 
 TEST_F(Spielfenster, ZurueckAusDerEigenenAnleitungBleibtEineAktivierung)
 {
-    Starte(Spiele[0]);
-    FoPlay->BuMischenClick();
-    QTest::mouseClick(FoPlay->BuAnleitung, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FoSchiebePuzzleAnleitung));
+    QWidget* schieben = Starte(Schieben);
+    Schieben.Teil<QPushButton>("BuMischen")->click();
+    QTest::mouseClick(Schieben.Teil<QPushButton>("BuAnleitung"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Schieben.Anleitung()));
     // Away to another program from the instructions, back by a click on the game.
     QApplication::setActiveWindow(nullptr);
     QCoreApplication::processEvents();
-    QApplication::setActiveWindow(FoPlay);
+    QApplication::setActiveWindow(schieben);
     QCoreApplication::processEvents();
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(FoPlay->Brett().Belegung(i), i);
+        EXPECT_EQ(Schiebestand().Belegung(i), i);
 }
 
-TEST_F(Spielfenster, EinSchnittSchliesstOffeneSpieleUndGibtDasLeerfeldZurueck)
+TEST_F(Spielfenster, EinSchnittSchliesstOffeneSpieleUndLaesstDieTeileUnbemalt)
 {
     QTemporaryDir ordner;
     const QString datei = ordner.filePath(QStringLiteral("bild.png"));
     ASSERT_TRUE(testhilfe::Muster(3 * B, 2 * B).save(datei));
-    puz_var::Bilddatei = datei;
-    Form1->SpEdOffx->setValue(0);
-    Form1->SpEdOffy->setValue(0);
-    Form1->ScBaWartezeit->setValue(0);
+    Haupt().LadeBild(datei);
+    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdOffx")->setValue(0);
+    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdOffy")->setValue(0);
+    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(B);
+    testhilfe::Teil<QScrollBar>(&Haupt(), "ScBaWartezeit")->setValue(0);
 
     for (const Spiel& spiel : Spiele) {
         SCOPED_TRACE(spiel.name);
         QWidget* fenster = Starte(spiel);
-        Form1->MenuSchneidenClick();
+        testhilfe::Teil<QAction>(&Haupt(), "MenuSchneiden")->trigger();
         EXPECT_FALSE(fenster->isVisible());
-        // The hole's tile is the picture again, not the sliding puzzle's square.
-        EXPECT_TRUE(testhilfe::GleicheBilder(puz_var::Teile[0], testhilfe::Muster(3 * B, 2 * B).copy(0, 0, B, B)));
-        Form1->hide();
-        Form1->show();
+        // The hole's tile is the picture, not the sliding puzzle's square.
+        ASSERT_EQ(Kacheln().teile.size(), 6u);
+        EXPECT_TRUE(testhilfe::GleicheBilder(Kacheln().teile[0], testhilfe::Muster(3 * B, 2 * B).copy(0, 0, B, B)));
+        Haupt().hide();
+        Haupt().show();
     }
 }
 
@@ -214,68 +247,57 @@ void PasstAufDenBildschirm(QWidget* fenster, QWidget* brett)
     }
 }
 
-// A click on field (c, r) as the user sees the board.
-void KlickAufFeld(Bildfeld* brett, int c, int r, int breite)
-{
-    const QPoint mitte = brett->Anzeigebereich(QRect(c * breite, r * breite, breite, breite)).center();
-    QTest::mouseMove(brett, mitte);
-    QTest::mouseClick(brett, Qt::LeftButton, {}, mitte);
-}
-
 TEST_F(Spielfenster, EinHandyfotoPasstAufDenBildschirmUndBleibtSpielbar)
 {
     // The automatic grid of a 4000 x 3000 photo: 5 x 3 tiles of 800 pixels,
     // each in a colour of its own.
     constexpr int Gross = 800;
     const auto farbe = [](int k) { return QColor(10 + 15 * k, 200 - 10 * k, 40 + 5 * k); };
-    puz_var::Spalten = 5;
-    puz_var::Zeilen = 3;
-    puz_var::Gesamtbild = QImage(5 * Gross, 3 * Gross, QImage::Format_RGB32);
-    for (int k = 0; k < 15; ++k) {
-        puz_var::Teile[k] = QImage(Gross, Gross, QImage::Format_RGB32);
-        puz_var::Teile[k].fill(farbe(k));
-    }
-    Form1->SpEdBreite->setValue(Gross);
+    Schnitt(5, 3, Gross, QImage(5 * Gross, 3 * Gross, QImage::Format_RGB32), [&](int k) {
+        QImage teil(Gross, Gross, QImage::Format_RGB32);
+        teil.fill(farbe(k));
+        return teil;
+    });
     const auto farbeAuf = [&](Bildfeld* brett, int c, int r) {
         const QPoint mitte = brett->Anzeigebereich(QRect(c * Gross, r * Gross, Gross, Gross)).center();
         return QColor(brett->grab().toImage().pixel(mitte));
     };
 
     // Sliding puzzle: the tile below the hole (0, 0) slides up.
-    Starte(Spiele[0]);
-    PasstAufDenBildschirm(FoPlay, FoPlay->ImBild);
-    EXPECT_EQ(FoPlay->ImBild->bild().size(), QSize(5 * Gross, 3 * Gross));
-    KlickAufFeld(FoPlay->ImBild, 0, 1, Gross);
-    EXPECT_EQ(FoPlay->Zugzahl, 1);
-    EXPECT_EQ(FoPlay->Brett().Belegung(0), 1);
-    EXPECT_EQ(farbeAuf(FoPlay->ImBild, 0, 0), farbe(1));
-    FoPlay->BuSchliessenClick();
+    QWidget* schieben = Starte(Schieben);
+    PasstAufDenBildschirm(schieben, Schieben.Brett());
+    EXPECT_EQ(Schieben.Brett()->bild().size(), QSize(5 * Gross, 3 * Gross));
+    KlickAufFeld(Schieben.Brett(), 0, 1, Gross);
+    EXPECT_EQ(Schieben.Zuege(), QStringLiteral("Zug: 1"));
+    EXPECT_EQ(Schiebestand().Belegung(0), 1);
+    EXPECT_EQ(farbeAuf(Schieben.Brett(), 0, 0), farbe(1));
+    Schieben.Teil<QPushButton>("BuSchliessen")->click();
 
     // Swap puzzle: two clicks on the shown board exchange two tiles.
-    Starte(Spiele[1]);
-    PasstAufDenBildschirm(FoDragPuzzle, FoDragPuzzle->PaBoSpielfeld);
-    EXPECT_TRUE(FoDragPuzzle->ImVorschau->isVisible());
-    KlickAufFeld(FoDragPuzzle->PaBoSpielfeld, 4, 2, Gross);
-    KlickAufFeld(FoDragPuzzle->PaBoSpielfeld, 0, 0, Gross);
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
-    EXPECT_EQ(farbeAuf(FoDragPuzzle->PaBoSpielfeld, 0, 0), farbe(14));
-    FoDragPuzzle->BuSchliessenClick();
+    QWidget* tauschen = Starte(Tauschen);
+    PasstAufDenBildschirm(tauschen, Tauschen.Brett());
+    EXPECT_TRUE(Tauschen.Teil<Bildfeld>("ImVorschau")->isVisible());
+    KlickAufFeld(Tauschen.Brett(), 4, 2, Gross);
+    KlickAufFeld(Tauschen.Brett(), 0, 0, Gross);
+    EXPECT_EQ(Tauschen.Zuege(), QStringLiteral("Zug: 1"));
+    EXPECT_EQ(farbeAuf(Tauschen.Brett(), 0, 0), farbe(14));
+    Tauschen.Teil<QPushButton>("BuSchliessen")->click();
 
     // Riddle: a tile uncovers where it is clicked, and an answer can be given.
-    for (const int position : {0, 1}) {
-        SCOPED_TRACE(position);
-        (position == 0 ? Fo_Optionen->RaGrAntwortenRechts : Fo_Optionen->RaGrAntwortenUnten)->setChecked(true);
-        Starte(Spiele[2]);
-        PasstAufDenBildschirm(FoBilderRaetsel, FoBilderRaetsel->PaBoSpielfeld);
-        KlickAufFeld(FoBilderRaetsel->PaBoSpielfeld, 3, 1, Gross);
-        EXPECT_EQ(farbeAuf(FoBilderRaetsel->PaBoSpielfeld, 3, 1), farbe(3 * 3 + 1));
-        ASSERT_FALSE(FoBilderRaetsel->Antworten().isEmpty());
-        QRadioButton* antwort = FoBilderRaetsel->Antworten()[0];
-        EXPECT_TRUE(QRect(QPoint(0, 0), FoBilderRaetsel->size())
-                        .contains(QRect(antwort->mapTo(FoBilderRaetsel, QPoint(0, 0)), antwort->size())));
+    for (const bool unten : {false, true}) {
+        SCOPED_TRACE(unten ? "unten" : "rechts");
+        testhilfe::Modell().einstellungen.AntwortenUnten = unten;
+        QWidget* raetsel = Starte(Raetseln);
+        PasstAufDenBildschirm(raetsel, Raetseln.Brett());
+        KlickAufFeld(Raetseln.Brett(), 3, 1, Gross);
+        EXPECT_EQ(farbeAuf(Raetseln.Brett(), 3, 1), farbe(3 * 3 + 1));
+        QRadioButton* antwort = Raetseln.Teil<QGroupBox>("RaGrAntworten")->findChild<QRadioButton*>("Antwort1");
+        ASSERT_NE(antwort, nullptr);
+        EXPECT_TRUE(QRect(QPoint(0, 0), raetsel->size())
+                        .contains(QRect(antwort->mapTo(raetsel, QPoint(0, 0)), antwort->size())));
         QTest::mouseClick(antwort, Qt::LeftButton, {}, QPoint(5, antwort->height() / 2));
-        EXPECT_TRUE(FoBilderRaetsel->LaRichtig->isVisible());
-        FoBilderRaetsel->BuSchliessenClick();
+        EXPECT_TRUE(Raetseln.Teil<QLabel>("LaRichtig")->isVisible());
+        Raetseln.Teil<QPushButton>("BuSchliessen")->click();
     }
 }
 

@@ -1,18 +1,15 @@
 // The swap puzzle window, driven as the user drives it (offscreen platform).
+#include "app/fenster/hauptfenster.h"
+#include "app/fenster/programm.h"
 #include "fenster/bildfeld.h"
+#include "games/fenster/tauschfenster.h"
 #include "modell/farbe.h"
-#include "app/fenster/fenster.h"
-#include "app/fenster/puz_hpt.h"
-#include "app/puz_var.h"
-#include "dialogs/puz_danl.h"
-#include "dialogs/puz_opt.h"
-#include "games/fenster/puz_drag.h"
+#include "modell/sitzung.h"
 #include "testhilfe.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -24,6 +21,16 @@
 
 namespace {
 
+// The pointer moves over `stelle` of the control with no button held. Sent
+// to the control itself: the offscreen cursor reports no move to where it
+// already stands, so QTest::mouseMove may not arrive.
+void Zeige(QWidget* feld, QPoint stelle)
+{
+    QMouseEvent bewegung(QEvent::MouseMove, stelle, feld->mapToGlobal(stelle), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &bewegung);
+}
+
 constexpr int B = 40; // tile width of the test tile sets
 
 QColor Teilfarbe(int k)
@@ -31,20 +38,54 @@ QColor Teilfarbe(int k)
     return QColor(20 + 2 * k, 200 - k, 60 + k);
 }
 
+Hauptfenster& Haupt()
+{
+    return testhilfe::Anwendung().hauptfenster();
+}
+
+Einstellungen& E()
+{
+    return testhilfe::Modell().einstellungen;
+}
+
+Tauschfenster* Spiel()
+{
+    return qobject_cast<Tauschfenster*>(testhilfe::Fenster("Tauschfenster"));
+}
+
+template <class T>
+T* Teil(const char* name)
+{
+    return testhilfe::Teil<T>(Spiel(), name);
+}
+
+Bildfeld* Spielfeld()
+{
+    return Teil<Bildfeld>("PaBoSpielfeld");
+}
+
+QString Text(const char* label)
+{
+    return Teil<QLabel>(label)->text();
+}
+
 // A cut of spalten x zeilen solid tiles, as the cut leaves it.
 void Schnitt(int spalten, int zeilen, int breite = B)
 {
-    puz_var::Spalten = spalten;
-    puz_var::Zeilen = zeilen;
-    puz_var::Gesamtbild = QImage(spalten * breite, zeilen * breite, QImage::Format_RGB32);
+    Kachelsatz& kacheln = testhilfe::Modell().puzzle.kacheln;
+    kacheln.spalten = spalten;
+    kacheln.zeilen = zeilen;
+    kacheln.breite = breite;
+    kacheln.gesamtbild = QImage(spalten * breite, zeilen * breite, QImage::Format_RGB32);
+    kacheln.teile.assign(size_t(spalten * zeilen), QImage());
     for (int k = 0; k < spalten * zeilen; ++k) {
-        puz_var::Teile[k] = QImage(breite, breite, QImage::Format_RGB32);
-        puz_var::Teile[k].fill(Teilfarbe(k));
+        kacheln.teile[size_t(k)] = QImage(breite, breite, QImage::Format_RGB32);
+        kacheln.teile[size_t(k)].fill(Teilfarbe(k));
         for (int y = 0; y < breite; ++y)
             for (int x = 0; x < breite; ++x)
-                puz_var::Gesamtbild.setPixel((k / zeilen) * breite + x, (k % zeilen) * breite + y, Teilfarbe(k).rgb());
+                kacheln.gesamtbild.setPixel((k / zeilen) * breite + x, (k % zeilen) * breite + y, Teilfarbe(k).rgb());
     }
-    Form1->SpEdBreite->setValue(breite);
+    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(breite);
 }
 
 class TauschFenster : public ::testing::Test
@@ -52,41 +93,54 @@ class TauschFenster : public ::testing::Test
 protected:
     void SetUp() override
     {
-        puz_var::Startwerte();
-        Fo_Optionen->ChBoZugZaehler->setChecked(true);
-        Fo_Optionen->ChBoSpielzeit->setChecked(true);
-        Fo_Optionen->ChBoZugausgabe->setChecked(false);
+        testhilfe::Startwerte();
         Schnitt(5, 3);
     }
-    void TearDown() override { FoDragPuzzle->hide(); }
+    void TearDown() override
+    {
+        Spiel()->hide();
+        testhilfe::Fenster("Tauschanleitung")->hide();
+        Haupt().hide();
+    }
 
     // The tile shown on field (c, r), by its colour; -1 for the blank field.
     static int TeilAuf(int c, int r)
     {
-        const QColor farbe(FoDragPuzzle->PaBoSpielfeld->bild().pixel(c * B + B / 2, r * B + B / 2));
-        if (farbe == Farbe(puz_var::Hintergrundfarbe))
+        const QColor farbe(Spielfeld()->bild().pixel(c * B + B / 2, r * B + B / 2));
+        if (farbe == Farbe(E().Hintergrundfarbe))
             return -1;
-        for (int k = 0; k < puz_var::Spalten * puz_var::Zeilen; ++k)
+        for (int k = 0; k < testhilfe::Modell().puzzle.kacheln.Anzahl(); ++k)
             if (farbe == Teilfarbe(k))
                 return k;
         return -2;
     }
 
+    // The place on the control of board pixel (x, y).
+    static QPoint Stelle(int x, int y) { return Spielfeld()->Anzeigebereich(QRect(x, y, 1, 1)).topLeft(); }
+
     static void Klick(int c, int r)
     {
-        QTest::mouseClick(FoDragPuzzle->PaBoSpielfeld, Qt::LeftButton, {}, QPoint(c * B + 3, r * B + 3));
+        QTest::mouseClick(Spielfeld(), Qt::LeftButton, {}, Stelle(c * B + 3, r * B + 3));
+    }
+
+    // Pressed on the first field and let go at `los`, off the board.
+    static void ZiehenNach(QPoint los)
+    {
+        QTest::mousePress(Spielfeld(), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseMove(Spielfeld(), los);
+        QTest::mouseRelease(Spielfeld(), Qt::LeftButton, {}, los);
     }
 };
 
 TEST_F(TauschFenster, MenuebefehlOeffnetGeloestesBrettMitLeeremRing)
 {
-    puz_var::SpielfeldMinimal = false;
-    Form1->show();
-    Form1->Ziehen->trigger();
-    ASSERT_TRUE(FoDragPuzzle->isVisible());
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(FoDragPuzzle->PaBoSpielfeld->size(), QSize(7 * B, 5 * B));
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 0"));
+    E().SpielfeldMinimal = false;
+    Haupt().show();
+    testhilfe::Teil<QAction>(&Haupt(), "MenuTauschpuzzle")->trigger();
+    ASSERT_TRUE(Spiel()->isVisible());
+    EXPECT_FALSE(Haupt().isVisible());
+    EXPECT_EQ(Spielfeld()->size(), QSize(7 * B, 5 * B));
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 0"));
 
     int ring = 0;
     for (int c = 0; c < 7; ++c)
@@ -100,13 +154,13 @@ TEST_F(TauschFenster, MenuebefehlOeffnetGeloestesBrettMitLeeremRing)
         }
     EXPECT_EQ(ring, 20);
     // The blank field carries a one-pixel outline in the grid-line colour.
-    EXPECT_EQ(QColor(FoDragPuzzle->PaBoSpielfeld->bild().pixel(0, B / 2)), Farbe(puz_var::Gitterlinienfarbe));
+    EXPECT_EQ(QColor(Spielfeld()->bild().pixel(0, B / 2)), Farbe(E().Gitterlinienfarbe));
 
     // Mischen: every tile still shown once, some on the ring, counter back to 0.
     Klick(1, 1);
     Klick(2, 2);
-    FoDragPuzzle->BuMischen->click();
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 0"));
+    Teil<QPushButton>("BuMischen")->click();
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 0"));
     std::vector<int> gesehen;
     int aufDemRing = 0;
     for (int c = 0; c < 7; ++c)
@@ -125,140 +179,141 @@ TEST_F(TauschFenster, MenuebefehlOeffnetGeloestesBrettMitLeeremRing)
     EXPECT_GT(aufDemRing, 0);
 
     // Closing brings the main window back.
-    FoDragPuzzle->close();
-    EXPECT_FALSE(FoDragPuzzle->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
-    Form1->hide();
+    Spiel()->close();
+    EXPECT_FALSE(Spiel()->isVisible());
+    EXPECT_TRUE(Haupt().isVisible());
 }
 
 TEST_F(TauschFenster, ZweiKlicksTauschenMitBeschriftungUndEinemZug)
 {
-    Fo_Optionen->ChBoZugausgabe->setChecked(true);
-    FoDragPuzzle->show();
-    ASSERT_TRUE(FoDragPuzzle->LaVon->isVisible());
+    E().ZugausgabeImSpiel = true;
+    Spiel()->show();
+    ASSERT_TRUE(Teil<QLabel>("LaVon")->isVisible());
 
     Klick(3, 0);
-    EXPECT_EQ(FoDragPuzzle->LaVon->text(), QStringLiteral("Tausche (3|0)"));
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 0"));
+    EXPECT_EQ(Text("LaVon"), QStringLiteral("Tausche (3|0)"));
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 0"));
     Klick(1, 2);
-    EXPECT_EQ(FoDragPuzzle->LaNach->text(), QStringLiteral("und (1|2)"));
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
+    EXPECT_EQ(Text("LaNach"), QStringLiteral("und (1|2)"));
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 1"));
     EXPECT_EQ(TeilAuf(3, 0), 5);
     EXPECT_EQ(TeilAuf(1, 2), 9);
 
     // The same field twice: one move, the board stays.
     Klick(4, 1);
     Klick(4, 1);
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 2"));
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 2"));
     EXPECT_EQ(TeilAuf(4, 1), 13);
 
-    // Places off the board change nothing, not even the pending choice.
+    // Let go off the board (left, right, below): nothing changes, not even
+    // the pending choice.
     Klick(0, 0);
-    FoDragPuzzle->PaBoSpielfeldClick(QPoint(-3, 5));
-    FoDragPuzzle->PaBoSpielfeldClick(QPoint(5 * B + 2, 5));
-    FoDragPuzzle->PaBoSpielfeldClick(QPoint(5, 3 * B));
-    EXPECT_TRUE(FoDragPuzzle->Brett().ErsterKlick());
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 2"));
+    ZiehenNach(QPoint(-3, 5));
+    ZiehenNach(Stelle(5 * B + 2, 5));
+    ZiehenNach(Stelle(5, 3 * B));
+    EXPECT_TRUE(Spiel()->Brett().ErsterKlick());
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 2"));
 
     // "Auflösen" between the two clicks: solved, and the next click completes
     // the swap with the field chosen before.
-    FoDragPuzzle->BuAufloesen->click();
+    Teil<QPushButton>("BuAufloesen")->click();
     EXPECT_EQ(TeilAuf(3, 0), 9);
     EXPECT_EQ(TeilAuf(1, 2), 5);
     Klick(1, 0);
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 3"));
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 3"));
     EXPECT_EQ(TeilAuf(0, 0), 3);
     EXPECT_EQ(TeilAuf(1, 0), 0);
 
     // The position display follows the pointer.
-    QTest::mouseMove(FoDragPuzzle->PaBoSpielfeld, QPoint(2 * B + 1, B + 1));
-    FoDragPuzzle->PaBoSpielfeldMouseMove(QPoint(2 * B + 1, B + 1));
-    EXPECT_EQ(FoDragPuzzle->LaPos->text(), QStringLiteral("(2|1)"));
+    Zeige(Spielfeld(), Stelle(2 * B + 1, B + 1));
+    EXPECT_EQ(Text("LaPos"), QStringLiteral("(2|1)"));
 }
 
 TEST_F(TauschFenster, AnleitungLaesstDasHauptfensterVersteckt)
 {
-    Form1->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
-    Form1->Ziehen->trigger();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FoDragPuzzle));
-    FoDragPuzzle->BuAnleitung->click();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(FoDragPuzzleAnleitung));
-    EXPECT_TRUE(FoDragPuzzleAnleitung->isVisible());
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_TRUE(FoDragPuzzle->isVisible());
-    FoDragPuzzleAnleitung->hide();
-    Form1->hide();
+    Haupt().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Haupt()));
+    testhilfe::Teil<QAction>(&Haupt(), "MenuTauschpuzzle")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Spiel()));
+    Teil<QPushButton>("BuAnleitung")->click();
+    QWidget* anleitung = testhilfe::Fenster("Tauschanleitung");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(anleitung));
+    EXPECT_TRUE(anleitung->isVisible());
+    EXPECT_FALSE(Haupt().isVisible());
+    EXPECT_TRUE(Spiel()->isVisible());
 }
 
 TEST_F(TauschFenster, MindestbreitenUndVorschauplatz)
 {
-    puz_var::VorschauErzeugen = false;
-    FoDragPuzzle->show();
-    EXPECT_GE(FoDragPuzzle->width(), 550);
-    EXPECT_EQ(FoDragPuzzle->LaZeit->x(), 504);
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->x(), 440);
-    EXPECT_EQ(FoDragPuzzle->LaZeit->y(), 3 * B + 15);
-    EXPECT_EQ(FoDragPuzzle->BuMischen->y(), 3 * B + 5);
-    EXPECT_EQ(FoDragPuzzle->height(), 3 * B + 60);
-    EXPECT_FALSE(FoDragPuzzle->ImVorschau->isVisible());
-    FoDragPuzzle->hide();
+    E().VorschauErzeugen = false;
+    Spiel()->show();
+    EXPECT_GE(Spiel()->width(), 550);
+    EXPECT_EQ(Teil<QLabel>("LaZeit")->x(), 504);
+    EXPECT_EQ(Teil<QLabel>("LaZugZaehler")->x(), 440);
+    EXPECT_EQ(Teil<QLabel>("LaZeit")->y(), 3 * B + 15);
+    EXPECT_EQ(Teil<QPushButton>("BuMischen")->y(), 3 * B + 5);
+    EXPECT_EQ(Spiel()->height(), 3 * B + 60);
+    EXPECT_FALSE(Teil<Bildfeld>("ImVorschau")->isVisible());
+    Spiel()->hide();
 
-    Fo_Optionen->ChBoZugZaehler->setChecked(false);
-    FoDragPuzzle->show();
-    EXPECT_GE(FoDragPuzzle->width(), 470);
-    EXPECT_FALSE(FoDragPuzzle->LaZugZaehler->isVisible());
-    EXPECT_EQ(FoDragPuzzle->LaZeit->x(), 440);
-    EXPECT_EQ(FoDragPuzzle->Mindestbreite(), 470);
-    FoDragPuzzle->hide();
+    E().ZugZaehler = false;
+    Spiel()->show();
+    EXPECT_GE(Spiel()->width(), 470);
+    EXPECT_FALSE(Teil<QLabel>("LaZugZaehler")->isVisible());
+    EXPECT_EQ(Teil<QLabel>("LaZeit")->x(), 440);
+    EXPECT_EQ(Spiel()->Mindestbreite(), 470);
+    Spiel()->hide();
 
-    Fo_Optionen->ChBoSpielzeit->setChecked(false);
-    FoDragPuzzle->show();
-    EXPECT_GE(FoDragPuzzle->width(), 434);
-    EXPECT_FALSE(FoDragPuzzle->LaZeit->isVisible());
-    EXPECT_EQ(FoDragPuzzle->Mindestbreite(), 434);
+    E().Spielzeit = false;
+    Spiel()->show();
+    EXPECT_GE(Spiel()->width(), 434);
+    EXPECT_FALSE(Teil<QLabel>("LaZeit")->isVisible());
+    EXPECT_EQ(Spiel()->Mindestbreite(), 434);
     // Every button of the bottom row lies fully inside the window.
-    for (QPushButton* knopf : {FoDragPuzzle->BuMischen, FoDragPuzzle->BuAnleitung, FoDragPuzzle->BuAufloesen,
-                               FoDragPuzzle->BuSchliessen})
-        EXPECT_LE(knopf->geometry().right(), FoDragPuzzle->width());
-    FoDragPuzzle->hide();
+    for (const char* knopf : {"BuMischen", "BuAnleitung", "BuAufloesen", "BuSchliessen"})
+        EXPECT_LE(Teil<QPushButton>(knopf)->geometry().right(), Spiel()->width()) << knopf;
+    Spiel()->hide();
 
     // The preview beside a board wide enough that no minimum applies.
-    Fo_Optionen->ChBoZugZaehler->setChecked(true);
-    Fo_Optionen->ChBoSpielzeit->setChecked(true);
-    puz_var::VorschauErzeugen = true;
+    E().ZugZaehler = true;
+    E().Spielzeit = true;
+    E().VorschauErzeugen = true;
     Schnitt(5, 3, 80);
-    FoDragPuzzle->show();
-    EXPECT_EQ(FoDragPuzzle->width(), 400 + 4 + 14 + 240);
-    EXPECT_EQ(FoDragPuzzle->ImVorschau->geometry(), QRect(410, 0, 240, 160));
-    EXPECT_TRUE(FoDragPuzzle->ImVorschau->isVisible());
+    Spiel()->show();
+    Bildfeld* vorschau = Teil<Bildfeld>("ImVorschau");
+    EXPECT_EQ(Spiel()->width(), 400 + 4 + 14 + 240);
+    EXPECT_EQ(vorschau->geometry(), QRect(410, 0, 240, 160));
+    EXPECT_TRUE(vorschau->isVisible());
     for (int c = 0; c < 5; ++c)
         for (int r = 0; r < 3; ++r)
-            EXPECT_EQ(QColor(FoDragPuzzle->ImVorschau->bild().pixel(c * 48 + 24, r * 160 / 3 + 26)),
-                      Teilfarbe(c * 3 + r));
+            EXPECT_EQ(QColor(vorschau->bild().pixel(c * 48 + 24, r * 160 / 3 + 26)), Teilfarbe(c * 3 + r));
 }
 
 TEST_F(TauschFenster, EineReiheVonSiebzigTeilenMitRahmen)
 {
-    puz_var::SpielfeldMinimal = false;
+    E().SpielfeldMinimal = false;
     Schnitt(70, 1, 8);
-    FoDragPuzzle->show();
-    EXPECT_EQ(FoDragPuzzle->Brett().Feldzahl(), 72 * 3);
+    Spiel()->show();
+    EXPECT_EQ(Spiel()->Brett().Feldzahl(), 72 * 3);
     // Shown scaled down beside the preview on the 800-pixel screen; the
     // board itself and its clicks keep the tiles' full size.
-    EXPECT_EQ(FoDragPuzzle->PaBoSpielfeld->bild().size(), QSize(72 * 8, 3 * 8));
-    EXPECT_LT(FoDragPuzzle->Massstab(), 1.0);
-    FoDragPuzzle->BuMischen->click();
-    FoDragPuzzle->PaBoSpielfeldClick(QPoint(71 * 8 + 1, 2 * 8 + 1));
-    FoDragPuzzle->PaBoSpielfeldClick(QPoint(1, 1));
-    EXPECT_EQ(FoDragPuzzle->LaZugZaehler->text(), QStringLiteral("Zug: 1"));
+    EXPECT_EQ(Spielfeld()->bild().size(), QSize(72 * 8, 3 * 8));
+    EXPECT_LT(Spiel()->Massstab(), 1.0);
+    Teil<QPushButton>("BuMischen")->click();
+    const auto klick = [](int c, int r) {
+        const QPoint mitte = Spielfeld()->Anzeigebereich(QRect(c * 8, r * 8, 8, 8)).center();
+        QTest::mouseClick(Spielfeld(), Qt::LeftButton, {}, mitte);
+    };
+    klick(71, 2);
+    klick(0, 0);
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 1"));
 
     // A tile width of 0 in the main window must not divide by zero.
-    Form1->SpEdBreite->setValue(0);
-    FoDragPuzzle->hide();
-    FoDragPuzzle->show();
-    FoDragPuzzle->PaBoSpielfeldMouseMove(QPoint(3, 1));
-    EXPECT_EQ(FoDragPuzzle->LaPos->text(), QStringLiteral("(3|1)"));
+    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(0);
+    Spiel()->hide();
+    Spiel()->show();
+    Zeige(Spielfeld(), Stelle(3, 1));
+    EXPECT_EQ(Text("LaPos"), QStringLiteral("(3|1)"));
 }
 
 } // namespace
