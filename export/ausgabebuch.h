@@ -33,8 +33,6 @@ public:
     void Freigeben(const QString& verzeichnis, const QString& kuerzel, const QStringList& namen,
                    const QString& herkunft);
 
-    void Leeren() { m_dateien.clear(); }
-
 private:
     struct Eintrag
     {

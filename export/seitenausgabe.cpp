@@ -97,6 +97,25 @@ bool VorlageKopieren(Seite& seite, const QString& pfad)
     return true;
 }
 
+
+// Copies the files `quellen` into the folder `ziel`, replacing files of the
+// same name; a file already in place is left alone. False when any copy failed.
+bool KopiereDateien(const QStringList& quellen, const QString& ziel)
+{
+    QString verzeichnis = ziel;
+    if (!verzeichnis.endsWith(QDir::separator()) && !verzeichnis.endsWith(QLatin1Char('/')))
+        verzeichnis += QDir::separator();
+    bool alleKopiert = true;
+    for (const QString& datei : quellen) {
+        const QString zieldatei = verzeichnis + QFileInfo(datei).fileName();
+        if (QFileInfo(datei).absoluteFilePath() == QFileInfo(zieldatei).absoluteFilePath())
+            continue;
+        QFile::remove(zieldatei);
+        alleKopiert = QFile::copy(datei, zieldatei) && alleKopiert;
+    }
+    return alleKopiert;
+}
+
 } // namespace
 
 QString Seitendatei(Spielseite seite, const QString& kuerzel)
@@ -155,22 +174,6 @@ std::optional<Seitenfehler> SchreibeTabelle(const TabellenEingabe& eingabe, cons
         return fehler;
     seite.Schreibe(Seitenbytes(TabellenSeite(eingabe), Textart::Html));
     return seite.Schliesse();
-}
-
-bool KopiereDateien(const QStringList& quellen, const QString& ziel)
-{
-    QString verzeichnis = ziel;
-    if (!verzeichnis.endsWith(QDir::separator()) && !verzeichnis.endsWith(QLatin1Char('/')))
-        verzeichnis += QDir::separator();
-    bool alleKopiert = true;
-    for (const QString& datei : quellen) {
-        const QString zieldatei = verzeichnis + QFileInfo(datei).fileName();
-        if (QFileInfo(datei).absoluteFilePath() == QFileInfo(zieldatei).absoluteFilePath())
-            continue;
-        QFile::remove(zieldatei);
-        alleKopiert = QFile::copy(datei, zieldatei) && alleKopiert;
-    }
-    return alleKopiert;
 }
 
 std::optional<QString> ErgaenzeAntwortbilder(const QString& vorlagenverzeichnis, const QString& ausgabeverzeichnis)

@@ -42,10 +42,6 @@ std::optional<Seitenfehler> SchreibeSpielseite(Spielseite seite, const SeitenEin
 // The picture table page (no template).
 std::optional<Seitenfehler> SchreibeTabelle(const TabellenEingabe& eingabe, const QString& pfad);
 
-// Copies the files `quellen` into the folder `ziel`, replacing files of the
-// same name; a file already in place is left alone. False when any copy failed.
-bool KopiereDateien(const QStringList& quellen, const QString& ziel);
-
 // The riddle page's answer pictures that cannot be opened in
 // `ausgabeverzeichnis`, copied there from `vorlagenverzeichnis`. The German
 // message when a copy failed (the page then shows no pictures for answers).

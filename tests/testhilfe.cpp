@@ -15,8 +15,15 @@
 #ifdef TESSELO_FENSTER_TEST
 #include <QApplication>
 #include "app/datenorte.h"
+#include "app/fenster/hauptfenster.h"
 #include "app/fenster/programm.h"
+#include "prepare/schnitt.h"
+#include <QSpinBox>
+#include "fenster/bildfeld.h"
 #include "fenster/dialoge.h"
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #endif
@@ -122,6 +129,45 @@ QWidget* Fenster(const char* name)
         if (fenster->objectName() == QLatin1String(name))
             return fenster;
     Fehlt(nullptr, name);
+}
+
+void Schnitt(int spalten, int zeilen, int breite, const std::function<QImage(int)>& teil)
+{
+    Kachelsatz& kacheln = Modell().puzzle.kacheln;
+    kacheln.spalten = spalten;
+    kacheln.zeilen = zeilen;
+    kacheln.breite = breite;
+    kacheln.teile.clear();
+    for (int k = 0; k < spalten * zeilen; ++k)
+        kacheln.teile.push_back(teil(k));
+    kacheln.gesamtbild = schnitt::Mosaik(kacheln.teile, spalten, zeilen, breite);
+    Teil<QSpinBox>(&Anwendung().hauptfenster(), "SpEdBreite")->setValue(breite);
+}
+
+void Zeige(QWidget* element, QPoint stelle)
+{
+    QMouseEvent bewegung(QEvent::MouseMove, stelle, element->mapToGlobal(stelle), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QCoreApplication::sendEvent(element, &bewegung);
+}
+
+void KlickeFeld(Bildfeld* brett, int spalte, int zeile, int kante)
+{
+    const QPoint mitte = brett->Anzeigebereich(QRect(spalte * kante, zeile * kante, kante, kante)).center();
+    Zeige(brett, mitte);
+    QTest::mouseClick(brett, Qt::LeftButton, {}, mitte);
+}
+
+Beantworter::Beantworter(QWidget* fenster, std::function<void()> antwort) : m_antwort(std::move(antwort))
+{
+    fenster->installEventFilter(this);
+}
+
+bool Beantworter::eventFilter(QObject*, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::Show)
+        QTimer::singleShot(0, this, m_antwort);
+    return false;
 }
 
 void Fehlt(const QObject* fenster, const char* name)

@@ -7,6 +7,7 @@
 
 #ifdef TESSELO_FENSTER_TEST
 #include <QWidget>
+class Bildfeld;
 class Programm;
 struct Sitzung;
 #endif
@@ -63,6 +64,34 @@ void Startwerte();
 
 // The top-level window of the program with this object name.
 QWidget* Fenster(const char* name);
+
+// A cut as the main window leaves it: spalten x zeilen tiles of edge
+// `breite`, tile k = teil(k) (k = column * zeilen + row), packed into the
+// whole picture; the main window's width field shows `breite`.
+void Schnitt(int spalten, int zeilen, int breite, const std::function<QImage(int)>& teil);
+
+// The pointer moves over `stelle` of the control with no button held. Sent
+// to the control itself: the offscreen cursor reports no move to where it
+// already stands, so QTest::mouseMove may not arrive.
+void Zeige(QWidget* element, QPoint stelle);
+
+// A click on field (spalte, zeile) of a board of fields of edge `kante`,
+// where the user sees it (a board may be shown scaled).
+void KlickeFeld(Bildfeld* brett, int spalte, int zeile, int kante);
+
+// Answers a window each time it is shown (a question, a dialog running its
+// own loop), once the showing has finished.
+class Beantworter : public QObject
+{
+public:
+    Beantworter(QWidget* fenster, std::function<void()> antwort);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    std::function<void()> m_antwort;
+};
 
 // Stops the run: a window or control the test looks for does not exist.
 [[noreturn]] void Fehlt(const QObject* fenster, const char* name);

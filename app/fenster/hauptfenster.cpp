@@ -100,10 +100,10 @@ void Rahmen(QImage& bild, const QRect& feld, const QColor& farbe)
 
 // The job's questions answered as the windows answer them: with the two
 // question windows, the replace question and messages.
-class Fensterantworten : public Ausgabefragen
+class Hauptfenster::Fensterantworten : public Ausgabefragen
 {
 public:
-    explicit Fensterantworten(Hauptfenster& fenster) : m_fenster(fenster) {}
+    explicit Fensterantworten(Hauptfenster& haupt) : m_haupt(haupt) {}
 
     std::optional<QString> Ordnerfehler(const QString& verzeichnis) override
     {
@@ -111,38 +111,38 @@ public:
     }
     bool Ersetzen(const QString& verzeichnis, const QString& kuerzel, const QStringList& fremde) override
     {
-        return Dialoge::Ersetzen(&m_fenster, ausgabe::ErsetzenFrage(verzeichnis, kuerzel, fremde));
+        return Dialoge::Ersetzen(&m_haupt, ausgabe::ErsetzenFrage(verzeichnis, kuerzel, fremde));
     }
     bool InsProgrammverzeichnis(const QString& verzeichnis) override
     {
-        return m_fenster.m_fenster.programmordnerfrage->Frage(verzeichnis);
+        return m_haupt.m_fenster.programmordnerfrage->Frage(verzeichnis);
     }
-    bool OhneWebnamen(const QString& kuerzel) override { return m_fenster.m_fenster.webnamenfrage->Frage(kuerzel); }
+    bool OhneWebnamen(const QString& kuerzel) override { return m_haupt.m_fenster.webnamenfrage->Frage(kuerzel); }
     // A missing template is the program's own report and skips only its
     // page; everything else is a message box.
     bool Weiter(const Ausgabefehler& fehler) override
     {
         if (fehler.art == Ausgabefehler::Art::Vorlage)
-            m_fenster.m_fenster.fehler->zeige(fehler.text);
+            m_haupt.m_fenster.fehler->zeige(fehler.text);
         else
-            Dialoge::Meldung(&m_fenster, fehler.text);
+            Dialoge::Meldung(&m_haupt, fehler.text);
         return true;
     }
     // The empty tile is painted over the first tile of the shown mosaic.
     void KachelnGeschrieben() override
     {
-        QImage& bild = m_fenster.ImBild->bild();
+        QImage& bild = m_haupt.ImBild->bild();
         if (bild.isNull())
             return;
-        const Kachelsatz& kacheln = m_fenster.m_sitzung.puzzle.kacheln;
-        const int breite = kacheln.breite > 0 ? kacheln.breite : m_fenster.m_sitzung.puzzle.gitter.breite;
+        const Kachelsatz& kacheln = m_haupt.m_sitzung.puzzle.kacheln;
+        const int breite = kacheln.breite > 0 ? kacheln.breite : m_haupt.m_sitzung.puzzle.gitter.breite;
         QPainter maler(&bild);
-        maler.fillRect(QRect(0, 0, breite, breite), Farbe(m_fenster.m_sitzung.einstellungen.Leerfeldfarbe));
-        m_fenster.ImBild->update();
+        maler.fillRect(QRect(0, 0, breite, breite), Farbe(m_haupt.m_sitzung.einstellungen.Leerfeldfarbe));
+        m_haupt.ImBild->update();
     }
 
 private:
-    Hauptfenster& m_fenster;
+    Hauptfenster& m_haupt;
 };
 
 Hauptfenster::~Hauptfenster()

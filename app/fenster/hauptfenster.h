@@ -82,7 +82,8 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
-    friend class Fensterantworten;
+    // The job's questions, answered with this window's dialogs.
+    class Fensterantworten;
 
     void baueSteuerelemente();
     void baueMenue();

@@ -37,26 +37,7 @@ T* teil(QWidget* fenster, const char* name)
     return testhilfe::Teil<T>(fenster, name);
 }
 
-// Answers a window each time it is shown, once the showing has finished.
-class Beantworter : public QObject
-{
-public:
-    Beantworter(QWidget* fenster, std::function<void()> antwort) : m_antwort(std::move(antwort))
-    {
-        fenster->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* ereignis) override
-    {
-        if (ereignis->type() == QEvent::Show)
-            QTimer::singleShot(0, this, m_antwort);
-        return false;
-    }
-
-private:
-    std::function<void()> m_antwort;
-};
+using testhilfe::Beantworter;
 
 class Pruefen : public testing::Test
 {
@@ -146,14 +127,10 @@ TEST_F(Pruefen, ErsteAusgabeFragtNurBisZurErstenZustimmung)
     modell.einstellungen.Ausgabeverzeichnis = aus.path() + QLatin1Char('/');
     modell.programmverzeichnis = prog.path() + QLatin1Char('/');
     modell.einstellungen.VorschauErzeugen = false;
-    Kachelsatz& kacheln = modell.puzzle.kacheln;
-    kacheln.spalten = kacheln.zeilen = 1;
-    kacheln.breite = 80;
-    kacheln.teile = {testhilfe::Muster(80, 80)};
-    kacheln.gesamtbild = kacheln.teile.front();
+    testhilfe::Schnitt(1, 1, 80, [](int) { return testhilfe::Muster(80, 80); });
     modell.puzzle.kuerzel = QStringLiteral("luftbi");
     Hauptfenster& haupt = testhilfe::Anwendung().hauptfenster();
-    testhilfe::Teil<Bildfeld>(&haupt, "ImBild")->setzeBild(kacheln.gesamtbild); // the mosaic of the cut
+    testhilfe::Teil<Bildfeld>(&haupt, "ImBild")->setzeBild(modell.puzzle.kacheln.gesamtbild); // the mosaic of the cut
     QAction* kachelnJpg = testhilfe::Teil<QAction>(&haupt, "MenuKachelnJpg");
 
     int fragen = 0;

@@ -245,28 +245,7 @@ TEST_F(SeitenExport, KachelfehlerBeendetAlleSpiele)
     EXPECT_FALSE(QFile::exists(ausgabe(QStringLiteral("luftbltp.htm"))));
 }
 
-namespace {
-// Answers a window each time it is shown, once the showing has finished.
-class Beantworter : public QObject
-{
-public:
-    Beantworter(QWidget* fenster, std::function<void()> antwort) : m_antwort(std::move(antwort))
-    {
-        fenster->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* ereignis) override
-    {
-        if (ereignis->type() == QEvent::Show)
-            QTimer::singleShot(0, this, m_antwort);
-        return false;
-    }
-
-private:
-    std::function<void()> m_antwort;
-};
-} // namespace
+using testhilfe::Beantworter;
 
 TEST_F(SeitenExport, AbbruchDerWarnungSchreibtNichts)
 {

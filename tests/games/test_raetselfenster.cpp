@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,15 +19,7 @@
 
 namespace {
 
-// The pointer moves over `stelle` of the control with no button held. Sent
-// to the control itself: the offscreen cursor reports no move to where it
-// already stands, so QTest::mouseMove may not arrive.
-void Zeige(QWidget* feld, QPoint stelle)
-{
-    QMouseEvent bewegung(QEvent::MouseMove, stelle, feld->mapToGlobal(stelle), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-    QCoreApplication::sendEvent(feld, &bewegung);
-}
+using testhilfe::Zeige;
 
 constexpr int B = 40;
 
@@ -88,16 +79,11 @@ protected:
     void SetUp() override
     {
         testhilfe::Startwerte();
-        Kachelsatz& kacheln = testhilfe::Modell().puzzle.kacheln;
-        kacheln.spalten = 5;
-        kacheln.zeilen = 3;
-        kacheln.breite = B;
-        kacheln.teile.assign(15, QImage());
-        for (int k = 0; k < 15; ++k) {
-            kacheln.teile[size_t(k)] = QImage(B, B, QImage::Format_RGB32);
-            kacheln.teile[size_t(k)].fill(Teilfarbe(k));
-        }
-        testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(B);
+        testhilfe::Schnitt(5, 3, B, [](int k) {
+            QImage teil(B, B, QImage::Format_RGB32);
+            teil.fill(Teilfarbe(k));
+            return teil;
+        });
         E().Antworten = QStringList{QStringLiteral("A"), QStringLiteral("B"), QString(), QStringLiteral("C")};
         E().RichtigeAntwort = 2;
     }

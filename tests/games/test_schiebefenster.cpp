@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -21,15 +20,7 @@
 
 namespace {
 
-// The pointer moves over `stelle` of the control with no button held. Sent
-// to the control itself: the offscreen cursor reports no move to where it
-// already stands, so QTest::mouseMove may not arrive.
-void Zeige(QWidget* feld, QPoint stelle)
-{
-    QMouseEvent bewegung(QEvent::MouseMove, stelle, feld->mapToGlobal(stelle), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-    QCoreApplication::sendEvent(feld, &bewegung);
-}
+using testhilfe::Zeige;
 
 constexpr int B = 20;               // tile width of these tests
 constexpr QRgb Rot = 0xFFFF0000;    // Leerfeldfarbe's start value on screen
@@ -76,17 +67,11 @@ protected:
     // A cut of spalten x zeilen tiles of width B, as the cut leaves it.
     static void Schnitt(int spalten, int zeilen)
     {
-        Kachelsatz& kacheln = testhilfe::Modell().puzzle.kacheln;
-        kacheln.spalten = spalten;
-        kacheln.zeilen = zeilen;
-        kacheln.breite = B;
-        kacheln.gesamtbild = QImage(spalten * B, zeilen * B, QImage::Format_RGB32);
-        kacheln.teile.assign(size_t(spalten * zeilen), QImage());
-        for (int k = 0; k < spalten * zeilen; ++k) {
-            kacheln.teile[size_t(k)] = QImage(B, B, QImage::Format_RGB32);
-            kacheln.teile[size_t(k)].fill(Teilfarbe(k));
-        }
-        testhilfe::Teil<QSpinBox>(&haupt(), "SpEdBreite")->setValue(B);
+        testhilfe::Schnitt(spalten, zeilen, B, [](int k) {
+            QImage teil(B, B, QImage::Format_RGB32);
+            teil.fill(Teilfarbe(k));
+            return teil;
+        });
     }
 
     // True when every tile of the set still is its solid colour.

@@ -38,26 +38,10 @@ Kachelsatz& Kacheln()
     return testhilfe::Modell().puzzle.kacheln;
 }
 
-// The tile set of a cut of spalten x zeilen tiles of edge `breite`, tile k
-// as `teil(k)`, and the tile width in the main window's field.
-template <class Teil>
-void Schnitt(int spalten, int zeilen, int breite, QImage gesamtbild, Teil teil)
-{
-    Kachelsatz& kacheln = Kacheln();
-    kacheln.spalten = spalten;
-    kacheln.zeilen = zeilen;
-    kacheln.breite = breite;
-    kacheln.gesamtbild = std::move(gesamtbild);
-    kacheln.teile.assign(size_t(spalten * zeilen), QImage());
-    for (int k = 0; k < spalten * zeilen; ++k)
-        kacheln.teile[size_t(k)] = teil(k);
-    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(breite);
-}
-
 void Schnitt(int spalten, int zeilen)
 {
     const QImage bild = testhilfe::Muster(spalten * B, zeilen * B);
-    Schnitt(spalten, zeilen, B, bild, [&](int k) { return bild.copy((k / zeilen) * B, (k % zeilen) * B, B, B); });
+    testhilfe::Schnitt(spalten, zeilen, B, [&](int k) { return bild.copy((k / zeilen) * B, (k % zeilen) * B, B, B); });
 }
 
 struct Spiel
@@ -89,13 +73,7 @@ const Schiebebrett& Schiebestand()
     return qobject_cast<Schiebefenster*>(Schieben.Fenster())->Brett();
 }
 
-// A click on field (c, r) as the user sees the board.
-void KlickAufFeld(Bildfeld* brett, int c, int r, int breite)
-{
-    const QPoint mitte = brett->Anzeigebereich(QRect(c * breite, r * breite, breite, breite)).center();
-    QTest::mouseMove(brett, mitte);
-    QTest::mouseClick(brett, Qt::LeftButton, {}, mitte);
-}
+using testhilfe::KlickeFeld;
 
 class Spielfenster : public ::testing::Test
 {
@@ -164,7 +142,7 @@ TEST_F(Spielfenster, EinAnderesProgrammIstKeineAktivierung)
     Schieben.Teil<QPushButton>("BuMischen")->click();
     const int leer = Schiebestand().LeerSpalte() * 2 + Schiebestand().LeerZeile();
     const int nachbar = leer % 2 == 0 ? leer + 1 : leer - 1;
-    KlickAufFeld(Schieben.Brett(), nachbar / 2, nachbar % 2, B);
+    KlickeFeld(Schieben.Brett(), nachbar / 2, nachbar % 2, B);
     ASSERT_EQ(Schieben.Zuege(), QStringLiteral("Zug: 1"));
     std::vector<int> belegung;
     for (int i = 0; i < 6; ++i)
@@ -253,7 +231,7 @@ TEST_F(Spielfenster, EinHandyfotoPasstAufDenBildschirmUndBleibtSpielbar)
     // each in a colour of its own.
     constexpr int Gross = 800;
     const auto farbe = [](int k) { return QColor(10 + 15 * k, 200 - 10 * k, 40 + 5 * k); };
-    Schnitt(5, 3, Gross, QImage(5 * Gross, 3 * Gross, QImage::Format_RGB32), [&](int k) {
+    testhilfe::Schnitt(5, 3, Gross, [&](int k) {
         QImage teil(Gross, Gross, QImage::Format_RGB32);
         teil.fill(farbe(k));
         return teil;
@@ -267,7 +245,7 @@ TEST_F(Spielfenster, EinHandyfotoPasstAufDenBildschirmUndBleibtSpielbar)
     QWidget* schieben = Starte(Schieben);
     PasstAufDenBildschirm(schieben, Schieben.Brett());
     EXPECT_EQ(Schieben.Brett()->bild().size(), QSize(5 * Gross, 3 * Gross));
-    KlickAufFeld(Schieben.Brett(), 0, 1, Gross);
+    KlickeFeld(Schieben.Brett(), 0, 1, Gross);
     EXPECT_EQ(Schieben.Zuege(), QStringLiteral("Zug: 1"));
     EXPECT_EQ(Schiebestand().Belegung(0), 1);
     EXPECT_EQ(farbeAuf(Schieben.Brett(), 0, 0), farbe(1));
@@ -277,8 +255,8 @@ TEST_F(Spielfenster, EinHandyfotoPasstAufDenBildschirmUndBleibtSpielbar)
     QWidget* tauschen = Starte(Tauschen);
     PasstAufDenBildschirm(tauschen, Tauschen.Brett());
     EXPECT_TRUE(Tauschen.Teil<Bildfeld>("ImVorschau")->isVisible());
-    KlickAufFeld(Tauschen.Brett(), 4, 2, Gross);
-    KlickAufFeld(Tauschen.Brett(), 0, 0, Gross);
+    KlickeFeld(Tauschen.Brett(), 4, 2, Gross);
+    KlickeFeld(Tauschen.Brett(), 0, 0, Gross);
     EXPECT_EQ(Tauschen.Zuege(), QStringLiteral("Zug: 1"));
     EXPECT_EQ(farbeAuf(Tauschen.Brett(), 0, 0), farbe(14));
     Tauschen.Teil<QPushButton>("BuSchliessen")->click();
@@ -289,7 +267,7 @@ TEST_F(Spielfenster, EinHandyfotoPasstAufDenBildschirmUndBleibtSpielbar)
         testhilfe::Modell().einstellungen.AntwortenUnten = unten;
         QWidget* raetsel = Starte(Raetseln);
         PasstAufDenBildschirm(raetsel, Raetseln.Brett());
-        KlickAufFeld(Raetseln.Brett(), 3, 1, Gross);
+        KlickeFeld(Raetseln.Brett(), 3, 1, Gross);
         EXPECT_EQ(farbeAuf(Raetseln.Brett(), 3, 1), farbe(3 * 3 + 1));
         QRadioButton* antwort = Raetseln.Teil<QGroupBox>("RaGrAntworten")->findChild<QRadioButton*>("Antwort1");
         ASSERT_NE(antwort, nullptr);

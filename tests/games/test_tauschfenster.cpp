@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -21,15 +20,7 @@
 
 namespace {
 
-// The pointer moves over `stelle` of the control with no button held. Sent
-// to the control itself: the offscreen cursor reports no move to where it
-// already stands, so QTest::mouseMove may not arrive.
-void Zeige(QWidget* feld, QPoint stelle)
-{
-    QMouseEvent bewegung(QEvent::MouseMove, stelle, feld->mapToGlobal(stelle), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-    QCoreApplication::sendEvent(feld, &bewegung);
-}
+using testhilfe::Zeige;
 
 constexpr int B = 40; // tile width of the test tile sets
 
@@ -72,20 +63,11 @@ QString Text(const char* label)
 // A cut of spalten x zeilen solid tiles, as the cut leaves it.
 void Schnitt(int spalten, int zeilen, int breite = B)
 {
-    Kachelsatz& kacheln = testhilfe::Modell().puzzle.kacheln;
-    kacheln.spalten = spalten;
-    kacheln.zeilen = zeilen;
-    kacheln.breite = breite;
-    kacheln.gesamtbild = QImage(spalten * breite, zeilen * breite, QImage::Format_RGB32);
-    kacheln.teile.assign(size_t(spalten * zeilen), QImage());
-    for (int k = 0; k < spalten * zeilen; ++k) {
-        kacheln.teile[size_t(k)] = QImage(breite, breite, QImage::Format_RGB32);
-        kacheln.teile[size_t(k)].fill(Teilfarbe(k));
-        for (int y = 0; y < breite; ++y)
-            for (int x = 0; x < breite; ++x)
-                kacheln.gesamtbild.setPixel((k / zeilen) * breite + x, (k % zeilen) * breite + y, Teilfarbe(k).rgb());
-    }
-    testhilfe::Teil<QSpinBox>(&Haupt(), "SpEdBreite")->setValue(breite);
+    testhilfe::Schnitt(spalten, zeilen, breite, [breite](int k) {
+        QImage teil(breite, breite, QImage::Format_RGB32);
+        teil.fill(Teilfarbe(k));
+        return teil;
+    });
 }
 
 class TauschFenster : public ::testing::Test
@@ -300,12 +282,8 @@ TEST_F(TauschFenster, EineReiheVonSiebzigTeilenMitRahmen)
     EXPECT_EQ(Spielfeld()->bild().size(), QSize(72 * 8, 3 * 8));
     EXPECT_LT(Spiel()->Massstab(), 1.0);
     Teil<QPushButton>("BuMischen")->click();
-    const auto klick = [](int c, int r) {
-        const QPoint mitte = Spielfeld()->Anzeigebereich(QRect(c * 8, r * 8, 8, 8)).center();
-        QTest::mouseClick(Spielfeld(), Qt::LeftButton, {}, mitte);
-    };
-    klick(71, 2);
-    klick(0, 0);
+    testhilfe::KlickeFeld(Spielfeld(), 71, 2, 8);
+    testhilfe::KlickeFeld(Spielfeld(), 0, 0, 8);
     EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 1"));
 
     // A tile width of 0 in the main window must not divide by zero.

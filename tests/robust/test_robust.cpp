@@ -194,10 +194,7 @@ protected:
     // edge `feldbreite`, where the user sees it.
     static void klicke(QWidget* fenster, const char* brett, int feldbreite, int spalte, int zeile)
     {
-        auto* feld = testhilfe::Teil<Bildfeld>(fenster, brett);
-        QTest::mouseClick(feld, Qt::LeftButton, Qt::NoModifier,
-                          feld->Anzeigebereich(QRect(spalte * feldbreite, zeile * feldbreite, feldbreite, feldbreite))
-                              .center());
+        testhilfe::KlickeFeld(testhilfe::Teil<Bildfeld>(fenster, brett), spalte, zeile, feldbreite);
     }
     static QString zugzaehler(QWidget* fenster) { return testhilfe::Teil<QLabel>(fenster, "LaZugZaehler")->text(); }
 
