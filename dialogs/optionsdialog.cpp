@@ -55,6 +55,7 @@ void Optionsdialog::rechneHoeheNach()
 void Optionsdialog::FormActivate()
 {
     const Einstellungen& e = m_sitzung.einstellungen;
+    m_zeigtEinstellungen = true;
     TrBaJPEGQualitaet->setValue(e.JPEGQualitaet);
     QList<int> marken;
     for (int wert = 0; wert <= 100; wert += JpegMarkenabstand)
@@ -91,6 +92,7 @@ void Optionsdialog::FormActivate()
     ChBoZugausgabe->setChecked(e.Zugausgabe);
     ChBoSpielzeit->setChecked(e.Spielzeit);
     ChBoZugZaehler->setChecked(e.ZugZaehler);
+    m_zeigtEinstellungen = false;
 }
 
 void Optionsdialog::setzeLeerfeldgrenzen()

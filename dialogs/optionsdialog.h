@@ -28,6 +28,8 @@ public:
 
 signals:
     void ausgabeverzeichnisGeaendert();
+    // The user changed a setting (not the dialog showing the settings).
+    void geaendert();
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -59,6 +61,7 @@ private:
     void ChBoZugausgabeClick();
 
     Sitzung& m_sitzung;
+    bool m_zeigtEinstellungen = false; // FormActivate fills the controls
 
     QLabel* LaUeberschrift = nullptr;
     QLineEdit* EdUeberschrift = nullptr;

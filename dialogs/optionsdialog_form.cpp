@@ -250,4 +250,22 @@ void Optionsdialog::verbinde()
     connect(ChBoZugZaehler, &QCheckBox::toggled, this, [&e](bool an) { e.ZugZaehler = an; });
     connect(ChBoSpielzeit, &QCheckBox::toggled, this, [&e](bool an) { e.Spielzeit = an; });
     connect(ChBoZugausgabe, &QCheckBox::toggled, this, &Optionsdialog::ChBoZugausgabeClick);
+
+    // Every control's change that the user made, not the showing of the settings.
+    const auto geaendert = [this] {
+        if (!m_zeigtEinstellungen)
+            emit this->geaendert();
+    };
+    for (QLineEdit* feld : {EdUeberschrift, EdAusgabeverzeichnis, EdVorschauBreite, EdVorschauHoehe})
+        connect(feld, &QLineEdit::textChanged, this, geaendert);
+    for (QCheckBox* kaestchen : {ChBoVorschau, ChBoSeitentreu, ChBoSpielfeldMinimal, ChBoZugZaehler, ChBoSpielzeit,
+                                 ChBoZugausgabe})
+        connect(kaestchen, &QCheckBox::toggled, this, geaendert);
+    for (QSpinBox* feld : {SpEdLeerfeldX, SpEdLeerfeldY, SpEdGitterbreite, SpEdRichtigeAntwort})
+        connect(feld, &QSpinBox::valueChanged, this, geaendert);
+    connect(TrBaJPEGQualitaet, &QSlider::valueChanged, this, geaendert);
+    connect(MeAntworten, &QPlainTextEdit::textChanged, this, geaendert);
+    connect(RaGrAntwortenUnten, &QRadioButton::toggled, this, geaendert);
+    for (Farbfeld* feld : {CoBoLeerfeld, CoBoGitterlinienfarbe})
+        connect(feld, &Farbfeld::farbeGeaendert, this, geaendert);
 }

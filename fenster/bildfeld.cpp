@@ -1,5 +1,7 @@
 #include "fenster/bildfeld.h"
 
+#include "prepare/gitter.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -91,6 +93,56 @@ const QImage& Bildfeld::anzeige()
     return m_anzeige;
 }
 
+void Bildfeld::setzeMarke(const QRect& bereich)
+{
+    if (bereich == m_marke)
+        return;
+    // The frame reaches a little beyond its area on both sides.
+    constexpr int Rand = 4;
+    if (!m_marke.isEmpty())
+        update(Anzeigebereich(m_marke).adjusted(-Rand, -Rand, Rand, Rand));
+    m_marke = bereich;
+    if (!m_marke.isEmpty())
+        update(Anzeigebereich(m_marke).adjusted(-Rand, -Rand, Rand, Rand));
+}
+
+void Bildfeld::setzeGitter(const std::optional<Gitter>& gitter)
+{
+    const bool gleich = gitter.has_value() == m_gitter.has_value() &&
+                        (!gitter || (gitter->x0 == m_gitter->x0 && gitter->y0 == m_gitter->y0 &&
+                                     gitter->breite == m_gitter->breite));
+    m_gitter = gitter;
+    if (!gleich)
+        update();
+}
+
+void Bildfeld::zeichneUeber(QPainter& maler)
+{
+    if (m_gitter && !m_bild.isNull()) {
+        // A line of the picture's pixel column x covers the control from the
+        // start of x to the start of x + 1, but never less than two pixels.
+        const QRect ganz = Anzeigebereich(m_bild.rect());
+        const QColor rot(0xFF, 0x00, 0x00);
+        for (const int x : gitter::Linien(m_bild.width(), m_gitter->x0, m_gitter->breite)) {
+            const QRect linie = Anzeigebereich(QRect(x, 0, 1, m_bild.height()));
+            maler.fillRect(QRect(linie.left(), ganz.top(), std::max(2, linie.width()), ganz.height()), rot);
+        }
+        for (const int y : gitter::Linien(m_bild.height(), m_gitter->y0, m_gitter->breite)) {
+            const QRect linie = Anzeigebereich(QRect(0, y, m_bild.width(), 1));
+            maler.fillRect(QRect(ganz.left(), linie.top(), ganz.width(), std::max(2, linie.height())), rot);
+        }
+    }
+    if (!m_marke.isEmpty()) {
+        // Dark inside light, so the frame shows on every picture.
+        const QRect feld = Anzeigebereich(m_marke);
+        maler.setBrush(Qt::NoBrush);
+        maler.setPen(QPen(Qt::black, 4));
+        maler.drawRect(feld.adjusted(1, 1, -1, -1));
+        maler.setPen(QPen(QColor(0xFF, 0xD8, 0x00), 2));
+        maler.drawRect(feld.adjusted(1, 1, -1, -1));
+    }
+}
+
 void Bildfeld::paintEvent(QPaintEvent* ereignis)
 {
     if (m_bild.isNull())
@@ -102,6 +154,7 @@ void Bildfeld::paintEvent(QPaintEvent* ereignis)
     } else {
         maler.drawImage(0, 0, m_bild);
     }
+    zeichneUeber(maler);
 }
 
 void Bildfeld::mousePressEvent(QMouseEvent* ereignis)

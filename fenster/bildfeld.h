@@ -5,8 +5,11 @@
 // A scaled control shows its bitmap smoothly stretched to the control's size,
 // so a board larger than the screen fits; the bitmap, and every position the
 // control reports, stay in the bitmap's own pixels.
+#include "modell/puzzle.h"
+
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 class Bildfeld : public QWidget
 {
@@ -34,6 +37,17 @@ public:
     QRect Anzeigebereich(const QRect& bereich) const;
     QPoint Bildpunkt(QPoint stelle) const;
 
+    // A frame drawn over the shown bitmap around `bereich` (bitmap pixels),
+    // thick enough to see at any scale: the keyboard's place on a board. An
+    // empty area draws none.
+    void setzeMarke(const QRect& bereich);
+    QRect Marke() const { return m_marke; }
+
+    // The lines of a grid drawn over the shown bitmap in red, at least two
+    // screen pixels wide whatever the scale (the grid preview); none without.
+    void setzeGitter(const std::optional<Gitter>& gitter);
+    const std::optional<Gitter>& Gitterlinien() const { return m_gitter; }
+
 signals:
     void geklickt(QPoint stelle);   // left button pressed and released over the control
     void mausBewegt(QPoint stelle); // pointer moved over the control
@@ -49,7 +63,12 @@ private:
     // The stretched copy, brought up to date with the bitmap.
     const QImage& anzeige();
 
+    // Draws the frame and the grid lines over the shown bitmap.
+    void zeichneUeber(QPainter& maler);
+
     QImage m_bild;
+    QRect m_marke;
+    std::optional<Gitter> m_gitter;
     QImage m_anzeige;            // the bitmap at the control's size
     qint64 m_anzeigeQuelle = 0;  // cacheKey of the bitmap that m_anzeige shows
     bool m_skaliert = false;

@@ -27,8 +27,16 @@ inline std::function<bool(QWidget* eltern, const QString& frage)> Frage;
 // with the buttons "Ersetzen" and "Abbrechen": true for "Ersetzen".
 inline std::function<bool(QWidget* eltern, const QString& frage)> Ersetzen;
 
+// Question before the program ends with work that no file holds, with the
+// buttons "Beenden" and "Zurück": true for "Beenden".
+inline std::function<bool(QWidget* eltern, const QString& frage)> Beenden;
+
 // Message box with one text and an OK button.
 inline std::function<void(QWidget* eltern, const QString& text)> Meldung;
+
+// Shows the folder in the desktop's file manager: false when none could be
+// started.
+inline std::function<bool(QWidget* eltern, const QString& ordner)> OrdnerOeffnen;
 
 // Puts the real dialogs back (program start, and after a test replaced one).
 void EchteDialoge();

@@ -8,8 +8,11 @@ Farbfeld::Farbfeld(QWidget* parent) : QComboBox(parent) {}
 
 void Farbfeld::setzeFarbe(const QColor& farbe)
 {
+    if (farbe == m_farbe)
+        return;
     m_farbe = farbe;
     update();
+    emit farbeGeaendert();
 }
 
 void Farbfeld::showPopup()

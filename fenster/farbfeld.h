@@ -16,6 +16,7 @@ public:
 
 signals:
     void aufgeklappt();
+    void farbeGeaendert(); // setzeFarbe with another colour
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

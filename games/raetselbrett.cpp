@@ -3,6 +3,7 @@
 bool Raetselbrett::Aufbauen(int spalten, int zeilen)
 {
     m_zugzahl = 0;
+    m_beendet = false;
     m_spalten = m_zeilen = 0;
     if (spalten < 0 || zeilen < 0 || spalten * zeilen > MaxTeile)
         return false;
@@ -23,7 +24,7 @@ std::optional<int> Raetselbrett::Index(int spalte, int zeile) const
 bool Raetselbrett::Aufdecken(int spalte, int zeile)
 {
     const std::optional<int> index = Index(spalte, zeile);
-    if (!index)
+    if (!index || m_beendet)
         return false;
     ++m_zugzahl;
     m_felder[*index].Sichtbar = m_felder[*index].Bildnummer;
@@ -34,6 +35,7 @@ void Raetselbrett::AllesAufdecken()
 {
     for (int i = 0; i < Feldzahl(); ++i)
         m_felder[i].Sichtbar = i;
+    m_beendet = true;
 }
 
 QStringList Antwortliste(const QString& memotext)

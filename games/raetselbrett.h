@@ -1,6 +1,7 @@
 #pragma once
 // The picture riddle's board: every field starts covered and a click uncovers
-// it; plus the reading of the answers and the judgement. No pixels here.
+// it until the game ends; plus the reading of the answers and the judgement.
+// No pixels here.
 #include "modell/puzzle.h"
 
 #include <QString>
@@ -36,19 +37,23 @@ public:
     const Feld& Raetselfeld(int i) const { return m_felder.at(i); }
 
     // Uncovers one field; every click on the board counts as a move, also on
-    // a field already uncovered. Off the board nothing changes (false).
+    // a field already uncovered. Off the board, or after the end, nothing
+    // changes (false).
     bool Aufdecken(int spalte, int zeile);
 
-    // Uncovers every field; the counter stays.
+    // Uncovers every field and ends the game (an answer or "Auflösen"); the
+    // counter stays.
     void AllesAufdecken();
 
     int Zugzahl() const { return m_zugzahl; }
+    bool Beendet() const { return m_beendet; }
 
 private:
     std::array<Feld, MaxFelder> m_felder{};
     int m_spalten = 0;
     int m_zeilen = 0;
     int m_zugzahl = 0;
+    bool m_beendet = false;
 };
 
 // The answers: the memo's lines up to the first empty line (or the last line).

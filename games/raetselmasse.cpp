@@ -27,14 +27,20 @@ Raetselmasse BerechneRaetselmasse(const Raetseleingabe& e)
     m.posSichtbar = e.zugausgabe;
     m.zeitSichtbar = e.spielzeit;
     m.zaehlerSichtbar = e.zugzaehler;
+    m.zaehlerLinks = std::max(RaetselZaehlerLinks, e.knoepfeRechts + RaetselLabelabstand);
+    int davor = e.knoepfeRechts; // right edge of the last control before the result
     if (e.zugzaehler) {
-        m.zeitLinks = ZeitLinks;
+        m.zeitLinks = std::max(ZeitLinks, m.zaehlerLinks + e.zaehlerBreite + RaetselLabelabstand);
         m.richtigLinks = RichtigLinks;
+        davor = m.zaehlerLinks + e.zaehlerBreite;
     } else {
         m.mindestbreite = e.spielzeit ? MindestNurZeit : MindestOhneAlles;
-        m.zeitLinks = ZeitLinksOhneZaehler;
+        m.zeitLinks = std::max(ZeitLinksOhneZaehler, m.zaehlerLinks);
         m.richtigLinks = RichtigLinksOhneZaehler;
     }
+    if (e.spielzeit)
+        davor = m.zeitLinks + e.zeitBreite;
+    m.richtigLinks = std::max(m.richtigLinks, davor + RaetselLabelabstand);
 
     // A board larger than the room beside or above the answers is shown
     // scaled down, so the answers stay on the screen.

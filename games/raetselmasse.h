@@ -16,7 +16,9 @@ struct Raetseleingabe
     QSize gruppe;                // size of the answer group
     QSize bildschirm;            // the client size the window may take
     int zeitBreite = 0;    // width the time label needs with its text
+    int zaehlerBreite = 0; // likewise the move counter
     int richtigBreite = 0; // likewise the result label
+    int knoepfeRechts = 0; // right edge of the button row, which the labels follow
 };
 
 struct Raetselmasse
@@ -30,6 +32,7 @@ struct Raetselmasse
     bool posSichtbar = false;
     bool zeitSichtbar = false;
     bool zaehlerSichtbar = false;
+    int zaehlerLinks = 0;
     int zeitLinks = 0;
     int richtigLinks = 0;
     QPoint gruppe;
@@ -38,7 +41,10 @@ struct Raetselmasse
     int knopfOben = 0;   // the three buttons
 };
 
+// The labels of the bottom row stand at their form's lefts at the least, and
+// always this far right of the control before them.
 inline constexpr int RaetselZaehlerLinks = 248;
+inline constexpr int RaetselLabelabstand = 12;
 
 // The answer group's size from the number of answers and the longest one.
 QSize Antwortgruppengroesse(int anzahl, int laengste);

@@ -8,6 +8,7 @@
 
 void Schiebebrett::Ordnen(int spalten, int zeilen, int leerSpalte, int leerZeile)
 {
+    m_stand = Spielstand::Frei;
     if (spalten < 1 || zeilen < 1 || spalten * zeilen > MaxTeile) {
         m_spalten = m_zeilen = 0;
         m_leerSpalte = m_leerZeile = m_leernummer = 0;
@@ -26,6 +27,8 @@ Schiebebrett::Zugergebnis Schiebebrett::Zug(int spalte, int zeile)
 {
     if (spalte < 0 || zeile < 0 || spalte >= m_spalten || zeile >= m_zeilen)
         return Zugergebnis::Ausserhalb;
+    if (Ruht(m_stand))
+        return Zugergebnis::Ruhend;
     if (spalte != m_leerSpalte && zeile != m_leerZeile)
         return Zugergebnis::NichtInLinie;
 
@@ -42,7 +45,20 @@ Schiebebrett::Zugergebnis Schiebebrett::Zug(int spalte, int zeile)
     m_belegung[klick] = m_leernummer;
     m_leerSpalte = spalte;
     m_leerZeile = zeile;
+    // A click on the hole moves nothing, so it cannot win a board that the
+    // shuffle happened to leave in order.
+    if (m_stand == Spielstand::Laeuft && klick != loch && Geordnet())
+        m_stand = Spielstand::Geloest;
     return Zugergebnis::Gezogen;
+}
+
+void Schiebebrett::Aufloesen()
+{
+    for (int i = 0; i < Feldzahl(); ++i)
+        m_belegung[i] = i;
+    folgeDemLoch();
+    if (m_stand != Spielstand::Geloest)
+        m_stand = Spielstand::Aufgeloest;
 }
 
 void Schiebebrett::Tausche(int a, int b)
@@ -67,6 +83,7 @@ void Schiebebrett::Mischen(Zufall& zufall)
     const int n = Feldzahl();
     if (n == 0)
         return;
+    m_stand = Spielstand::Laeuft;
     for (int i = 0; i < n; ++i)
         m_belegung[i] = i;
     for (int k = 0; k < Mischtausche; ++k) {

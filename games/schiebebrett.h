@@ -5,6 +5,7 @@
 // Fields and tiles share the tile set's numbering: field i is column
 // i / zeilen, row i % zeilen. The hole is the tile Leernummer; the field that
 // holds it is the hole's field.
+#include "games/spielstand.h"
 #include "modell/puzzle.h"
 
 #include <array>
@@ -21,12 +22,14 @@ public:
         Ausserhalb,  // field off the board: nothing happens, no count
         NichtInLinie, // neither in the hole's column nor row: no count
         Gezogen,     // counted move (a click on the hole counts too)
+        Ruhend,      // the game has ended: nothing happens, no count
     };
 
     // Lays the board out in solved order with the hole at the given field.
     // A position off the grid is brought onto it, to the nearest column and
     // row. A grid with no field or more than MaxTeile tiles leaves an empty
     // board (Feldzahl() == 0), so nothing ever reads beyond the tile set.
+    // The board is not shuffled (Spielstand::Frei).
     void Ordnen(int spalten, int zeilen, int leerSpalte, int leerZeile);
 
     int Spalten() const { return m_spalten; }
@@ -40,8 +43,14 @@ public:
     int Belegung(int i) const { return m_belegung.at(i); }
 
     // One move at the clicked field: every tile between it and the hole slides
-    // one field towards the hole and the clicked field becomes the hole.
+    // one field towards the hole and the clicked field becomes the hole. A
+    // move that slides tiles of a shuffled board into order wins the game.
     Zugergebnis Zug(int spalte, int zeile);
+
+    // Every tile to its own field; a game that was not won yet ends here.
+    void Aufloesen();
+
+    Spielstand Stand() const { return m_stand; }
 
     // Exchanges the tiles of fields a and b (both below Feldzahl(); others
     // are ignored); the hole's field follows its tile.
@@ -52,7 +61,8 @@ public:
     // back is then mended: on a board of at least 2 x 2 the first two fields
     // (in field order) that do not hold the hole are exchanged; on a single
     // row or column the hole keeps its field and the other tiles are put in
-    // their order. The hole's field follows its tile.
+    // their order. The hole's field follows its tile. A new game begins
+    // (Spielstand::Laeuft).
     void Mischen(Zufall& zufall);
 
     // True when moves can bring the arrangement back to solved order: the
@@ -72,5 +82,6 @@ private:
     int m_leerSpalte = 0;
     int m_leerZeile = 0;
     int m_leernummer = 0;
+    Spielstand m_stand = Spielstand::Frei;
     std::array<int, MaxFelder> m_belegung{};
 };

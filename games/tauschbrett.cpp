@@ -12,6 +12,7 @@ bool Tauschbrett::Aufbauen(int spalten, int zeilen, bool minimal)
 {
     m_zugzahl = 0;
     m_ersterKlick = false;
+    m_stand = Spielstand::Frei;
     m_vonFeld = m_nachFeld = 0;
     m_feldSpalten = m_feldZeilen = 0;
     if (spalten < 0 || zeilen < 0 || spalten * zeilen > MaxTeile)
@@ -47,9 +48,11 @@ std::optional<int> Tauschbrett::Index(int spalte, int zeile) const
 void Tauschbrett::Mischen(Zufall& zufall)
 {
     m_zugzahl = 0;
+    m_ersterKlick = false;
     const int n = Feldzahl();
     if (n <= 0)
         return;
+    m_stand = Spielstand::Laeuft;
     for (int i = 0; i < Mischtausche; ++i) {
         const int a = zufall.Zahl(n);
         const int b = zufall.Zahl(n);
@@ -62,6 +65,8 @@ Tauschbrett::Klickfolge Tauschbrett::Klick(int spalte, int zeile)
     const std::optional<int> index = Index(spalte, zeile);
     if (!index)
         return Klickfolge::Ausserhalb;
+    if (Ruht(m_stand))
+        return Klickfolge::Ruhend;
     if (!m_ersterKlick) {
         m_vonFeld = *index;
         m_ersterKlick = true;
@@ -69,15 +74,30 @@ Tauschbrett::Klickfolge Tauschbrett::Klick(int spalte, int zeile)
     }
     ++m_zugzahl;
     m_nachFeld = *index;
+    // Only a swap that changes the board can win one the shuffle happened to
+    // leave in order.
+    const bool veraendert = m_felder[m_vonFeld].Aktuell != m_felder[m_nachFeld].Aktuell;
     std::swap(m_felder[m_vonFeld].Aktuell, m_felder[m_nachFeld].Aktuell);
     m_ersterKlick = false;
+    if (m_stand == Spielstand::Laeuft && veraendert && Geloest())
+        m_stand = Spielstand::Geloest;
     return Klickfolge::Getauscht;
+}
+
+bool Tauschbrett::AuswahlAufheben()
+{
+    const bool war = m_ersterKlick;
+    m_ersterKlick = false;
+    return war;
 }
 
 void Tauschbrett::Aufloesen()
 {
     for (int i = 0; i < Feldzahl(); ++i)
         m_felder[i].Aktuell = m_felder[i].Loesung;
+    m_ersterKlick = false;
+    if (m_stand != Spielstand::Geloest)
+        m_stand = Spielstand::Aufgeloest;
 }
 
 bool Tauschbrett::Geloest() const

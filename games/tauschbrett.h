@@ -1,6 +1,7 @@
 #pragma once
 // The swap puzzle's board: the picture's grid, optionally framed by one ring of
 // blank fields, with the two-click swap and the shuffle. No pixels here.
+#include "games/spielstand.h"
 #include "modell/puzzle.h"
 
 #include <array>
@@ -23,10 +24,16 @@ public:
         int Loesung = Leer; // tile that belongs here
     };
 
-    enum class Klickfolge { Ausserhalb, Erster, Getauscht };
+    enum class Klickfolge {
+        Ausserhalb, // off the board: nothing changes
+        Erster,     // the first field is chosen
+        Getauscht,  // the second click swapped and counted
+        Ruhend,     // the game has ended: nothing changes
+    };
 
     // Lays the board out in solved order for a grid of spalten x zeilen tiles,
-    // framed unless minimal. Resets the counter and any pending first choice.
+    // framed unless minimal. Resets the counter and any pending first choice;
+    // the board is not shuffled (Spielstand::Frei).
     // A grid with more than MaxTeile tiles (or a negative size) leaves an empty
     // board and returns false: nothing is ever set up beyond the store.
     bool Aufbauen(int spalten, int zeilen, bool minimal);
@@ -42,19 +49,24 @@ public:
     const Feld& Tauschfeld(int i) const { return m_felder.at(i); }
 
     // 100 exchanges of two random fields, starting from the board as it is now;
-    // blank fields move like tiles. Counts from zero again.
+    // blank fields move like tiles. Counts from zero again, drops a pending
+    // first choice and begins a new game (Spielstand::Laeuft).
     void Mischen(Zufall& zufall);
 
     // First click chooses a field, the second completes the swap and counts one
     // move (also the same field twice, or two blank fields). Off the board
-    // nothing changes.
+    // nothing changes. A swap that puts a shuffled board in order wins.
     Klickfolge Klick(int spalte, int zeile);
 
-    // Every field gets the tile that belongs there. Counter and a pending
-    // first choice stay.
+    // Drops a pending first choice; false when there was none.
+    bool AuswahlAufheben();
+
+    // Every field gets the tile that belongs there and a pending first choice
+    // goes; a game that was not won yet ends here. The counter stays.
     void Aufloesen();
 
     bool Geloest() const;
+    Spielstand Stand() const { return m_stand; }
 
     int Zugzahl() const { return m_zugzahl; }
     void ZugzahlNull() { m_zugzahl = 0; }
@@ -68,6 +80,7 @@ private:
     int m_feldZeilen = 0;
     int m_zugzahl = 0;
     bool m_ersterKlick = false;
+    Spielstand m_stand = Spielstand::Frei;
     int m_vonFeld = 0;
     int m_nachFeld = 0;
 };

@@ -12,6 +12,7 @@ constexpr int VorschauAbstand = 10;   // preview left of the board's right edge
 constexpr int VorschauZuschlag = 14;  // window width added besides the preview's own
 constexpr int LabelAbstand = 15;      // label tops below the board
 constexpr int KnopfAbstand = 5;       // button tops below the board
+constexpr int MeldungAbstand = 33;    // the result's top below the board, under the buttons
 constexpr int Mindest = 550, MindestNurZeit = 470, MindestOhneAlles = 434;
 constexpr int Innenrand = 8;          // room right of the last visible label
 constexpr int KleinstesBrett = 64;    // board width the preview leaves at least
@@ -24,11 +25,12 @@ Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
     m.zugausgabeSichtbar = e.zugausgabe;
     m.zeitSichtbar = e.spielzeit;
     m.zaehlerSichtbar = e.zugzaehler;
+    m.zaehlerLinks = std::max(TauschZaehlerLinks, e.knoepfeRechts + TauschLabelabstand);
     if (e.zugzaehler) {
-        m.zeitLinks = TauschZeitLinks;
+        m.zeitLinks = std::max(TauschZeitLinks, m.zaehlerLinks + e.zaehlerBreite + TauschLabelabstand);
     } else {
         m.mindestbreite = e.spielzeit ? MindestNurZeit : MindestOhneAlles;
-        m.zeitLinks = TauschZaehlerLinks;
+        m.zeitLinks = m.zaehlerLinks;
     }
 
     // The preview sits beside the board at the top; on a board lower than the
@@ -58,6 +60,7 @@ Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
     }
     m.labelOben = basis + LabelAbstand;
     m.knopfOben = basis + KnopfAbstand;
+    m.meldungOben = basis + MeldungAbstand;
 
     if (vorschau) {
         breite += VorschauZuschlag + e.vorschauBreite;
@@ -68,7 +71,7 @@ Tauschmasse BerechneTauschmasse(const Tauscheingabe& e)
     // Never narrower than the visible labels need, so no caption is cut off.
     int rechts = e.knoepfeRechts;
     if (m.zaehlerSichtbar && e.zaehlerBreite > 0)
-        rechts = std::max(rechts, TauschZaehlerLinks + e.zaehlerBreite);
+        rechts = std::max(rechts, m.zaehlerLinks + e.zaehlerBreite);
     if (m.zeitSichtbar && e.zeitBreite > 0)
         rechts = std::max(rechts, m.zeitLinks + e.zeitBreite);
     if (rechts > 0)

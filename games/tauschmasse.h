@@ -19,7 +19,7 @@ struct Tauscheingabe
     QSize bildschirm;      // the client size the window may take
     int zeitBreite = 0;    // width the time label needs with its text
     int zaehlerBreite = 0; // likewise the move counter
-    int knoepfeRechts = 0; // right edge of the button row
+    int knoepfeRechts = 0; // right edge of the button row, which the counters follow
 };
 
 struct Tauschmasse
@@ -33,14 +33,18 @@ struct Tauschmasse
     bool zugausgabeSichtbar = false; // LaPos, LaVon, LaNach
     bool zeitSichtbar = false;
     bool zaehlerSichtbar = false;
+    int zaehlerLinks = 0;
     int zeitLinks = 0;
-    int labelOben = 0; // LaVon, LaNach, LaPos, LaZugZaehler, LaZeit
-    int knopfOben = 0; // the four buttons
-    QRect vorschau;    // empty when no preview is shown
+    int labelOben = 0;   // LaVon, LaNach, LaPos, LaZugZaehler, LaZeit
+    int knopfOben = 0;   // the four buttons
+    int meldungOben = 0; // the result, in the row below the buttons
+    QRect vorschau;      // empty when no preview is shown
 };
 
-// The labels of the bottom row stand at these lefts.
+// The counters of the bottom row stand at these lefts at the least, and
+// always this far right of the control before them.
 inline constexpr int TauschZaehlerLinks = 440;
 inline constexpr int TauschZeitLinks = 504;
+inline constexpr int TauschLabelabstand = 12;
 
 Tauschmasse BerechneTauschmasse(const Tauscheingabe& e);

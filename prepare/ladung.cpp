@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 namespace ladung {
 
@@ -16,33 +15,19 @@ bool IstJpeg(const QString& pfad)
     return endung == QLatin1String("jpg") || endung == QLatin1String("jpeg");
 }
 
-Wandelergebnis SchreibeWandelbitmap(const QImage& bild, const QString& jpegPfad, const QString& arbeitsverzeichnis,
-                                    bool nebenDemBild)
+Wandelergebnis SchreibeWandelbitmap(const QImage& bild, const QString& jpegPfad, const QString& arbeitsverzeichnis)
 {
-    // Where the picture's folder takes no file (a CD, a locked USB stick, a
-    // share), the scratch folder takes it under the same name.
-    QStringList orte{arbeitsverzeichnis + QFileInfo(jpegPfad).fileName()};
-    if (nebenDemBild)
-        orte.prepend(jpegPfad);
-    Wandelergebnis ergebnis;
-    for (const QString& ort : orte) {
-        const QString wunschname = kachelnamen::Wandeldatei(ort, [](const QString&) { return false; });
-        const QString datei =
-            kachelnamen::Wandeldatei(ort, [](const QString& kandidat) { return QFileInfo::exists(kandidat); });
-        if (datei.isEmpty()) {
-            ergebnis.fehler = QStringLiteral("Datei %1 kann nicht erstellt werden").arg(wunschname);
-            continue;
-        }
-        if (const auto fehler = schnitt::SchreibeBild(bild, datei, true, 0)) {
-            QFile::remove(datei); // a partial file of a name that was free
-            ergebnis.fehler = *fehler;
-            continue;
-        }
-        ergebnis.wandlung = Wandlung{datei, wunschname};
-        ergebnis.fehler.clear();
-        break;
+    const QString ort = arbeitsverzeichnis + QFileInfo(jpegPfad).fileName();
+    const QString wunschname = kachelnamen::Wandeldatei(ort, [](const QString&) { return false; });
+    const QString datei =
+        kachelnamen::Wandeldatei(ort, [](const QString& kandidat) { return QFileInfo::exists(kandidat); });
+    if (datei.isEmpty())
+        return {std::nullopt, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(wunschname)};
+    if (const auto fehler = schnitt::SchreibeBild(bild, datei, true, 0)) {
+        QFile::remove(datei); // a partial file of a name that was free
+        return {std::nullopt, *fehler};
     }
-    return ergebnis;
+    return {Wandlung{datei, wunschname}, QString()};
 }
 
 QString MitTrenner(QString verzeichnis)

@@ -1,8 +1,8 @@
 #pragma once
 // Taking a picture file over: where the program reads it from and where its
-// puzzle goes. A JPEG is read through a bitmap converted from it, written
-// where no file of the user is ever overwritten; BMP, PNG, WebP and HEIF are
-// read from the file itself.
+// puzzle goes. A JPEG is read through a bitmap converted from it, written into
+// the program's scratch folder; BMP, PNG, WebP and HEIF are read from the
+// file itself.
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -16,20 +16,20 @@ bool IstJpeg(const QString& pfad);
 struct Wandlung
 {
     QString datei;      // the bitmap now holding the picture
-    QString wunschname; // the JPEG's path with ".bmp": the name it takes back when free
+    QString wunschname; // the JPEG's name with ".bmp" in the scratch folder: the name it takes back when free
 };
 
-// Writes `bild`, read from the JPEG `jpegPfad`, as its converted bitmap: beside
-// the JPEG (unless `nebenDemBild` is false), else in `arbeitsverzeichnis`
-// under the same name, each time under a name where no file exists. A
-// partial file is removed. On failure the message of the last place tried.
+// Writes `bild`, read from the JPEG `jpegPfad`, as its converted bitmap into
+// the program's scratch folder `arbeitsverzeichnis` (ending in a separator),
+// never among the user's photos: under the JPEG's name with ".bmp", or, where
+// a file of that name exists (a photo of the same name from another folder),
+// ".1.bmp", ".2.bmp", ... A partial file is removed.
 struct Wandelergebnis
 {
     std::optional<Wandlung> wandlung;
-    QString fehler;
+    QString fehler; // on failure
 };
-Wandelergebnis SchreibeWandelbitmap(const QImage& bild, const QString& jpegPfad, const QString& arbeitsverzeichnis,
-                                    bool nebenDemBild);
+Wandelergebnis SchreibeWandelbitmap(const QImage& bild, const QString& jpegPfad, const QString& arbeitsverzeichnis);
 
 // The folder `verzeichnis` in native separators and ending in one.
 QString MitTrenner(QString verzeichnis);

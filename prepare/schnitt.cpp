@@ -6,9 +6,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-#include <cstring>
-
 namespace schnitt {
 
 QImage SchneideTeil(const QImage& bild, const QRect& quelle, const QColor& hintergrund)
@@ -65,34 +62,6 @@ Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hinter
     }
     satz.gesamtbild = mosaik.Mosaik();
     return satz;
-}
-
-QImage Gittervorschau(const QImage& sauber, const Gitter& g, QImage vorrat)
-{
-    const int breite = sauber.width();
-    const int hoehe = sauber.height();
-    QImage flaeche = std::move(vorrat);
-    if (!flaeche.isDetached() || flaeche.size() != sauber.size() || flaeche.format() != QImage::Format_RGB32) {
-        flaeche = QImage(); // a shared picture goes before a new one is taken
-        flaeche = bildcodec::NeuesBild(breite, hoehe);
-    }
-    if (flaeche.isNull())
-        return flaeche;
-    // The vertical lines are set while each line is copied anyway.
-    const QRgb rot = qRgb(0xFF, 0x00, 0x00);
-    const std::vector<int> senkrecht = gitter::Linien(breite, g.x0, g.breite);
-    uchar* pixel = flaeche.bits();
-    const qsizetype zeilenlaenge = flaeche.bytesPerLine();
-    const auto zeile = [&](int y) { return reinterpret_cast<QRgb*>(pixel + qsizetype(y) * zeilenlaenge); };
-    for (int y = 0; y < hoehe; ++y) {
-        QRgb* ziel = zeile(y);
-        std::memcpy(ziel, sauber.constScanLine(y), size_t(breite) * sizeof(QRgb));
-        for (int x : senkrecht)
-            ziel[x] = rot;
-    }
-    for (int y : gitter::Linien(hoehe, g.y0, g.breite))
-        std::fill_n(zeile(y), breite, rot);
-    return flaeche;
 }
 
 QImage Vorschaubild(const QImage& gesamtbild, int breite, int hoehe)

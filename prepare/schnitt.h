@@ -39,12 +39,6 @@ using Teilmeldung = std::function<void(int spalte, int zeile, const QRect& quell
 Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hintergrund,
                        const Teilmeldung& jeTeil = {}, QImage vorrat = QImage());
 
-// The grid preview: `sauber` (RGB32) with the grid's lines in red, over the
-// whole picture and across the leftover strip. `vorrat`, when of the same
-// size and held nowhere else, is filled instead of a new picture. A null
-// picture when no memory is left for it.
-QImage Gittervorschau(const QImage& sauber, const Gitter& g, QImage vorrat = QImage());
-
 // The packed tiles stretched over breite x hoehe pixels, proportions not
 // kept; white where there is nothing to stretch.
 QImage Vorschaubild(const QImage& gesamtbild, int breite, int hoehe);

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 pakete="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libwebp-dev libheif-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth"
 case "$1" in
-  test)  pakete="$pakete libgtest-dev clang libclang-rt-14-dev chromium nodejs npm desktop-file-utils appstream" ;;
+  test)  pakete="$pakete libgtest-dev clang libclang-rt-14-dev chromium nodejs npm desktop-file-utils appstream openbox xdotool" ;;
   bench) pakete="$pakete libvips-tools imagemagick time" ;;
   paket) pakete="$pakete dpkg-dev file lintian" ;;
   fuzz)  pakete="$pakete clang libclang-rt-14-dev libjpeg62-turbo-dev libpng-dev" ;;

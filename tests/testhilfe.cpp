@@ -184,6 +184,7 @@ void StummeDialoge()
     Dialoge::Frage = [](QWidget*, const QString&) { return false; };
     Dialoge::Ersetzen = [](QWidget*, const QString&) { return false; };
     Dialoge::Meldung = [](QWidget*, const QString&) {};
+    Dialoge::OrdnerOeffnen = [](QWidget*, const QString&) { return true; };
 }
 #endif
 

@@ -5,6 +5,7 @@
 #include "app/fenster/hauptfenster.h"
 
 #include "app/datenorte.h"
+#include "app/ende.h"
 #include "codecs/bildcodec.h"
 #include "dialogs/fehlerfenster.h"
 #include "dialogs/hilfefenster.h"
@@ -19,6 +20,8 @@
 #include "games/fenster/schiebefenster.h"
 #include "games/fenster/tauschfenster.h"
 #include "modell/sitzung.h"
+#include "prepare/bildansicht.h"
+#include "prepare/bildformate.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
 #include "prepare/ladung.h"
@@ -26,9 +29,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -38,15 +44,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -59,13 +65,6 @@ void faerbe(QWidget* element, const QColor& farbe)
     element->setPalette(palette);
     element->setAutoFillBackground(true);
 }
-
-// Window fitting: the picture panel's left edge, the margin right of it and
-// the least client height.
-constexpr int BildLinks = 160;
-constexpr int RandRechts = 10;
-constexpr int MindestKlienthoehe = 420;
-constexpr int BildOben = 8;
 
 const QString Zwischenablagedatei = QStringLiteral("zwischenablage_temp.bmp");
 
@@ -86,14 +85,16 @@ void Warte(int ms)
 }
 
 // The frame lies on the tile's own border pixels and is drawn after the tile
-// was copied, so no tile contains it.
-void Rahmen(QImage& bild, const QRect& feld, const QColor& farbe)
+// was copied, so no tile contains it. It is `staerke` pixels wide, so it
+// stays visible in the scaled-down view.
+void Rahmen(QImage& bild, const QRect& feld, const QColor& farbe, int staerke)
 {
+    const int s = std::min({staerke, feld.width(), feld.height()});
     QPainter maler(&bild);
-    maler.fillRect(QRect(feld.left(), feld.top(), feld.width(), 1), farbe);
-    maler.fillRect(QRect(feld.left(), feld.bottom(), feld.width(), 1), farbe);
-    maler.fillRect(QRect(feld.left(), feld.top(), 1, feld.height()), farbe);
-    maler.fillRect(QRect(feld.right(), feld.top(), 1, feld.height()), farbe);
+    maler.fillRect(QRect(feld.left(), feld.top(), feld.width(), s), farbe);
+    maler.fillRect(QRect(feld.left(), feld.bottom() - s + 1, feld.width(), s), farbe);
+    maler.fillRect(QRect(feld.left(), feld.top(), s, feld.height()), farbe);
+    maler.fillRect(QRect(feld.right() - s + 1, feld.top(), s, feld.height()), farbe);
 }
 
 } // namespace
@@ -150,26 +151,6 @@ Hauptfenster::~Hauptfenster()
     // The temporary picture goes with the program.
     if (m_tempDatei)
         LoescheBilddatei();
-}
-
-QString Hauptfenster::Arbeitsverzeichnis()
-{
-    // One folder per running program, so two programs never share a scratch
-    // file.
-    if (!m_arbeitsordner)
-        m_arbeitsordner =
-            std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("tesselo-XXXXXX")));
-    return ladung::MitTrenner(m_arbeitsordner->isValid() ? m_arbeitsordner->path() : QDir::tempPath());
-}
-
-int Hauptfenster::Klienthoehe() const
-{
-    return height() - menuBar()->sizeHint().height();
-}
-
-void Hauptfenster::setzeKlienthoehe(int hoehe)
-{
-    resize(width(), hoehe + menuBar()->sizeHint().height());
 }
 
 void Hauptfenster::ZustandBildGeladen()
@@ -235,6 +216,17 @@ void Hauptfenster::SchliesseSpiele()
 void Hauptfenster::Beenden()
 {
     close();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* ereignis)
+{
+    // A cut that runs on would draw into a window that is going.
+    const std::optional<QString> frage = Endefrage(m_schnittUngesichert, m_optionenUngesichert);
+    if (m_schnittLaeuft || (frage && !Dialoge::Beenden(this, *frage))) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
     QCoreApplication::quit();
 }
 
@@ -245,6 +237,7 @@ void Hauptfenster::WaehleHintergrundfarbe()
     if (!farbe)
         return;
     m_sitzung.einstellungen.Hintergrundfarbe = AlsFarbwert(*farbe);
+    m_optionenUngesichert = true;
     FormPaint();
     QCoreApplication::processEvents();
 }
@@ -267,7 +260,7 @@ void Hauptfenster::showEvent(QShowEvent* ereignis)
 void Hauptfenster::keyPressEvent(QKeyEvent* ereignis)
 {
     if (ereignis->key() == Qt::Key_Escape) {
-        Beenden();
+        close();
         return;
     }
     QMainWindow::keyPressEvent(ereignis);
@@ -285,6 +278,35 @@ void Hauptfenster::Laden()
         Dialoge::BildOeffnen(this, m_bildverzeichnis.isEmpty() ? beispiele : m_bildverzeichnis, beispiele);
     if (!gewaehlt.isEmpty())
         LadeBild(gewaehlt);
+}
+
+void Hauptfenster::dragEnterEvent(QDragEnterEvent* ereignis)
+{
+    if (ereignis->mimeData()->hasUrls() && !m_schnittLaeuft)
+        ereignis->acceptProposedAction();
+}
+
+void Hauptfenster::dropEvent(QDropEvent* ereignis)
+{
+    if (!ereignis->mimeData()->hasUrls() || m_schnittLaeuft)
+        return;
+    QStringList dateien;
+    int andere = 0;
+    for (const QUrl& adresse : ereignis->mimeData()->urls()) {
+        if (adresse.isLocalFile())
+            dateien << adresse.toLocalFile();
+        else
+            ++andere;
+    }
+    ereignis->acceptProposedAction();
+    // The drop ends first: a message or a long load while it is open would
+    // keep the file manager it came from waiting.
+    QTimer::singleShot(0, this, [this, ablage = bildformate::AbgelegtesBild(dateien, andere)] {
+        if (!ablage.fehler.isEmpty())
+            Dialoge::Meldung(this, ablage.fehler);
+        else
+            LadeBild(ablage.datei);
+    });
 }
 
 void Hauptfenster::LadeBild(const QString& gewaehlt)
@@ -310,13 +332,13 @@ void Hauptfenster::LadeBild(const QString& gewaehlt)
         return;
     }
 
-    // A sample's bitmap and puzzle never go into the program's own folder.
+    // A sample's puzzle never goes into the program's own folder.
     const bool beispiel = datenorte::IstBeispielbild(pfad, m_sitzung.programmverzeichnis);
     const bool eigeneTempDatei = m_tempDatei && pfad == puzzle.bilddatei;
     QString neueBilddatei = pfad;
     QString wunschname;
     if (ladung::IstJpeg(pfad)) {
-        const ladung::Wandelergebnis w = ladung::SchreibeWandelbitmap(*bild, pfad, Arbeitsverzeichnis(), !beispiel);
+        const ladung::Wandelergebnis w = ladung::SchreibeWandelbitmap(*bild, pfad, Arbeitsverzeichnis());
         if (!w.wandlung) {
             Dialoge::Meldung(this, w.fehler);
             return;
@@ -341,9 +363,9 @@ void Hauptfenster::LadeBild(const QString& gewaehlt)
         beispiel ? StartAusgabeverzeichnis() : ladung::Ausgabeverzeichnis(m_bildverzeichnis);
     m_tempDatei = !wunschname.isEmpty() || eigeneTempDatei;
     puzzle.herkunft = pfad;
-    ImBild->setzeBild(*bild);
+    ZeigeBild(*bild);
     QCoreApplication::processEvents();
-    UebernimmBild();
+    UebernimmBild(QFileInfo(pfad).fileName());
 }
 
 void Hauptfenster::Zwischenablage()
@@ -371,7 +393,7 @@ void Hauptfenster::Zwischenablage()
     if (m_tempDatei && puzzle.bilddatei != datei)
         LoescheBilddatei();
 
-    ImBild->setzeBild(bitmap);
+    ZeigeBild(bitmap);
     puzzle.bilddatei = datei;
     m_ablage.Merke(datei, bitmap);
     m_bildverzeichnis = m_sitzung.einstellungen.Ausgabeverzeichnis;
@@ -385,7 +407,7 @@ void Hauptfenster::Zwischenablage()
     m_tempDatei = true;
 }
 
-void Hauptfenster::UebernimmBild()
+void Hauptfenster::UebernimmBild(const QString& bildname)
 {
     Puzzle& puzzle = m_sitzung.puzzle;
     puzzle.ausgabe = Ausgabestand();
@@ -394,36 +416,12 @@ void Hauptfenster::UebernimmBild()
     const QString name = QFileInfo(puzzle.bilddatei).fileName();
     const QSize groesse = ImBild->bild().size();
     puzzle.bildgroesse = groesse;
-    StGrInfo->item(0, 1)->setText(name);
+    StGrInfo->item(0, 1)->setText(bildname.isEmpty() ? name : bildname);
     StGrInfo->item(1, 1)->setText(QStringLiteral("%1 x %2").arg(groesse.width()).arg(groesse.height()));
     ZeigeAusgabeverzeichnis();
     puzzle.kuerzel = kachelnamen::Dateikuerzel(name);
 
-    // Fit the window to the picture, but never beyond the screen: a larger
-    // picture then scrolls inside a panel that fills the rest of the window,
-    // with room for the scroll bars.
-    int fensterBreite = BildLinks + groesse.width() + RandRechts;
-    int klientHoehe = std::max(groesse.height(), MindestKlienthoehe);
-    QSize panel = groesse;
-    if (const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect frei = bildschirm->availableGeometry();
-        const int maxBreite = frei.width() - (frameGeometry().width() - width());
-        const int maxKlient = frei.height() - (frameGeometry().height() - height()) - (height() - Klienthoehe());
-        const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const bool zuBreit = fensterBreite > maxBreite;
-        const bool zuHoch = klientHoehe > maxKlient;
-        if (zuBreit || zuHoch) {
-            fensterBreite = std::min(fensterBreite + (zuHoch ? leiste : 0), maxBreite);
-            klientHoehe = std::min(std::max(groesse.height() + BildOben + (zuBreit ? leiste : 0),
-                                            MindestKlienthoehe),
-                                   maxKlient);
-            panel = QSize(std::max(0, fensterBreite - BildLinks - RandRechts),
-                          std::max(0, klientHoehe - BildOben));
-        }
-    }
-    PaBild->resize(panel);
-    resize(fensterBreite, height());
-    setzeKlienthoehe(klientHoehe);
+    PasseFensterAn(groesse);
 
     PasseVorschauAn(m_sitzung.einstellungen, groesse);
 }
@@ -462,14 +460,10 @@ void Hauptfenster::Vorschau()
     }
     PaBoSchnitt->update();
 
-    // The lines go on a picture of the display's own, as the store keeps the
-    // clean one for the cut. The shown picture lends its buffer when nothing
-    // else holds it; one still shared is let go first, so that no third
-    // picture is ever held.
-    QImage vorrat;
-    vorrat.swap(ImBild->bild());
-    const QImage flaeche = schnitt::Gittervorschau(sauber, g, std::move(vorrat));
-    ImBild->setzeBild(flaeche.isNull() ? sauber : flaeche); // out of memory: the picture at least
+    // The lines are drawn over the shown picture, visible at any scale; the
+    // picture stays the clean one the store keeps, with no copy of it.
+    ZeigeBild(sauber);
+    ImBild->setzeGitter(g);
 }
 
 void Hauptfenster::Auto()
@@ -519,12 +513,14 @@ void Hauptfenster::Schneiden()
     // The frames and then the mosaic are drawn on the clean picture itself:
     // with the store's and this function's references gone, that needs no
     // second copy of the whole picture.
-    // The shown picture (with the grid lines, say) lends its buffer to the
-    // mosaic when nothing else holds it.
-    QImage vorrat = ImBild->bild();
+    // The shown picture (the last cut's mosaic, say) lends its buffer to the
+    // mosaic when nothing else holds it; the clean picture itself, shown
+    // since the preview, is not lent.
+    QImage vorrat = ImBild->bild().cacheKey() == bild->cacheKey() ? QImage() : ImBild->bild();
     m_ablage.Vergiss();
-    ImBild->setzeBild(*bild);
+    ZeigeBild(*bild);
     bild.reset();
+    const int staerke = bildansicht::Strichstaerke(ImBild->bild().width(), ImBild->width(), 2);
     if (PaBoSchnitt->bild().size() != PaBoSchnitt->size())
         PaBoSchnitt->fuelle(hintergrund);
     const QRect ziel(0, 0, b, b);
@@ -533,15 +529,15 @@ void Hauptfenster::Schneiden()
     // The frame is drawn on the picture after its tile was taken.
     Kachelsatz satz = schnitt::Zerschneide(
         ImBild->bild(), g, hintergrund,
-        [this, &ziel](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
+        [this, &ziel, staerke](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
             {
                 QPainter maler(&PaBoSchnitt->bild());
                 maler.drawImage(ziel.topLeft(), teil);
             }
             PaBoSchnitt->update(ziel);
             StGrInfo->item(2, 1)->setText(kachelnamen::Kachellabel(m_sitzung.puzzle.kuerzel, spalte, zeile));
-            Rahmen(ImBild->bild(), quelle, Rahmengelb);
-            ImBild->update(quelle);
+            Rahmen(ImBild->bild(), quelle, Rahmengelb, staerke);
+            ImBild->zeigeBereich(quelle);
             QCoreApplication::processEvents();
             Warte(ScBaWartezeit->value());
         },
@@ -568,6 +564,7 @@ void Hauptfenster::Schneiden()
     ZustandBildGeladen();
     ZustandGeschnitten();
     puzzle.ausgabe = Ausgabestand();
+    m_schnittUngesichert = true;
 }
 
 // === Writing: every command of "&Speichern" runs the job with the parts it
@@ -591,5 +588,10 @@ void Hauptfenster::Schreibe(std::vector<Ausgabeteil> teile)
     auftrag.kachelbreite = puzzle.gitter.breite;
     auftrag.teile = std::move(teile);
     Fensterantworten antworten(*this);
-    SchreibePuzzle(auftrag, puzzle.kacheln, e, m_sitzung.puzzle.ausgabe, m_buch, antworten);
+    const Ausgabeergebnis ergebnis =
+        SchreibePuzzle(auftrag, puzzle.kacheln, e, m_sitzung.puzzle.ausgabe, m_buch, antworten);
+    // Files now hold the cut and the options as they are.
+    if (!ergebnis.dateien.isEmpty())
+        m_schnittUngesichert = m_optionenUngesichert = false;
+    ZeigeAusgabe(ergebnis, auftrag.verzeichnis);
 }

@@ -5,6 +5,7 @@
 // Bild geladen and Geschnitten. It fills the session's puzzle (load, grid
 // fields, cut) and writes it through the job; the windows it opens are given
 // to it by its owner.
+#include "app/arbeitsordner.h"
 #include "export/ausgabebuch.h"
 #include "export/puzzleausgabe.h"
 #include "prepare/bildablage.h"
@@ -12,8 +13,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
-#include <QTemporaryDir>
-#include <memory>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -70,16 +70,23 @@ public:
     // may have changed (a new picture, the options, the end of a cut).
     void ZeigeAusgabeverzeichnis();
 
+    // The options were changed by the user: the next end asks first, until
+    // something is written.
+    void OptionenGeaendert() { m_optionenUngesichert = true; }
+
     // The program's own folder for scratch files (the clipboard's bitmap, a
-    // JPEG's bitmap that cannot lie beside it), with a trailing separator.
-    // It is made in the temporary directory on first use and removed with
-    // its content when the window goes; the temporary directory itself if it
-    // cannot be made.
-    QString Arbeitsverzeichnis();
+    // JPEG's converted bitmap), with a trailing separator; see Arbeitsordner.
+    QString Arbeitsverzeichnis() { return m_arbeitsordner.Pfad(); }
 
 protected:
+    // Closing the main window (Escape, "&Ende", the window's close box, Alt+F4)
+    // ends the program, after one question when work would be lost.
+    void closeEvent(QCloseEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    // A picture file dropped on the window is loaded as "&Laden" loads it.
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     // The job's questions, answered with this window's dialogs.
@@ -88,9 +95,21 @@ private:
     void baueSteuerelemente();
     void baueMenue();
 
-    // The client area's height: the window below its menu bar.
-    int Klienthoehe() const;
-    void setzeKlienthoehe(int hoehe);
+    // The picture area fills the client area right of the left column and
+    // follows the window's size; the picture in it is fitted, or shown at
+    // 100 % with scroll bars.
+    void OrdneBildAn();
+    // The client area: the window without its menu bar and status line.
+    QSize Klientflaeche() const;
+    // The window for a newly loaded picture of `bild`'s size: large enough to
+    // show it whole at 100 % where the screen allows, else as large as the
+    // screen allows; never below its start size.
+    void PasseFensterAn(QSize bild);
+    // Shows `bild` in the picture area, without grid lines.
+    void ZeigeBild(const QImage& bild);
+    // The status line after writing, with the folder to open.
+    void ZeigeAusgabe(const Ausgabeergebnis& ergebnis, const QString& verzeichnis);
+    void OeffneAusgabeordner();
 
     // Command states.
     void ZustandBildGeladen();
@@ -103,8 +122,9 @@ private:
     void Laden();
     void Zwischenablage();
     // Takes the picture just shown over: the information table, the prefix,
-    // the window's size and the turned preview.
-    void UebernimmBild();
+    // the window's size and the turned preview. The row "Datei" shows
+    // `bildname`, the file the user chose, else the picture file's name.
+    void UebernimmBild(const QString& bildname = QString());
     void LoescheBilddatei();
     void Vorschau();
     void Auto();
@@ -128,10 +148,12 @@ private:
     Fenster m_fenster;
     Ausgabebuch m_buch;     // which picture wrote which output file
     Bildablage m_ablage;    // the clean picture of the picture file
-    std::unique_ptr<QTemporaryDir> m_arbeitsordner;
+    Arbeitsordner m_arbeitsordner;
     QString m_bildverzeichnis; // the folder of the last picture chosen; the dialog starts there
     bool m_tempDatei = false;  // the picture file is a bitmap the program wrote
     bool m_schnittLaeuft = false; // a cut is running; other picture commands wait
+    bool m_schnittUngesichert = false;  // a cut that nothing has been written from yet
+    bool m_optionenUngesichert = false; // options changed since the last writing
 
     QWidget* m_klient = nullptr;
     QTableWidget* StGrInfo = nullptr;
@@ -150,10 +172,16 @@ private:
     QPushButton* BuAuto = nullptr;
     QPushButton* BuVorschau = nullptr;
 
-    // Picture area: the panel scrolls when the picture is larger than the
-    // screen allows; ImBild takes the picture's size.
+    // Picture area: ImBild shows the picture fitted into the panel, or at
+    // 100 % (BuOriginal) in the panel's scroll bars.
     QScrollArea* PaBild = nullptr;
     Bildfeld* ImBild = nullptr;
+
+    // Status line: what the last writing left where, the folder to open.
+    QLabel* LaStatus = nullptr;
+    QPushButton* BuOrdner = nullptr;
+    QPushButton* BuOriginal = nullptr;
+    QString m_gespeichertIn; // the folder BuOrdner opens
 
     QAction* MenuLaden = nullptr;
     QAction* MenuZwischenablage = nullptr;

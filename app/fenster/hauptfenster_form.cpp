@@ -1,33 +1,45 @@
-// The main window as drawn: its controls, menu and start state.
+// The main window as drawn: its controls, menu, status line and start state,
+// and how the picture area follows the window's size.
 #include "app/fenster/hauptfenster.h"
 
 #include "dialogs/hilfefenster.h"
 #include "dialogs/infofenster.h"
 #include "dialogs/optionsdialog.h"
+#include "export/ausgabezeile.h"
 #include "fenster/bildfeld.h"
+#include "fenster/dialoge.h"
 #include "fenster/farbfeld.h"
 #include "fenster/formular.h"
 #include "fenster/hinweis.h"
 #include "modell/sitzung.h"
+#include "prepare/bildansicht.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <climits>
+#include <functional>
 
 namespace {
 
 // The form as drawn: sizes and places in pixels, relative to the client area.
 // The form had a column of seven buttons below the grid group; the program is
 // worked from its menu, so the window is drawn without them.
-constexpr QSize Fenstergroesse{534, 460};
+// The window starts as wide as its menu bar, so no entry hides behind "»",
+// and as high as drawn plus the status line; it is never made smaller.
+constexpr int Startbreite = 600;
+constexpr int Starthoehe = 460; // without the status line
 constexpr QRect RectInfo{8, 8, 137, 54};
 constexpr int InfoSpaltenbreite = 68;
 constexpr int InfoZeilenhoehe = 16;
@@ -45,7 +57,8 @@ constexpr QRect RectSpEdOffy{64, 38, 65, 22};
 constexpr QRect RectSpEdBreite{64, 64, 65, 22};
 constexpr QRect RectBuAuto{8, 92, 49, 18};
 constexpr QRect RectBuVorschau{64, 92, 65, 18};
-constexpr QRect RectPaBild{160, 8, 361, 399};
+// The picture area fills the client area right of the left column.
+constexpr QMargins Bildrand{160, 8, 10, 8};
 
 const QString HinweisWartezeit = QStringLiteral("bei der Anzeige der einzelnen Puzzleteile");
 const QString HinweisExport = QStringLiteral("zusätzlich Einzelbilder (jpg)");
@@ -55,6 +68,34 @@ QPushButton* neuerKnopf(QWidget* eltern, const char* name, const QString& text, 
     auto* knopf = benannt(new QPushButton(text, eltern), name);
     knopf->setGeometry(ort);
     return knopf;
+}
+
+// Calls `folge` whenever the watched control changes its size.
+class Groessenwache : public QObject
+{
+public:
+    Groessenwache(QWidget* element, std::function<void()> folge) : QObject(element), m_folge(std::move(folge))
+    {
+        element->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Resize)
+            m_folge();
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+private:
+    std::function<void()> m_folge;
+};
+
+// The label shows its tool tip, shortened in the middle to its width: a
+// folder keeps its start and its last part in view.
+void Kuerze(QLabel* label)
+{
+    label->setText(label->fontMetrics().elidedText(label->toolTip(), Qt::ElideMiddle, label->width()));
 }
 
 QSpinBox* neuesZahlenfeld(QWidget* eltern, const char* name, const QRect& ort, int wert)
@@ -68,7 +109,8 @@ QSpinBox* neuesZahlenfeld(QWidget* eltern, const char* name, const QRect& ort, i
 
 } // namespace
 
-Hauptfenster::Hauptfenster(Sitzung& sitzung, QWidget* parent) : QMainWindow(parent), m_sitzung(sitzung)
+Hauptfenster::Hauptfenster(Sitzung& sitzung, QWidget* parent)
+    : QMainWindow(parent), m_sitzung(sitzung), m_arbeitsordner(QDir::tempPath())
 {
     setObjectName(QStringLiteral("Hauptfenster"));
     setWindowTitle(QStringLiteral("Tesselo V1.6"));
@@ -76,8 +118,11 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, QWidget* parent) : QMainWindow(pare
     setCentralWidget(m_klient);
     baueSteuerelemente();
     baueMenue();
-    resize(Fenstergroesse);
+    const QSize start(Startbreite, Starthoehe + statusBar()->sizeHint().height());
+    setMinimumSize(start);
+    resize(start);
     move(0, 0);
+    setAcceptDrops(true);
     StGrInfo->item(0, 0)->setText(QStringLiteral("Datei"));
     StGrInfo->item(1, 0)->setText(QStringLiteral("Maße"));
     StGrInfo->item(2, 0)->setText(QStringLiteral("Ausgabe"));
@@ -149,12 +194,41 @@ void Hauptfenster::baueSteuerelemente()
         knopf->setEnabled(false);
 
     PaBild = benannt(new QScrollArea(m_klient), "PaBild");
-    PaBild->setGeometry(RectPaBild);
     PaBild->setFrameShape(QFrame::NoFrame);
     PaBild->setWidgetResizable(false);
+    PaBild->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PaBild->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ImBild = benannt(new Bildfeld, "ImBild");
-    ImBild->setzeAutoGroesse(true);
+    ImBild->setzeSkaliert(true);
     PaBild->setWidget(ImBild);
+
+    // The status line: what the last writing left where, then the view's
+    // switch. A long line is shortened in its middle and shows whole at the
+    // pointer; a menu's hint covers it only while the pointer is on the menu.
+    QStatusBar* status = statusBar();
+    LaStatus = benannt(new QLabel(status), "LaStatus");
+    LaStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    new Groessenwache(LaStatus, [this] { Kuerze(LaStatus); });
+    status->addWidget(LaStatus, 1);
+    BuOrdner = benannt(new QPushButton(QStringLiteral("Ordner öffnen"), status), "BuOrdner");
+    // Tool tips only: a status tip would cover the line the buttons stand in.
+    BuOrdner->setToolTip(QStringLiteral("den Ordner der gespeicherten Dateien im Dateimanager zeigen"));
+    BuOrdner->hide();
+    status->addWidget(BuOrdner);
+    // Alt+1 for 100 %: no menu entry or button uses the key.
+    BuOriginal = benannt(new QPushButton(QStringLiteral("&100 %"), status), "BuOriginal");
+    BuOriginal->setCheckable(true);
+    BuOriginal->setToolTip(QStringLiteral("Bild in Originalgröße zeigen, sonst ins Fenster eingepasst"));
+    status->addPermanentWidget(BuOriginal);
+    connect(BuOrdner, &QPushButton::clicked, this, &Hauptfenster::OeffneAusgabeordner);
+    connect(BuOriginal, &QPushButton::toggled, this, [this](bool original) {
+        const Qt::ScrollBarPolicy leisten = original ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+        PaBild->setHorizontalScrollBarPolicy(leisten);
+        PaBild->setVerticalScrollBarPolicy(leisten);
+        ImBild->setzeSkaliert(!original);
+        OrdneBildAn();
+    });
+    new Groessenwache(m_klient, [this] { OrdneBildAn(); });
 
     connect(BuAuto, &QPushButton::clicked, this, &Hauptfenster::Auto);
     connect(BuVorschau, &QPushButton::clicked, this, &Hauptfenster::Vorschau);
@@ -221,4 +295,64 @@ void Hauptfenster::baueMenue()
     for (QAction* aktion : {MenuVorschau, MenuSchneiden, MenuOptionen, MenuSpeichern->menuAction(),
                             MenuSpielen->menuAction()})
         aktion->setEnabled(false);
+}
+
+// === The picture area and the window's size.
+QSize Hauptfenster::Klientflaeche() const
+{
+    // Hidden, the window has not laid out its last size yet.
+    if (isVisible())
+        return m_klient->size();
+    return QSize(width(), height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height());
+}
+
+void Hauptfenster::OrdneBildAn()
+{
+    QRect flaeche = QRect(QPoint(0, 0), Klientflaeche()).marginsRemoved(Bildrand);
+    flaeche.setSize(flaeche.size().expandedTo(QSize(0, 0)));
+    PaBild->setGeometry(flaeche);
+    const QSize bild = ImBild->bild().size();
+    ImBild->resize(BuOriginal->isChecked() ? bild : bildansicht::Eingepasst(bild, flaeche.size()));
+}
+
+void Hauptfenster::PasseFensterAn(QSize bild)
+{
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    // A maximised window keeps its size; any other is fitted to each new
+    // picture, also after the user changed its size.
+    if (bildschirm && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QRect frei = bildschirm->availableGeometry();
+        const QSize leisten = size() - Klientflaeche(); // menu bar and status line
+        const QSize rahmen = frameGeometry().size() - size();
+        const QSize klient =
+            bildansicht::Klientgroesse(bild, Bildrand, minimumSize() - leisten, frei.size() - rahmen - leisten);
+        resize(klient + leisten);
+        const QRect platz = bildansicht::AufDemSchirm(QRect(pos(), size() + rahmen), frei);
+        if (platz.topLeft() != pos())
+            move(platz.topLeft());
+    }
+    OrdneBildAn();
+}
+
+void Hauptfenster::ZeigeBild(const QImage& bild)
+{
+    ImBild->setzeGitter(std::nullopt);
+    ImBild->setzeBild(bild);
+    OrdneBildAn();
+}
+
+// === The status line after writing.
+void Hauptfenster::ZeigeAusgabe(const Ausgabeergebnis& ergebnis, const QString& verzeichnis)
+{
+    LaStatus->setToolTip(ausgabe::Ergebniszeile(ergebnis, verzeichnis));
+    Kuerze(LaStatus);
+    m_gespeichertIn = verzeichnis;
+    BuOrdner->setVisible(!ergebnis.dateien.isEmpty());
+}
+
+void Hauptfenster::OeffneAusgabeordner()
+{
+    if (!Dialoge::OrdnerOeffnen(this, m_gespeichertIn))
+        Dialoge::Meldung(this, QStringLiteral("Der Ordner %1 kann nicht im Dateimanager geöffnet werden.")
+                                   .arg(QDir::toNativeSeparators(m_gespeichertIn)));
 }

@@ -1,5 +1,6 @@
 #include "app/fenster/programm.h"
 
+#include "app/arbeitsordner.h"
 #include "app/fenster/hauptfenster.h"
 #include "dialogs/anleitung.h"
 #include "dialogs/fehlerfenster.h"
@@ -15,6 +16,7 @@
 #include "games/fenster/tauschfenster.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 
 void RichteOberflaecheEin()
@@ -33,6 +35,8 @@ void RichteOberflaecheEin()
 Programm::Programm(const QString& datenverzeichnis)
 {
     RichteOberflaecheEin();
+    // What a crashed or killed run left in its scratch folder goes now.
+    Arbeitsordner::RaeumeAuf(QDir::tempPath());
     m_sitzung.programmverzeichnis = datenverzeichnis;
 #ifdef Q_OS_WIN
     m_sitzung.programmverzeichnis = datenverzeichnis.toLower();
@@ -68,6 +72,8 @@ Programm::Programm(const QString& datenverzeichnis)
     m_raetselfenster->setzeHauptfenster(m_hauptfenster.get());
     QObject::connect(m_optionsdialog.get(), &Optionsdialog::ausgabeverzeichnisGeaendert, m_hauptfenster.get(),
                      &Hauptfenster::ZeigeAusgabeverzeichnis);
+    QObject::connect(m_optionsdialog.get(), &Optionsdialog::geaendert, m_hauptfenster.get(),
+                     &Hauptfenster::OptionenGeaendert);
 }
 
 Programm::~Programm()

@@ -4,17 +4,22 @@
 #include "fenster/bildfeld.h"
 #include "modell/sitzung.h"
 #include "games/anzeigeplatz.h"
+#include "games/brettzugang.h"
+#include "games/fenster/spielbrett.h"
 #include "games/raetselmasse.h"
 #include "games/spielanzeige.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 // Form as drawn: window and controls (left, top, width, height).
@@ -51,21 +56,24 @@ Raetselfenster::Raetselfenster(const Sitzung& sitzung, Anleitungsfenster& anleit
 
     BuAnleitung = NeuerSpielknopf("BuAnleitung", QStringLiteral("Anleitung"), OrtAnleitung, this);
     BuSchliessen = NeuerSpielknopf("BuSchliessen", QStringLiteral("Schließen"), OrtSchliessen, this);
-    PaBoSpielfeld = benannt(new Bildfeld(this), "PaBoSpielfeld");
+    PaBoSpielfeld = benannt(new Spielbrett(QStringLiteral("Spielfeld BilderRätsel"), this), "PaBoSpielfeld");
     PaBoSpielfeld->setGeometry(OrtSpielfeld);
     PaBoSpielfeld->setzeSkaliert(true);
     LaPos = NeuesSpiellabel("LaPos", QStringLiteral("Pos:"), OrtPos, this);
     BuAufloesen = NeuerSpielknopf("BuAufloesen", QStringLiteral("Auflösen"), OrtAufloesen, this);
     LaZugZaehler = NeuesSpiellabel("LaZugZaehler", Zugtext(0), OrtZugZaehler, this);
-    LaZeit = NeuesSpiellabel("LaZeit", QStringLiteral("Zeit: 0"), OrtZeit, this);
+    LaZeit = NeuesSpiellabel("LaZeit", Zeittext(0), OrtZeit, this);
     TiSpielZeit = new QTimer(this);
     RaGrAntworten = benannt(new QGroupBox(QStringLiteral("Was verbirgt sich dahinter?"), this), "RaGrAntworten");
     RaGrAntworten->setGeometry(OrtAntworten);
-    // The answers keep the ordinary window colour: black on the board's
-    // background colour (blue at start) would be hard to read.
+    // The answers keep the ordinary window colours, whatever colour the
+    // window's own labels take on its background.
     RaGrAntworten->setAutoFillBackground(true);
     QPalette gruppenFarben = RaGrAntworten->palette();
-    gruppenFarben.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    for (const QPalette::ColorRole rolle :
+         {QPalette::Window, QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        for (const QPalette::ColorGroup gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            gruppenFarben.setColor(gruppe, rolle, QApplication::palette().color(gruppe, rolle));
     RaGrAntworten->setPalette(gruppenFarben);
     m_antwortgruppe = new QButtonGroup(this);
 
@@ -89,6 +97,7 @@ Raetselfenster::Raetselfenster(const Sitzung& sitzung, Anleitungsfenster& anleit
     connect(BuAufloesen, &QPushButton::clicked, this, &Raetselfenster::BuAufloesenClick);
     connect(PaBoSpielfeld, &Bildfeld::mausBewegt, this, &Raetselfenster::PaBoSpielfeldMouseMove);
     connect(PaBoSpielfeld, &Bildfeld::geklickt, this, &Raetselfenster::PaBoSpielfeldClick);
+    connect(PaBoSpielfeld, &Spielbrett::betaetigt, this, &Raetselfenster::Aufdecken);
     connect(m_antwortgruppe, &QButtonGroup::idClicked, this, &Raetselfenster::RaGrAntwortenClick);
     connect(TiSpielZeit, &QTimer::timeout, this, &Raetselfenster::TiSpielZeitTimer);
 
@@ -115,6 +124,7 @@ void Raetselfenster::FuelleAntworten()
         knopf->setObjectName(QStringLiteral("Antwort%1").arg(i + 1));
         knopf->move(AntwortLinks, AntwortOben + i * AntwortAbstand);
         knopf->adjustSize();
+        knopf->setFocusPolicy(Qt::TabFocus);
         knopf->show();
         m_antwortgruppe->addButton(knopf, i + 1);
         m_antworten << knopf;
@@ -136,6 +146,8 @@ void Raetselfenster::FormShow()
     LaRichtig->hide();
     SetzeText(LaZugZaehler, Zugtext(0));
     m_startzeit = MillisekundenDesTages();
+    SetzeText(LaZeit, Zeittext(0));
+    TiSpielZeit->start(Zeittakt);
     const Einstellungen& einstellungen = m_sitzung.einstellungen;
     m_feldbreite = SpielFeldbreite(m_sitzung.puzzle.gitter.breite);
     if (!m_brett.Aufbauen(m_sitzung.puzzle.kacheln.spalten, m_sitzung.puzzle.kacheln.zeilen))
@@ -152,8 +164,18 @@ void Raetselfenster::FormShow()
     e.gruppe = RaGrAntworten->size();
     e.bildschirm = Klientplatz(*this);
     e.zeitBreite = fontMetrics().horizontalAdvance(Zeittext(9999));
+    e.zaehlerBreite = fontMetrics().horizontalAdvance(Zugtext(9999));
     LaRichtig->setText(QStringLiteral(" richtig"));
     e.richtigBreite = std::max(OrtRichtig.width(), LaRichtig->sizeHint().width());
+    int rechts = 0;
+    for (const auto& [knopf, ort] : {std::pair{BuAnleitung, OrtAnleitung}, std::pair{BuAufloesen, OrtAufloesen},
+                                     std::pair{BuSchliessen, OrtSchliessen}}) {
+        const int breite = std::max(ort.width(), fontMetrics().horizontalAdvance(knopf->text()) + Knopfrand);
+        const int links = std::max(ort.x(), rechts + Knopfabstand);
+        knopf->setGeometry(links, knopf->y(), breite, ort.height());
+        rechts = links + breite;
+    }
+    e.knoepfeRechts = rechts;
     const Raetselmasse m = BerechneRaetselmasse(e);
 
     m_mindestbreite = m.mindestbreite;
@@ -161,29 +183,32 @@ void Raetselfenster::FormShow()
     LaZeit->setVisible(m.zeitSichtbar);
     LaZugZaehler->setVisible(m.zaehlerSichtbar);
     PaBoSpielfeld->setGeometry(QRect(QPoint(0, 0), m.brett));
+    PaBoSpielfeld->setzeFelder(m_brett.Spalten(), m_brett.Zeilen(), m_feldbreite);
+    PaBoSpielfeld->setzeRuhend(false);
+    PaBoSpielfeld->setzeBeschreibung(QString());
     m_massstab = m.massstab;
     RaGrAntworten->move(m.gruppe);
     LaPos->move(LaPos->x(), m.labelOben);
-    LaZugZaehler->move(LaZugZaehler->x(), m.labelOben);
+    LaZugZaehler->move(m.zaehlerLinks, m.labelOben);
     LaZeit->move(m.zeitLinks, m.labelOben);
     LaRichtig->setGeometry(m.richtigLinks, m.richtigOben, e.richtigBreite, OrtRichtig.height());
-    int rechts = 0;
-    for (const auto& [knopf, ort] : {std::pair{BuAnleitung, OrtAnleitung}, std::pair{BuAufloesen, OrtAufloesen},
-                                     std::pair{BuSchliessen, OrtSchliessen}}) {
-        const int breite = std::max(ort.width(), fontMetrics().horizontalAdvance(knopf->text()) + Knopfrand);
-        const int links = std::max(ort.x(), rechts + Knopfabstand);
-        knopf->setGeometry(links, m.knopfOben, breite, ort.height());
-        rechts = links + breite;
-    }
+    for (QPushButton* knopf : {BuAnleitung, BuAufloesen, BuSchliessen})
+        knopf->move(knopf->x(), m.knopfOben);
 
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, Farbe(einstellungen.Hintergrundfarbe));
-    setPalette(farben);
+    SetzeSpielfarben(*this, Farbe(einstellungen.Hintergrundfarbe));
+
+    // The board first, then the answers, then the buttons as they stand.
+    QWidget* vorher = PaBoSpielfeld;
+    for (QWidget* naechstes : std::as_const(m_antworten))
+        setTabOrder(std::exchange(vorher, naechstes), naechstes);
+    for (QWidget* knopf : {BuAnleitung, BuAufloesen, BuSchliessen})
+        setTabOrder(std::exchange(vorher, knopf), knopf);
 
     resize(m.fenster);
     move(m.linksNull ? 0 : x(), m.obenNull ? 0 : y());
     AufDenBildschirm(*this);
     FormPaint();
+    PaBoSpielfeld->setFocus();
 }
 
 void Raetselfenster::FormPaint()
@@ -201,6 +226,8 @@ void Raetselfenster::Zeichne()
         m_sitzung.puzzle.kacheln.teile, [this](int feld) { return m_brett.Raetselfeld(feld).Sichtbar; }, m_deckel,
         Farbe(m_sitzung.einstellungen.Leerfeldfarbe));
     PaBoSpielfeld->update();
+    PaBoSpielfeld->setzeNamen(Raetselfeldnamen(m_brett));
+    PaBoSpielfeld->setzeRuhend(m_brett.Beendet());
 }
 
 void Raetselfenster::PaBoSpielfeldMouseMove(QPoint stelle)
@@ -214,7 +241,12 @@ void Raetselfenster::PaBoSpielfeldClick(QPoint stelle)
 {
     m_mausSpalte = FeldAus(stelle.x(), m_feldbreite);
     m_mausZeile = FeldAus(stelle.y(), m_feldbreite);
-    if (!m_brett.Aufdecken(m_mausSpalte, m_mausZeile))
+    Aufdecken(m_mausSpalte, m_mausZeile);
+}
+
+void Raetselfenster::Aufdecken(int spalte, int zeile)
+{
+    if (!m_brett.Aufdecken(spalte, zeile))
         return;
     SetzeText(LaZugZaehler, Zugtext(m_brett.Zugzahl()));
     Zeichne();
@@ -222,15 +254,36 @@ void Raetselfenster::PaBoSpielfeldClick(QPoint stelle)
 
 void Raetselfenster::BuAufloesenClick()
 {
+    if (!m_brett.Beendet()) {
+        TiSpielZeit->stop();
+        TiSpielZeitTimer();
+    }
     m_brett.AllesAufdecken();
+    for (QRadioButton* antwort : std::as_const(m_antworten))
+        antwort->setEnabled(false);
     Zeichne();
 }
 
 void Raetselfenster::RaGrAntwortenClick(int nummer)
 {
+    if (m_brett.Beendet())
+        return;
     LaRichtig->show();
     LaRichtig->setText(Antworturteil(m_sitzung.einstellungen.RichtigeAntwort, nummer));
+    PaBoSpielfeld->setzeBeschreibung(LaRichtig->text().trimmed());
     BuAufloesenClick();
+}
+
+void Raetselfenster::keyPressEvent(QKeyEvent* ereignis)
+{
+    const bool eingabe = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
+    auto* antwort = qobject_cast<QRadioButton*>(focusWidget());
+    if (eingabe && antwort && m_antworten.contains(antwort) && antwort->isEnabled()) {
+        antwort->click();
+        ereignis->accept();
+        return;
+    }
+    Spielfenster::keyPressEvent(ereignis);
 }
 
 void Raetselfenster::TiSpielZeitTimer()

@@ -8,6 +8,7 @@
 
 class Anleitungsfenster;
 class Bildfeld;
+class Spielbrett;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -33,13 +34,21 @@ public:
 protected:
     void FormShow() override;
     void FormPaint() override;
+    // Enter on an answer chooses it, as Space does.
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    // Draws the board and tells the board control the fields' names.
     void Zeichne();
     void PaBoSpielfeldMouseMove(QPoint stelle);
     void PaBoSpielfeldClick(QPoint stelle);
+    // A click or Enter on field (spalte, zeile).
+    void Aufdecken(int spalte, int zeile);
+    // Uncovers everything and ends the game: the board rests, the clock
+    // stops and no answer can be chosen any more.
     void BuAufloesenClick();
-    // Judges the item at position nummer, counted from 1.
+    // Judges the item at position nummer, counted from 1; the first answer
+    // ends the game.
     void RaGrAntwortenClick(int nummer);
     void TiSpielZeitTimer();
 
@@ -53,7 +62,7 @@ private:
 
     QPushButton* BuAnleitung = nullptr;
     QPushButton* BuSchliessen = nullptr; // answers Escape
-    Bildfeld* PaBoSpielfeld = nullptr;
+    Spielbrett* PaBoSpielfeld = nullptr;
     QLabel* LaPos = nullptr;
     QPushButton* BuAufloesen = nullptr;
     QLabel* LaZugZaehler = nullptr;

@@ -5,7 +5,9 @@
 #include "fenster/fensterwechsel.h"
 #include "modell/sitzung.h"
 #include "games/anzeigeplatz.h"
+#include "games/brettzugang.h"
 #include "games/spielanzeige.h"
+#include "games/fenster/spielbrett.h"
 #include "games/fenster/spielfenster.h"
 #include "games/zufall.h"
 
@@ -43,7 +45,8 @@ constexpr int RandUnten = 30;
 constexpr int AbstandUnten = 10;
 constexpr int AbstandKnoepfe = 10;
 constexpr int AbstandLabels = 10;
-constexpr int AbstandVorschau = 8; // least gap between preview and position label
+constexpr int AbstandVorschau = 8; // least gap between preview and the result
+constexpr int AbstandBrett = 4;    // least gap between the left column's text and the board
 
 // A board larger than this (in pixels) is drawn at the tiles' own width: a
 // tile width typed after the cut must not make the board allocate without end.
@@ -58,10 +61,12 @@ QLabel* neuesZaehlerlabel(QWidget* eltern, const char* name, const QString& text
     return label;
 }
 
+// A click must not take the keyboard from the board; Tab reaches the button.
 QPushButton* neuerKnopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort)
 {
     auto* knopf = benannt(new QPushButton(text, eltern), name);
     knopf->setGeometry(ort);
+    knopf->setFocusPolicy(Qt::TabFocus);
     return knopf;
 }
 
@@ -77,6 +82,7 @@ Schiebefenster::Schiebefenster(Sitzung& sitzung, Anleitungsfenster& anleitung, Q
     resize(Fenstergroesse);
     move(Fensterort);
     baueSteuerelemente();
+    PlatziereNachDemRahmen(*this);
 
     // FormCreate: the timer runs from here on, shown or not.
     TiSpielZeit = new QTimer(this);
@@ -85,9 +91,24 @@ Schiebefenster::Schiebefenster(Sitzung& sitzung, Anleitungsfenster& anleitung, Q
     TiSpielZeit->start();
 }
 
+void Schiebefenster::StarteUhr()
+{
+    m_startzeit = MillisekundenDesTages();
+    LaZeit->setText(Zeittext(0));
+    TiSpielZeit->start();
+}
+
+int Schiebefenster::HalteUhrAn()
+{
+    const int sekunden = Spielsekunden(m_startzeit, MillisekundenDesTages());
+    TiSpielZeit->stop();
+    LaZeit->setText(Zeittext(sekunden));
+    return sekunden;
+}
+
 void Schiebefenster::baueSteuerelemente()
 {
-    ImBild = benannt(new Bildfeld(this), "ImBild");
+    ImBild = benannt(new Spielbrett(QStringLiteral("Spielfeld SchiebePuzzle"), this), "ImBild");
     ImBild->setGeometry(RectImBild);
     ImBild->setzeSkaliert(true);
     BuMischen = neuerKnopf(this, "BuMischen", QStringLiteral("Mischen"), RectBuMischen);
@@ -99,9 +120,22 @@ void Schiebefenster::baueSteuerelemente()
     BuAnleitung = neuerKnopf(this, "BuAnleitung", QStringLiteral("Anleitung"), RectBuAnleitung);
     LaPos = neuesZaehlerlabel(this, "LaPos", QStringLiteral("Pos:"), PosLaPos);
     LaZugZaehler = neuesZaehlerlabel(this, "LaZugZaehler", Zugtext(0), PosLaZugZaehler);
-    LaZeit = neuesZaehlerlabel(this, "LaZeit", QStringLiteral("Zeit: 0"), PosLaZeit);
+    LaZeit = neuesZaehlerlabel(this, "LaZeit", Zeittext(0), PosLaZeit);
+    // The time's text is the longer one: it takes the room up to the board.
+    LaZeit->resize(RectImBild.x() - AbstandBrett - PosLaZeit.x(), LaZeit->height());
+    // The result takes the left column's width, on two lines at most.
+    LaMeldung = NeueMeldung("LaMeldung", this);
+    LaMeldung->setWordWrap(true);
+    LaMeldung->setAlignment(Qt::AlignCenter);
+    LaMeldung->setText(Ergebnistext(9999, 9999));
+    LaMeldung->setGeometry(RectImVorschau.x(), 0, RectImVorschau.width(),
+                           LaMeldung->heightForWidth(RectImVorschau.width()));
     setzeStandardknopf(BuMischen);
     setzeAbbruchknopf(BuSchliessen);
+    setTabOrder(ImBild, BuMischen);
+    setTabOrder(BuMischen, BuAnleitung);
+    setTabOrder(BuAnleitung, BuAnzeigen);
+    setTabOrder(BuAnzeigen, BuSchliessen);
 
     connect(BuMischen, &QPushButton::clicked, this, &Schiebefenster::BuMischenClick);
     connect(BuSchliessen, &QPushButton::clicked, this, &Schiebefenster::schliesse);
@@ -114,14 +148,24 @@ void Schiebefenster::baueSteuerelemente()
         ImBildMouseMove(stelle);
         ImBildClick();
     });
+    connect(ImBild, &Spielbrett::betaetigt, this, [this](int spalte, int zeile) {
+        m_mausSpalte = spalte;
+        m_mausZeile = zeile;
+        ImBildClick();
+    });
 }
 
 void Schiebefenster::FormShow()
 {
     m_zugzahl = 0;
     LaZugZaehler->setText(Zugtext(m_zugzahl));
-    m_startzeit = MillisekundenDesTages();
+    StarteUhr();
     LaPos->setVisible(m_sitzung.einstellungen.ZugausgabeImSpiel);
+    // Showing is a new game, also after one that ended.
+    LaMeldung->hide();
+    ImBild->setzeBeschreibung(QString());
+    m_brett.Ordnen(0, 0, 0, 0);
+    ImBild->setFocus();
 }
 
 int Schiebefenster::bestimmeFeldbreite() const
@@ -140,7 +184,11 @@ void Schiebefenster::FormActivate()
     const Kachelsatz& kacheln = m_sitzung.puzzle.kacheln;
     m_feldbreite = bestimmeFeldbreite();
     const int breite = m_feldbreite;
+    // An ended game stays ended, so its result stays true.
+    const bool ruhte = Ruht(m_brett.Stand());
     m_brett.Ordnen(kacheln.spalten, kacheln.zeilen, e.LeerfeldX, e.LeerfeldY);
+    if (ruhte)
+        m_brett.Aufloesen();
     if (m_brett.Feldzahl() > 0) {
         // An empty field left over from a larger grid now names the nearest
         // field of this one, for the game and the pages alike.
@@ -149,9 +197,7 @@ void Schiebefenster::FormActivate()
     }
 
     const QColor hintergrund = Farbe(e.Hintergrundfarbe);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, hintergrund);
-    setPalette(palette);
+    SetzeSpielfarben(*this, hintergrund);
     setAutoFillBackground(true);
 
     // A board larger than the screen leaves is shown scaled down; the tiles
@@ -159,6 +205,7 @@ void Schiebefenster::FormActivate()
     const QSize voll(m_brett.Spalten() * breite, m_brett.Zeilen() * breite);
     const QSize platz = Klientplatz(*this) - QSize(ImBild->x() + RandRechts, ImBild->y() + RandUnten);
     ImBild->resize(Angezeigt(voll, Brettmassstab(voll, platz)));
+    ImBild->setzeFelder(m_brett.Spalten(), m_brett.Zeilen(), breite);
     passeFensterAn();
     m_quelle = m_ziel = QRect(0, 0, breite, breite);
 
@@ -173,9 +220,7 @@ void Schiebefenster::FormActivate()
 
     ImBild->setzeBild(QImage(voll, QImage::Format_RGB32));
     ImBild->bild().fill(hintergrund);
-    for (int spalte = 0; spalte < m_brett.Spalten(); ++spalte)
-        for (int zeile = 0; zeile < m_brett.Zeilen(); ++zeile)
-            zeichneFeld(spalte, zeile, spalte * m_brett.Zeilen() + zeile);
+    zeichneBrett();
     ImBild->update();
     zeichneVorschau();
 }
@@ -185,8 +230,9 @@ void Schiebefenster::passeFensterAn()
     const int breite = ImBild->x() + ImBild->width() + RandRechts;
     // The left column (preview, labels, buttons) always fits, also beside a
     // board of a single row of small tiles.
-    const int mindesthoehe = RectImVorschau.bottom() + 1 + AbstandVorschau + 2 * BuMischen->height() +
-                             2 * LaZeit->height() + AbstandUnten + AbstandKnoepfe + 2 * AbstandLabels;
+    const int mindesthoehe = RectImVorschau.bottom() + 1 + AbstandVorschau + LaMeldung->height() +
+                             2 * BuMischen->height() + 2 * LaZeit->height() + AbstandUnten + AbstandKnoepfe +
+                             3 * AbstandLabels;
     const int hoehe = std::max(ImBild->y() + ImBild->height() + RandUnten, mindesthoehe);
     // Only a screen smaller than the left column itself still cuts the window.
     const QSize platz = Klientplatz(*this);
@@ -204,6 +250,7 @@ void Schiebefenster::passeFensterAn()
     LaZeit->move(LaZeit->x(), labelzeile - LaZeit->height());
     LaPos->move(LaPos->x(), klienthoehe - 2 * knopfhoehe - 2 * LaZeit->height() - AbstandUnten -
                                 AbstandKnoepfe - 2 * AbstandLabels);
+    LaMeldung->move(LaMeldung->x(), LaPos->y() - AbstandLabels - LaMeldung->height());
 }
 
 void Schiebefenster::zeichneFeld(int spalte, int zeile, int teil)
@@ -212,10 +259,23 @@ void Schiebefenster::zeichneFeld(int spalte, int zeile, int teil)
     if (brett.isNull() || teil < 0 || size_t(teil) >= m_teile.size())
         return;
     const QRect feld(spalte * m_feldbreite, zeile * m_feldbreite, m_feldbreite, m_feldbreite);
+    // An ended game shows the hole's own picture, as the pages do.
+    const std::vector<QImage>& geschnitten = m_sitzung.puzzle.kacheln.teile;
+    const bool ganz = teil == m_brett.Leernummer() && Ruht(m_brett.Stand()) && size_t(teil) < geschnitten.size() &&
+                      !geschnitten[size_t(teil)].isNull();
     QPainter maler(&brett);
     maler.fillRect(feld, Farbe(m_sitzung.einstellungen.Hintergrundfarbe));
-    maler.drawImage(feld.topLeft(), m_teile[size_t(teil)], m_quelle);
+    maler.drawImage(feld.topLeft(), ganz ? geschnitten[size_t(teil)] : m_teile[size_t(teil)], m_quelle);
     ImBild->zeigeBereich(feld);
+}
+
+void Schiebefenster::zeichneBrett()
+{
+    for (int spalte = 0; spalte < m_brett.Spalten(); ++spalte)
+        for (int zeile = 0; zeile < m_brett.Zeilen(); ++zeile)
+            zeichneFeld(spalte, zeile, m_brett.Belegung(spalte * m_brett.Zeilen() + zeile));
+    ImBild->setzeNamen(Schiebefeldnamen(m_brett));
+    ImBild->setzeRuhend(Ruht(m_brett.Stand()));
 }
 
 void Schiebefenster::zeichneVorschau()
@@ -240,11 +300,11 @@ void Schiebefenster::BuMischenClick()
     Zufall zufall = Zufall::AusUhrzeit();
     m_zugzahl = 0;
     LaZugZaehler->setText(Zugtext(m_zugzahl));
-    m_startzeit = MillisekundenDesTages();
+    StarteUhr();
+    LaMeldung->hide();
+    ImBild->setzeBeschreibung(QString());
     m_brett.Mischen(zufall);
-    for (int spalte = 0; spalte < m_brett.Spalten(); ++spalte)
-        for (int zeile = 0; zeile < m_brett.Zeilen(); ++zeile)
-            zeichneFeld(spalte, zeile, m_brett.Belegung(spalte * m_brett.Zeilen() + zeile));
+    zeichneBrett();
 }
 
 void Schiebefenster::ImBildMouseMove(QPoint stelle)
@@ -258,12 +318,15 @@ void Schiebefenster::ImBildMouseMove(QPoint stelle)
 
 void Schiebefenster::ImBildClick()
 {
-    const Schiebebrett::Zugergebnis ergebnis = m_brett.Zug(m_mausSpalte, m_mausZeile);
-    if (ergebnis == Schiebebrett::Zugergebnis::Ausserhalb)
+    if (m_brett.Zug(m_mausSpalte, m_mausZeile) != Schiebebrett::Zugergebnis::Gezogen)
         return;
-    if (ergebnis == Schiebebrett::Zugergebnis::Gezogen) {
-        ++m_zugzahl;
-        LaZugZaehler->setText(Zugtext(m_zugzahl));
+    ++m_zugzahl;
+    LaZugZaehler->setText(Zugtext(m_zugzahl));
+    if (m_brett.Stand() == Spielstand::Geloest) {
+        const QString ergebnis = Ergebnistext(m_zugzahl, HalteUhrAn());
+        LaMeldung->setText(ergebnis);
+        LaMeldung->show();
+        ImBild->setzeBeschreibung(ergebnis);
     }
     // Pending events run after each field, so a click arriving meanwhile
     // makes its whole move first; the bounds are read anew for every field.
@@ -272,13 +335,16 @@ void Schiebefenster::ImBildClick()
             zeichneFeld(spalte, zeile, m_brett.Belegung(spalte * m_brett.Zeilen() + zeile));
             QCoreApplication::processEvents();
         }
+    ImBild->setzeNamen(Schiebefeldnamen(m_brett));
+    ImBild->setzeRuhend(Ruht(m_brett.Stand()));
 }
 
 void Schiebefenster::BuAnzeigenClick()
 {
-    for (int spalte = 0; spalte < m_brett.Spalten(); ++spalte)
-        for (int zeile = 0; zeile < m_brett.Zeilen(); ++zeile)
-            zeichneFeld(spalte, zeile, spalte * m_brett.Zeilen() + zeile);
+    if (!Ruht(m_brett.Stand()))
+        HalteUhrAn();
+    m_brett.Aufloesen();
+    zeichneBrett();
 }
 
 void Schiebefenster::schliesse()

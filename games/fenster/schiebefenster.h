@@ -12,6 +12,7 @@
 
 class Anleitungsfenster;
 class Bildfeld;
+class Spielbrett;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -48,22 +49,29 @@ private:
     void BuMischenClick();
     // Records the field under the pointer (board pixels) and shows it.
     void ImBildMouseMove(QPoint stelle);
-    // One move at the field recorded by the last pointer movement, then the
-    // field-by-field redraw.
+    // One move at the field recorded by the last pointer movement (or the
+    // keyboard's field), then the field-by-field redraw. The move that
+    // solves a shuffled board ends the game with its result.
     void ImBildClick();
+    // Shows the whole picture in order and ends the game.
     void BuAnzeigenClick();
     void TiSpielZeitTimer();
+    // The clock from zero, or stopped at the time the game took.
+    void StarteUhr();
+    int HalteUhrAn();
 
     int bestimmeFeldbreite() const;
     void passeFensterAn();
     void zeichneFeld(int spalte, int zeile, int teil);
+    // Every field as the board holds it, and the fields' names.
+    void zeichneBrett();
     void zeichneVorschau();
 
     Sitzung& m_sitzung;
     Anleitungsfenster& m_anleitung;
     QPointer<QWidget> m_hauptfenster;
 
-    Bildfeld* ImBild = nullptr; // the board
+    Spielbrett* ImBild = nullptr; // the board
     QPushButton* BuMischen = nullptr;
     QPushButton* BuSchliessen = nullptr;
     QPushButton* BuAnzeigen = nullptr;
@@ -72,6 +80,7 @@ private:
     QLabel* LaPos = nullptr;
     QLabel* LaZugZaehler = nullptr;
     QLabel* LaZeit = nullptr;
+    QLabel* LaMeldung = nullptr; // "Gelöst in …"
     QTimer* TiSpielZeit = nullptr;
 
     // Move counter and start of the game (local time of day in ms).
@@ -80,7 +89,8 @@ private:
 
     Schiebebrett m_brett;
     // The tiles as this board shows them: the cut's, the hole's in the
-    // empty-field colour.
+    // empty-field colour (while a game is open; an ended one shows the
+    // whole picture).
     std::vector<QImage> m_teile;
     int m_feldbreite = 0;
     QRect m_quelle;

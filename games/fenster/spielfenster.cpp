@@ -3,6 +3,7 @@
 #include "fenster/bildfeld.h"
 #include "fenster/fensterwechsel.h"
 #include "games/anzeigeplatz.h"
+#include "games/spielanzeige.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimerEvent>
 #include <QWindow>
 #include <algorithm>
 
@@ -21,15 +23,85 @@ constexpr int GroessteFeldbreite = 10000;
 constexpr QMargins Rahmenschaetzung{4, 30, 4, 4};
 constexpr QSize Ersatzbildschirm{1024, 768};
 
+// The frame the window manager gave the window; none before it has.
+QMargins EchterRahmen(const QWidget& fenster)
+{
+    const QWindow* fensterhandle = fenster.windowHandle();
+    return fensterhandle ? fensterhandle->frameMargins() : QMargins();
+}
+
 QMargins Rahmen(const QWidget& fenster)
 {
-    if (const QWindow* fensterhandle = fenster.windowHandle()) {
-        const QMargins echt = fensterhandle->frameMargins();
-        if (!echt.isNull())
-            return echt;
-    }
-    return Rahmenschaetzung;
+    const QMargins echt = EchterRahmen(fenster);
+    return echt.isNull() ? Rahmenschaetzung : echt;
 }
+
+// Watches a window from each showing until its frame is known, then places
+// it once: some window managers report the frame only after mapping it.
+class Rahmenwaechter : public QObject
+{
+public:
+    explicit Rahmenwaechter(QWidget& fenster) : QObject(&fenster), m_fenster(fenster)
+    {
+        fenster.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (objekt != &m_fenster)
+            return false;
+        switch (ereignis->type()) {
+        case QEvent::Show:
+            warte(EchterRahmen(m_fenster).isNull());
+            break;
+        case QEvent::Hide:
+            warte(false);
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            pruefe();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    void timerEvent(QTimerEvent* ereignis) override
+    {
+        if (ereignis->timerId() != m_takt)
+            return;
+        if (++m_versuche >= MaxVersuche)
+            warte(false);
+        else
+            pruefe();
+    }
+
+private:
+    static constexpr int Takt = 50; // ms
+    static constexpr int MaxVersuche = 60;
+
+    void warte(bool an)
+    {
+        if (m_takt)
+            killTimer(m_takt);
+        m_takt = an ? startTimer(Takt) : 0;
+        m_versuche = 0;
+    }
+
+    void pruefe()
+    {
+        if (!m_takt || EchterRahmen(m_fenster).isNull())
+            return;
+        warte(false);
+        AufDenBildschirm(m_fenster);
+    }
+
+    QWidget& m_fenster;
+    int m_takt = 0;
+    int m_versuche = 0;
+};
 
 QRect Bildschirmflaeche(const QWidget& fenster)
 {
@@ -41,6 +113,7 @@ QRect Bildschirmflaeche(const QWidget& fenster)
 Spielfenster::Spielfenster(bool hauptfensterNachVorn, QWidget* parent)
     : Formular(parent), m_hauptfensterNachVorn(hauptfensterNachVorn)
 {
+    PlatziereNachDemRahmen(*this);
 }
 
 // FormDestroy: a window destroyed while it was open brings the main window
@@ -185,6 +258,31 @@ QImage MaleBrettgrund(Bildfeld& spielfeld, QSize brettgroesse, QSize fenster, in
     return Feldquadrat(kante, umriss, fuellung);
 }
 
+QLabel* NeueMeldung(const char* name, QWidget* eltern)
+{
+    auto* meldung = benannt(new QLabel(eltern), name);
+    meldung->setAutoFillBackground(true);
+    meldung->setFrameShape(QFrame::Box);
+    meldung->setMargin(2);
+    QPalette farben = meldung->palette();
+    farben.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xCC));
+    farben.setColor(QPalette::WindowText, Qt::black);
+    meldung->setPalette(farben);
+    QFont schrift = meldung->font();
+    schrift.setBold(true);
+    meldung->setFont(schrift);
+    meldung->hide();
+    return meldung;
+}
+
+void SetzeSpielfarben(QWidget& fenster, const QColor& hintergrund)
+{
+    QPalette farben = fenster.palette();
+    farben.setColor(QPalette::Window, hintergrund);
+    farben.setColor(QPalette::WindowText, Schriftfarbe(hintergrund));
+    fenster.setPalette(farben);
+}
+
 QSize Klientplatz(const QWidget& fenster)
 {
     const QMargins rahmen = Rahmen(fenster);
@@ -196,5 +294,13 @@ void AufDenBildschirm(QWidget& fenster)
 {
     const QMargins rahmen = Rahmen(fenster);
     const QSize aussen = fenster.size() + QSize(rahmen.left() + rahmen.right(), rahmen.top() + rahmen.bottom());
-    fenster.move(InDieFlaeche(fenster.pos(), aussen, Bildschirmflaeche(fenster)));
+    // Without a frame yet, a window's position is that of its inside: the
+    // estimated frame goes around it.
+    const QPoint innen = EchterRahmen(fenster).isNull() ? QPoint(rahmen.left(), rahmen.top()) : QPoint();
+    fenster.move(InDieFlaeche(fenster.pos() - innen, aussen, Bildschirmflaeche(fenster)) + innen);
+}
+
+void PlatziereNachDemRahmen(QWidget& fenster)
+{
+    new Rahmenwaechter(fenster);
 }

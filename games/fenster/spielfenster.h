@@ -10,6 +10,7 @@
 #include <vector>
 
 class Bildfeld;
+class QColor;
 class QLabel;
 class QPushButton;
 
@@ -54,6 +55,14 @@ QLabel* NeuesSpiellabel(const char* name, const QString& text, QPoint ort, QWidg
 QPushButton* NeuerSpielknopf(const char* name, const QString& text, const QRect& ort, QWidget* eltern);
 void SetzeText(QLabel* label, const QString& text);
 
+// The result of a game, shown in the window in dark on light yellow (hidden
+// until a game ends), whatever the window's colour.
+QLabel* NeueMeldung(const char* name, QWidget* eltern);
+
+// The window's background colour, and the labels on it in black or white,
+// whichever stands out more.
+void SetzeSpielfarben(QWidget& fenster, const QColor& hintergrund);
+
 // The field edge from the main window's unbounded tile width, kept usable
 // for division and for the board's pixel sizes (1..10000).
 int SpielFeldbreite(int kachelbreite);
@@ -88,3 +97,9 @@ QSize Klientplatz(const QWidget& fenster);
 // Moves the window as little as needed for all of it, frame and title bar
 // included, to lie on its screen's available area.
 void AufDenBildschirm(QWidget& fenster);
+
+// Places the window once more as soon as the window manager has given it its
+// frame, each time it is shown: before that only an estimate of the frame is
+// known, and a window manager with a larger title bar would put it above the
+// screen, out of reach of the mouse.
+void PlatziereNachDemRahmen(QWidget& fenster);

@@ -8,6 +8,7 @@
 
 class Anleitungsfenster;
 class Bildfeld;
+class Spielbrett;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -30,14 +31,23 @@ public:
 protected:
     void FormShow() override;
     void FormPaint() override;
+    // Escape drops a pending first choice before it closes the window.
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    // Draws the board with the chosen first field marked and tells the board
+    // control the fields' names.
     void Zeichne();
     void BuMischenClick();
     void PaBoSpielfeldMouseMove(QPoint stelle);
     void PaBoSpielfeldClick(QPoint stelle);
+    // A click or Enter on field (spalte, zeile).
+    void Feldwahl(int spalte, int zeile);
     void BuAufloesenClick();
     void TiSpielZeitTimer();
+    // The clock from zero, or stopped at the time the game took.
+    void StarteUhr();
+    int HalteUhrAn();
 
     QSize Brettgroesse() const { return QSize(m_brett.FeldSpalten() * m_feldbreite, m_brett.FeldZeilen() * m_feldbreite); }
 
@@ -53,7 +63,7 @@ private:
     QPushButton* BuSchliessen = nullptr; // answers Escape
     QLabel* LaVon = nullptr;
     QLabel* LaNach = nullptr;
-    Bildfeld* PaBoSpielfeld = nullptr;
+    Spielbrett* PaBoSpielfeld = nullptr;
     QPushButton* BuMischen = nullptr;
     QLabel* LaPos = nullptr;
     QPushButton* BuAufloesen = nullptr;
@@ -61,6 +71,7 @@ private:
     QLabel* LaZeit = nullptr;
     QTimer* TiSpielZeit = nullptr;
     Bildfeld* ImVorschau = nullptr;
+    QLabel* LaMeldung = nullptr; // "Gelöst in …"
 
     Tauschbrett m_brett;
     QImage m_leerfeld; // this window's blank field

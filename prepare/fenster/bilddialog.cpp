@@ -1,6 +1,7 @@
 #include "prepare/fenster/bilddialog.h"
 
 #include "codecs/bildcodec.h"
+#include "prepare/bildformate.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -14,17 +15,6 @@ namespace {
 constexpr int VorschauSeite = 160;
 // Files larger than this are not decoded just for the preview.
 constexpr qint64 MaxVorschauBytes = 40 * 1024 * 1024;
-
-// The shown text comes first; the patterns in the last parentheses are what
-// the dialog filters by (hidden from the user).
-const QStringList Filter{
-    QStringLiteral("JPEG-Bilder (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
-    QStringLiteral("PNG-Bilder (*.png) (*.png)"),
-    QStringLiteral("Bitmaps (*.bmp) (*.bmp)"),
-    QStringLiteral("WebP-Bilder (*.webp) (*.webp)"),
-    QStringLiteral("HEIF-Bilder (*.heic, *.heif) (*.heic *.heif)"),
-    QStringLiteral("alle Dateien (*.*) (*)"),
-};
 
 void ZeigeVorschau(QLabel* vorschau, const QString& pfad)
 {
@@ -55,8 +45,10 @@ QString BildOeffnenDialog(QWidget* eltern, const QString& start, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    dialog.setNameFilters(Filter);
-    dialog.selectNameFilter(Filter.constFirst());
+    // Every picture the program reads shows at once, whatever its format.
+    const QStringList filter = bildformate::Dateifilter();
+    dialog.setNameFilters(filter);
+    dialog.selectNameFilter(filter.constFirst());
     // The program ships no Qt translations; the dialog's own captions in German.
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));

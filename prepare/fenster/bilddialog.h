@@ -1,7 +1,7 @@
 #pragma once
-// The picture-open dialog: six filters in a fixed order (the first one
-// selected), default extension "bmp", and a preview of the picture under
-// the cursor, read through the program's own picture reader.
+// The picture-open dialog: the filters of bildformate::Dateifilter (the first,
+// every picture, selected), default extension "bmp", and a preview of the
+// picture under the cursor, read through the program's own picture reader.
 #include <QString>
 
 class QWidget;

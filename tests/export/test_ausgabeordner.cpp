@@ -43,7 +43,7 @@ TEST_F(Ausgabeordner, BildAufSchreibgeschuetztemDatentraeger)
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
     const QString bitmap = haupt().Arbeitsverzeichnis() + QStringLiteral("Klasse 5a.bmp");
     EXPECT_EQ(modell().puzzle.bilddatei, bitmap);
-    EXPECT_EQ(teil<QTableWidget>("StGrInfo")->item(0, 1)->text(), QStringLiteral("Klasse 5a.bmp"));
+    EXPECT_EQ(teil<QTableWidget>("StGrInfo")->item(0, 1)->text(), QStringLiteral("Klasse 5a.jpg"));
     EXPECT_EQ(modell().puzzle.kuerzel, QStringLiteral("Klasse"));
     EXPECT_EQ(modell().einstellungen.Ausgabeverzeichnis, stick + QLatin1Char('/'));
     waehle("MenuSchneiden");

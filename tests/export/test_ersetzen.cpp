@@ -160,13 +160,12 @@ TEST_F(Ersetzen, DasselbeBildFragtNieAuchNachNeuemSchnitt)
 
 TEST_F(Ersetzen, EinBildWieEineKachelBenanntBleibtUnberuehrt)
 {
-    // Its first tile would be named like the photo, its BMP tile like the
-    // bitmap the program reads it from.
+    // Its first JPEG tile would be named like the photo.
     legeJpegAn(QStringLiteral("abcdef0_0.jpg"), testhilfe::Muster(200, 200));
     ladeUndSchneide(QStringLiteral("abcdef0_0.jpg"));
     const QMap<QString, QByteArray> vorher = stand();
     antwort = true;
-    for (const char* befehl : {"MenuKachelnJpg", "MenuKachelnBmp", "MenuSchiebeseite"}) {
+    for (const char* befehl : {"MenuKachelnJpg", "MenuSchiebeseite"}) {
         meldungen.clear();
         waehle(befehl);
         ASSERT_EQ(meldungen.size(), 1);
@@ -174,8 +173,14 @@ TEST_F(Ersetzen, EinBildWieEineKachelBenanntBleibtUnberuehrt)
     }
     EXPECT_TRUE(fragen.isEmpty());
     EXPECT_EQ(stand(), vorher);
-    EXPECT_EQ(modell().puzzle.bilddatei, pfad(QStringLiteral("abcdef0_0.bmp")));
+    // The bitmap the program reads the photo from is scratch of its own, so
+    // a BMP tile of that name is just a tile.
+    EXPECT_EQ(modell().puzzle.bilddatei, haupt().Arbeitsverzeichnis() + QStringLiteral("abcdef0_0.bmp"));
     meldungen.clear();
+    waehle("MenuKachelnBmp");
+    EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_EQ(stand().value(QStringLiteral("abcdef0_0.jpg")), vorher.value(QStringLiteral("abcdef0_0.jpg")));
+    EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("abcdef0_0.bmp"))));
 }
 
 TEST_F(Ersetzen, ZweiBilderAusDerZwischenablageSindZweiPuzzles)

@@ -1,4 +1,5 @@
 // The picture riddle's board, answers and window arithmetic, without a window.
+#include "games/brettzugang.h"
 #include "games/raetselbrett.h"
 #include "games/raetselmasse.h"
 
@@ -22,12 +23,20 @@ TEST(Raetselbrett, JederKlickZaehltAuchAufEinAufgedecktesFeld)
         EXPECT_FALSE(brett.Aufdecken(c, r));
     EXPECT_EQ(brett.Zugzahl(), 2);
 
+    EXPECT_EQ(Raetselfeldnamen(brett).mid(4),
+              (QStringList{QStringLiteral("verdeckte Karte in Zeile 1, Spalte 3"),
+                           QStringLiteral("Teil in Zeile 2, Spalte 3")}));
+
+    // Uncovering everything ends the game: no click counts any more.
     brett.AllesAufdecken();
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(brett.Raetselfeld(i).Sichtbar, i);
+    EXPECT_TRUE(brett.Beendet());
+    EXPECT_FALSE(brett.Aufdecken(0, 0));
     EXPECT_EQ(brett.Zugzahl(), 2);
 
     ASSERT_TRUE(brett.Aufbauen(1, 1));
+    EXPECT_FALSE(brett.Beendet());
     EXPECT_EQ(brett.Zugzahl(), 0);
     EXPECT_EQ(brett.Raetselfeld(0).Sichtbar, Raetselbrett::Verdeckt);
 
@@ -120,4 +129,14 @@ TEST(Raetselmasse, MindestbreitenUndLabelorte)
     // The result label's text is never cut off at the minimum width.
     e.richtigBreite = 70;
     EXPECT_EQ(BerechneRaetselmasse(e).fenster.width(), 314 + 70 + 8);
+
+    // Wider buttons and texts push the labels right instead of touching them.
+    e = FuenfMalDrei();
+    e.knoepfeRechts = 250;
+    e.zaehlerBreite = 60;
+    e.zeitBreite = 90;
+    m = BerechneRaetselmasse(e);
+    EXPECT_EQ(m.zaehlerLinks, 250 + 12);
+    EXPECT_EQ(m.zeitLinks, 262 + 60 + 12);
+    EXPECT_EQ(m.richtigLinks, 334 + 90 + 12);
 }

@@ -1,4 +1,6 @@
-// The shared game pieces (random generator, displays) and the sliding board.
+// The shared game pieces (random generator, displays, keyboard and names)
+// and the sliding board.
+#include "games/brettzugang.h"
 #include "games/schiebebrett.h"
 #include "games/spielanzeige.h"
 #include "games/zufall.h"
@@ -66,8 +68,10 @@ TEST(Spielanzeige, TexteUndSpielzeitUeberMitternacht)
 {
     EXPECT_EQ(Zugtext(3), QStringLiteral("Zug: 3"));
     EXPECT_EQ(Zugtext(0), QStringLiteral("Zug: 0"));
-    EXPECT_EQ(Zeittext(42), QStringLiteral("Zeit: 42sec"));
+    EXPECT_EQ(Zeittext(42), QStringLiteral("Zeit: 42 Sek."));
     EXPECT_EQ(Positionstext(2, 1), QStringLiteral("(2|1)"));
+    EXPECT_EQ(Ergebnistext(1, 1), QStringLiteral("Gelöst in 1 Zug und 1 Sekunde"));
+    EXPECT_EQ(Ergebnistext(12, 0), QStringLiteral("Gelöst in 12 Zügen und 0 Sekunden"));
 
     EXPECT_EQ(Spielsekunden(1000, 43999), 42);
     EXPECT_EQ(Spielsekunden(5000, 5999), 0);
@@ -75,6 +79,96 @@ TEST(Spielanzeige, TexteUndSpielzeitUeberMitternacht)
     EXPECT_EQ(Spielsekunden(86390000, 5000), 15);
     EXPECT_GE(MillisekundenDesTages(), 0);
     EXPECT_LT(MillisekundenDesTages(), 86400000);
+}
+
+TEST(Spielanzeige, SchwarzOderWeissStehtAufJederFarbeAusreichendAb)
+{
+    EXPECT_DOUBLE_EQ(Kontrast(Qt::black, Qt::white), 21.0);
+    EXPECT_EQ(Schriftfarbe(QColor(0, 0, 255)), QColor(Qt::white)); // the start background
+    EXPECT_EQ(Schriftfarbe(QColor(255, 255, 0)), QColor(Qt::black));
+    // A grid over all colours, among them those where black and white do
+    // about equally well.
+    for (int r = 0; r < 256; r += 15)
+        for (int g = 0; g < 256; g += 15)
+            for (int b = 0; b < 256; b += 15) {
+                const QColor hintergrund(r, g, b);
+                ASSERT_GE(Kontrast(Schriftfarbe(hintergrund), hintergrund), 4.5) << r << "," << g << "," << b;
+            }
+}
+
+TEST(Brettzugang, PfeileBleibenAufDemBrettPos1UndEndeSpringen)
+{
+    const auto ziel = [](QPoint von, int taste, bool strg = false) { return Tastenziel(von, taste, strg, 4, 3); };
+    EXPECT_EQ(ziel({1, 1}, Qt::Key_Right), QPoint(2, 1));
+    EXPECT_EQ(ziel({1, 1}, Qt::Key_Up), QPoint(1, 0));
+    EXPECT_EQ(ziel({0, 0}, Qt::Key_Left), QPoint(0, 0));
+    EXPECT_EQ(ziel({3, 2}, Qt::Key_Down), QPoint(3, 2));
+    EXPECT_EQ(ziel({2, 1}, Qt::Key_Home), QPoint(0, 1));
+    EXPECT_EQ(ziel({2, 1}, Qt::Key_End), QPoint(3, 1));
+    EXPECT_EQ(ziel({2, 1}, Qt::Key_Home, true), QPoint(0, 0));
+    EXPECT_EQ(ziel({0, 0}, Qt::Key_End, true), QPoint(3, 2));
+    EXPECT_FALSE(ziel({1, 1}, Qt::Key_Return).has_value());
+    EXPECT_FALSE(Tastenziel({0, 0}, Qt::Key_Right, false, 0, 0).has_value());
+}
+
+TEST(Schiebebrett, NurEinGemischtesBrettWirdGewonnenUndRuhtDann)
+{
+    // A line of three, the hole at the left.
+    Schiebebrett brett;
+    brett.Ordnen(3, 1, 0, 0);
+    brett.Zug(2, 0);
+    brett.Zug(0, 0);
+    EXPECT_TRUE(brett.Geordnet());
+    EXPECT_EQ(brett.Stand(), Spielstand::Frei);
+
+    Zufall zufall(7);
+    brett.Mischen(zufall);
+    EXPECT_EQ(brett.Stand(), Spielstand::Laeuft);
+    // In order again by hand: a click on the hole moves nothing and wins nothing.
+    while (!brett.Geordnet())
+        for (int i = 0; i < 2; ++i)
+            if (brett.Belegung(i) > brett.Belegung(i + 1))
+                brett.Tausche(i, i + 1);
+    EXPECT_EQ(brett.Zug(brett.LeerSpalte(), 0), Ergebnis::Gezogen);
+    EXPECT_EQ(brett.Stand(), Spielstand::Laeuft);
+    brett.Zug(2, 0);
+    EXPECT_EQ(brett.Stand(), Spielstand::Laeuft);
+    EXPECT_EQ(brett.Zug(0, 0), Ergebnis::Gezogen);
+    EXPECT_EQ(brett.Stand(), Spielstand::Geloest);
+
+    // The won board rests; off the board is still off the board.
+    EXPECT_EQ(brett.Zug(2, 0), Ergebnis::Ruhend);
+    EXPECT_EQ(brett.Zug(5, 0), Ergebnis::Ausserhalb);
+    EXPECT_EQ(brett.LeerSpalte(), 0);
+    brett.Aufloesen();
+    EXPECT_EQ(brett.Stand(), Spielstand::Geloest);
+
+    // "Auflösen" puts a running game in order and ends it without a win.
+    brett.Mischen(zufall);
+    brett.Zug(1, 0);
+    brett.Aufloesen();
+    EXPECT_TRUE(brett.Geordnet());
+    EXPECT_EQ(brett.LeerSpalte(), 0);
+    EXPECT_EQ(brett.Stand(), Spielstand::Aufgeloest);
+    EXPECT_EQ(brett.Zug(2, 0), Ergebnis::Ruhend);
+    brett.Ordnen(3, 1, 0, 0);
+    EXPECT_EQ(brett.Stand(), Spielstand::Frei);
+}
+
+TEST(Brettzugang, SchiebefelderHeissenWieAufDenSeiten)
+{
+    // 2 columns x 2 rows, the hole's own field column 0, row 1; the tile
+    // below slides up.
+    Schiebebrett brett;
+    brett.Ordnen(2, 2, 0, 0);
+    brett.Zug(0, 1);
+    EXPECT_EQ(Schiebefeldnamen(brett),
+              (QStringList{QStringLiteral("Teil in Zeile 1, Spalte 1, gehört nach Zeile 2, Spalte 1"),
+                           QStringLiteral("leeres Feld, Zeile 2, Spalte 1"),
+                           QStringLiteral("Teil in Zeile 1, Spalte 2"), QStringLiteral("Teil in Zeile 2, Spalte 2")}));
+    // Once the game rests the whole picture shows: the hole's tile too.
+    brett.Aufloesen();
+    EXPECT_EQ(Schiebefeldnamen(brett).first(), QStringLiteral("Teil in Zeile 1, Spalte 1"));
 }
 
 TEST(Schiebebrett, OrdnenLegtLochUndHaeltDasBrettImGitter)

@@ -3,9 +3,11 @@
 #include "app/fenster/programm.h"
 #include "fenster/bildfeld.h"
 #include "games/fenster/schiebefenster.h"
+#include "games/spielanzeige.h"
 #include "modell/sitzung.h"
 #include "testhilfe.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -62,6 +64,7 @@ protected:
     }
     static Bildfeld* brett() { return teil<Bildfeld>("ImBild"); }
     static QString zuege() { return teil<QLabel>("LaZugZaehler")->text(); }
+    static QTimer* uhr() { return spiel()->findChild<QTimer*>(); }
     static void klicke(const char* knopf) { teil<QPushButton>(knopf)->click(); }
 
     // A cut of spalten x zeilen tiles of width B, as the cut leaves it.
@@ -211,7 +214,7 @@ TEST_F(SchiebePuzzle, ZuegeLochKlickUndKlickAusserhalbDerLinie)
     EXPECT_EQ(Brettbild(), vorher);
 }
 
-TEST_F(SchiebePuzzle, MischenAufloesenUndWeiterspielen)
+TEST_F(SchiebePuzzle, MischenUndAufloesenBeendetDasSpiel)
 {
     Schnitt(4, 4);
     einstellungen().ZugausgabeImSpiel = true;
@@ -227,19 +230,71 @@ TEST_F(SchiebePuzzle, MischenAufloesenUndWeiterspielen)
     Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 2) % 4);
     Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 1) % 4);
     EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
-    const std::vector<int> gespielt = Belegungsbild();
 
-    // "Auflösen" shows every tile at its own place, the coloured one too.
+    // "Auflösen" shows the whole picture, the hole's own tile too, and ends
+    // the game without a result: clicks do nothing and the clock stands.
     klicke("BuAnzeigen");
-    EXPECT_EQ(Brettbild(), (std::vector<int>{-1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-    EXPECT_EQ(Belegungsbild(), gespielt);
-
-    // A click out of line brings the game's arrangement back, uncounted.
-    const int spalte = (spiel()->Brett().LeerSpalte() + 1) % 4;
-    const int zeile = (spiel()->Brett().LeerZeile() + 1) % 4;
-    Klick(spalte, zeile);
+    const std::vector<int> ganz{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    EXPECT_EQ(Brettbild(), ganz);
+    EXPECT_FALSE(uhr()->isActive());
+    Klick(spiel()->Brett().LeerSpalte(), (spiel()->Brett().LeerZeile() + 1) % 4);
     EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
-    EXPECT_EQ(Brettbild(), gespielt);
+    EXPECT_EQ(Brettbild(), ganz);
+    EXPECT_FALSE(teil<QLabel>("LaMeldung")->isVisible());
+
+    // "Mischen" starts the next game.
+    klicke("BuMischen");
+    EXPECT_TRUE(uhr()->isActive());
+    EXPECT_EQ(Brettbild(), Belegungsbild());
+}
+
+TEST_F(SchiebePuzzle, GewonnenWirdNurNachMischenUndAuchPerTastatur)
+{
+    Schnitt(3, 1); // a line, the hole at the left
+    Oeffnen();
+    QLabel* meldung = teil<QLabel>("LaMeldung");
+    // Never shuffled: the hole goes away and back, and nothing is won.
+    Klick(2, 0);
+    Klick(0, 0);
+    EXPECT_FALSE(meldung->isVisible());
+
+    // A mouse click on "Mischen" leaves the keyboard on the board, whose
+    // frame shows only once a key is used.
+    QTest::mouseClick(teil<QPushButton>("BuMischen"), Qt::LeftButton);
+    ASSERT_TRUE(brett()->hasFocus());
+    EXPECT_TRUE(brett()->Marke().isEmpty());
+    // A shuffle that left the line in order needs a move away first.
+    if (spiel()->Brett().LeerSpalte() == 0) {
+        QTest::keyClick(brett(), Qt::Key_Right);
+        QTest::keyClick(brett(), Qt::Key_Space);
+    }
+    QTest::keyClick(brett(), Qt::Key_Home);
+    EXPECT_EQ(brett()->Marke(), QRect(0, 0, B, B));
+    QTest::keyClick(brett(), Qt::Key_Return);
+
+    // Won: the result in the window, the clock stopped at the time it shows,
+    // the whole picture, and a board that rests until "Mischen".
+    const QString zeit = teil<QLabel>("LaZeit")->text();
+    const int sekunden = zeit.section(QLatin1Char(' '), 1, 1).toInt();
+    EXPECT_TRUE(meldung->isVisible());
+    EXPECT_EQ(meldung->text(), Ergebnistext(zuege().section(QLatin1Char(' '), 1).toInt(), sekunden));
+    EXPECT_FALSE(uhr()->isActive());
+    EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2}));
+    const QString gezaehlt = zuege();
+    QTest::keyClick(brett(), Qt::Key_End);
+    QTest::keyClick(brett(), Qt::Key_Return);
+    EXPECT_EQ(zuege(), gezaehlt);
+    EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2}));
+    // Screen readers hear the hole's field as a tile now, and the board at rest.
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(brett());
+    EXPECT_EQ(zugang->child(0)->text(QAccessible::Name), QStringLiteral("Teil in Zeile 1, Spalte 1"));
+    EXPECT_TRUE(zugang->child(0)->state().disabled);
+    EXPECT_EQ(zugang->text(QAccessible::Description), meldung->text());
+
+    klicke("BuMischen");
+    EXPECT_FALSE(meldung->isVisible());
+    EXPECT_TRUE(uhr()->isActive());
+    EXPECT_FALSE(zugang->child(0)->state().disabled);
 }
 
 TEST_F(SchiebePuzzle, EinFeldIstDasLoch)
@@ -266,7 +321,7 @@ TEST_F(SchiebePuzzle, ZurueckAusDerAnleitungNeuGeordnetUndSchliessenLaesstDieTei
     ASSERT_EQ(zuege(), QStringLiteral("Zug: 2"));
     // The clock counts whole seconds from the shuffle.
     QLabel* zeit = teil<QLabel>("LaZeit");
-    ASSERT_TRUE(QTest::qWaitFor([zeit] { return zeit->text() == QStringLiteral("Zeit: 1sec"); }, 3000))
+    ASSERT_TRUE(QTest::qWaitFor([zeit] { return zeit->text() == QStringLiteral("Zeit: 1 Sek."); }, 3000))
         << zeit->text().toStdString();
 
     QWidget* anleitung = testhilfe::Fenster("Schiebeanleitung");
@@ -279,9 +334,9 @@ TEST_F(SchiebePuzzle, ZurueckAusDerAnleitungNeuGeordnetUndSchliessenLaesstDieTei
     // Solved order again; the counter and the clock go on.
     EXPECT_EQ(Brettbild(), (std::vector<int>{0, 1, 2, 3, -1, 5, 6, 7, 8}));
     EXPECT_EQ(zuege(), QStringLiteral("Zug: 2"));
-    QSignalSpy takt(spiel()->findChild<QTimer*>(), &QTimer::timeout);
+    QSignalSpy takt(uhr(), &QTimer::timeout);
     ASSERT_TRUE(takt.wait(2000));
-    EXPECT_NE(zeit->text(), QStringLiteral("Zeit: 0sec"));
+    EXPECT_NE(zeit->text(), QStringLiteral("Zeit: 0 Sek."));
 
     // Closing shows the main window; the tile set was never painted on.
     klicke("BuSchliessen");

@@ -7,13 +7,16 @@
 #include "games/fenster/raetselfenster.h"
 #include "games/fenster/schiebefenster.h"
 #include "games/fenster/tauschfenster.h"
+#include "games/spielanzeige.h"
 #include "modell/sitzung.h"
 #include "testhilfe.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -51,6 +54,8 @@ struct Spiel
     const char* fenster;   // the game window
     const char* anleitung; // its instruction window
     const char* brett;     // the board control
+    const char* brettname; // the board's and its second field's names for screen readers
+    const char* feldname;
 
     QWidget* Fenster() const { return testhilfe::Fenster(fenster); }
     QWidget* Anleitung() const { return testhilfe::Fenster(anleitung); }
@@ -63,9 +68,15 @@ struct Spiel
     QString Zuege() const { return Teil<QLabel>("LaZugZaehler")->text(); }
 };
 
-const Spiel Schieben{"SchiebePuzzle", "MenuSchiebepuzzle", "Schiebefenster", "Schiebeanleitung", "ImBild"};
-const Spiel Tauschen{"TauschPuzzle", "MenuTauschpuzzle", "Tauschfenster", "Tauschanleitung", "PaBoSpielfeld"};
-const Spiel Raetseln{"BilderRaetsel", "MenuBilderraetsel", "Raetselfenster", "Raetselanleitung", "PaBoSpielfeld"};
+const Spiel Schieben{"SchiebePuzzle",           "MenuSchiebepuzzle", "Schiebefenster",
+                     "Schiebeanleitung",        "ImBild",            "Spielfeld SchiebePuzzle",
+                     "Teil in Zeile 1, Spalte 2"};
+const Spiel Tauschen{"TauschPuzzle",           "MenuTauschpuzzle", "Tauschfenster",
+                     "Tauschanleitung",        "PaBoSpielfeld",    "Spielfeld TauschPuzzle",
+                     "Teil in Zeile 1, Spalte 2"};
+const Spiel Raetseln{"BilderRaetsel",       "MenuBilderraetsel", "Raetselfenster",
+                     "Raetselanleitung",    "PaBoSpielfeld",     "Spielfeld BilderRätsel",
+                     "verdeckte Karte in Zeile 1, Spalte 2"};
 const Spiel Spiele[] = {Schieben, Tauschen, Raetseln};
 
 const Schiebebrett& Schiebestand()
@@ -121,6 +132,15 @@ TEST_F(Spielfenster, EscapeSchliesstNurDieAnleitungUndDasSpielKommtZurueck)
         QWidget* anleitung = spiel.Anleitung();
         ASSERT_TRUE(QTest::qWaitForWindowActive(anleitung));
         EXPECT_FALSE(Haupt().isVisible()) << "the main window came in front of the game";
+        // Every line of the instruction shows ("Viel Spaß" last), and below
+        // it how the game goes by keyboard, above the button.
+        auto* text = testhilfe::Teil<QPlainTextEdit>(anleitung, "MeAnleitung");
+        EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+        auto* tasten = testhilfe::Teil<QLabel>(anleitung, "LaTasten");
+        EXPECT_TRUE(tasten->text().contains(QStringLiteral("Pfeiltasten")));
+        EXPECT_GE(tasten->y(), text->geometry().bottom());
+        EXPECT_LE(tasten->y() + tasten->heightForWidth(tasten->width()),
+                  testhilfe::Teil<QPushButton>(anleitung, "BuSchliessen")->y());
 
         QTest::keyClick(anleitung, Qt::Key_Escape);
         EXPECT_FALSE(anleitung->isVisible());
@@ -132,6 +152,50 @@ TEST_F(Spielfenster, EscapeSchliesstNurDieAnleitungUndDasSpielKommtZurueck)
         EXPECT_FALSE(fenster->isVisible());
         EXPECT_TRUE(Haupt().isVisible());
         EXPECT_TRUE(QTest::qWaitForWindowActive(&Haupt()));
+    }
+}
+
+TEST_F(Spielfenster, DasBrettIstEinTabstoppMitTastenfeldUndNamen)
+{
+    // A light background: the counters turn dark on it.
+    testhilfe::Modell().einstellungen.Hintergrundfarbe = 0x80FFFF; // light yellow
+    for (const Spiel& spiel : Spiele) {
+        SCOPED_TRACE(spiel.name);
+        QWidget* fenster = Starte(spiel);
+        Bildfeld* brett = spiel.Brett();
+        QLabel* zaehler = spiel.Teil<QLabel>("LaZugZaehler");
+        EXPECT_GE(Kontrast(zaehler->palette().color(QPalette::WindowText), fenster->palette().color(QPalette::Window)),
+                  4.5);
+
+        // The board has the keyboard; its frame shows once a key is used,
+        // and Tab leaves it for the buttons and comes back.
+        EXPECT_TRUE(brett->hasFocus());
+        EXPECT_TRUE(brett->Marke().isEmpty());
+        QTest::keyClick(brett, Qt::Key_Right);
+        EXPECT_EQ(brett->Marke(), QRect(B, 0, B, B));
+        QTest::keyClick(fenster, Qt::Key_Tab);
+        EXPECT_TRUE(brett->Marke().isEmpty());
+        EXPECT_TRUE(qobject_cast<QPushButton*>(QApplication::focusWidget()) ||
+                    qobject_cast<QRadioButton*>(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_TRUE(brett->hasFocus());
+        EXPECT_EQ(brett->Marke(), QRect(B, 0, B, B));
+
+        // Screen readers see the board by name with one named field each,
+        // row by row, and the keyboard's field as the focused one.
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(brett);
+        ASSERT_NE(zugang, nullptr);
+        EXPECT_EQ(zugang->role(), QAccessible::Grouping);
+        EXPECT_EQ(zugang->text(QAccessible::Name), QString::fromUtf8(spiel.brettname));
+        ASSERT_EQ(zugang->childCount(), 6);
+        EXPECT_EQ(zugang->child(1)->text(QAccessible::Name), QString::fromUtf8(spiel.feldname));
+        EXPECT_EQ(zugang->focusChild(), zugang->child(1));
+        EXPECT_TRUE(zugang->child(1)->state().focused);
+
+        // A click acts where it always did and hides the frame.
+        KlickeFeld(brett, 0, 0, B);
+        EXPECT_TRUE(brett->Marke().isEmpty());
+        fenster->hide();
     }
 }
 

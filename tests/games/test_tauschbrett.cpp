@@ -1,4 +1,5 @@
 // The swap puzzle's board and window arithmetic, without a window.
+#include "games/brettzugang.h"
 #include "games/tauschbrett.h"
 #include "games/tauschmasse.h"
 #include "games/zufall.h"
@@ -138,34 +139,78 @@ TEST(Tauschbrett, ZweiKlickeTauschenUndZaehlenEinenZug)
     EXPECT_EQ(brett.Zugzahl(), 2);
 }
 
-TEST(Tauschbrett, AufloesenZwischenDenKlicksLaesstDieErsteWahlStehen)
+TEST(Tauschbrett, NurEinGemischtesBrettWirdGewonnenUndRuhtBisZumMischen)
 {
     Tauschbrett brett;
     brett.Aufbauen(2, 2, false); // 4 x 4 board, tiles inside
     brett.Klick(1, 1);           // tile 0
     brett.Klick(0, 0);           // blank
     EXPECT_EQ(brett.Tauschfeld(*brett.Index(1, 1)).Aktuell, Tauschbrett::Leer);
+    // Two blank fields completing a pair count as well.
+    brett.Klick(0, 3);
+    EXPECT_EQ(brett.Klick(3, 3), Tauschbrett::Klickfolge::Getauscht);
+    EXPECT_EQ(brett.Zugzahl(), 2);
+    // Back in order, but never shuffled: nothing is won.
+    brett.Klick(0, 0);
+    brett.Klick(1, 1);
+    EXPECT_TRUE(brett.Geloest());
+    EXPECT_EQ(brett.Stand(), Spielstand::Frei);
 
-    brett.Klick(2, 2); // first choice: tile 3
+    // The shuffle drops a pending choice and starts a game, which the swap
+    // that puts the last tile in place wins.
+    brett.Klick(2, 2);
+    Zufall zufall(11);
+    brett.Mischen(zufall);
+    EXPECT_FALSE(brett.ErsterKlick());
+    EXPECT_EQ(brett.Stand(), Spielstand::Laeuft);
+    for (int i = 0; i < brett.Feldzahl(); ++i) {
+        if (brett.Tauschfeld(i).Aktuell == brett.Tauschfeld(i).Loesung)
+            continue;
+        int j = i + 1;
+        while (brett.Tauschfeld(j).Aktuell != brett.Tauschfeld(i).Loesung)
+            ++j;
+        EXPECT_EQ(brett.Stand(), Spielstand::Laeuft);
+        brett.Klick(i / 4, i % 4);
+        brett.Klick(j / 4, j % 4);
+    }
+    EXPECT_EQ(brett.Stand(), Spielstand::Geloest);
+    const int zuege = brett.Zugzahl();
+    EXPECT_EQ(brett.Klick(0, 0), Tauschbrett::Klickfolge::Ruhend);
+    EXPECT_FALSE(brett.ErsterKlick());
+    EXPECT_EQ(brett.Zugzahl(), zuege);
+
+    // "Auflösen" ends a running game without a win and drops the first choice.
+    brett.Mischen(zufall);
+    brett.Klick(2, 2);
     brett.Aufloesen();
     EXPECT_TRUE(brett.Geloest());
-    EXPECT_TRUE(brett.ErsterKlick());
-    EXPECT_EQ(brett.Zugzahl(), 1);
-
-    // Two blank fields completing a pair count as well.
-    EXPECT_EQ(brett.Klick(3, 3), Tauschbrett::Klickfolge::Getauscht);
-    EXPECT_EQ(brett.Tauschfeld(*brett.Index(3, 3)).Aktuell, 3);
-    EXPECT_EQ(brett.Tauschfeld(*brett.Index(2, 2)).Aktuell, Tauschbrett::Leer);
-    EXPECT_EQ(brett.Zugzahl(), 2);
-    brett.Klick(0, 0);
-    brett.Klick(0, 3);
-    EXPECT_EQ(brett.Zugzahl(), 3);
-
-    // A new set-up forgets the pending choice and the count.
-    brett.Klick(1, 1);
-    brett.Aufbauen(2, 2, false);
     EXPECT_FALSE(brett.ErsterKlick());
+    EXPECT_EQ(brett.Stand(), Spielstand::Aufgeloest);
+    EXPECT_EQ(brett.Klick(1, 1), Tauschbrett::Klickfolge::Ruhend);
+
+    // A new set-up forgets the pending choice, the count and the end.
+    brett.Aufbauen(2, 2, false);
+    EXPECT_EQ(brett.Stand(), Spielstand::Frei);
+    brett.Klick(1, 1);
+    EXPECT_TRUE(brett.AuswahlAufheben());
+    EXPECT_FALSE(brett.AuswahlAufheben());
+    brett.Aufbauen(2, 2, false);
     EXPECT_EQ(brett.Zugzahl(), 0);
+}
+
+TEST(Brettzugang, TauschfelderNennenIhrZielUndDieWahl)
+{
+    // One tile in a frame of blank fields, swapped into the top-left corner.
+    Tauschbrett brett;
+    brett.Aufbauen(1, 1, false);
+    brett.Klick(1, 1);
+    brett.Klick(0, 0);
+    brett.Klick(2, 1);
+    const QStringList namen = Tauschfeldnamen(brett);
+    ASSERT_EQ(namen.size(), 9);
+    EXPECT_EQ(namen[0], QStringLiteral("Teil in Zeile 1, Spalte 1, gehört nach Zeile 2, Spalte 2"));
+    EXPECT_EQ(namen[4], QStringLiteral("leeres Feld, Zeile 2, Spalte 2"));
+    EXPECT_EQ(namen[7], QStringLiteral("leeres Feld, Zeile 2, Spalte 3, ausgewählt"));
 }
 
 namespace {
@@ -213,6 +258,17 @@ TEST(Tauschmasse, MindestbreitenUndBeschriftungen)
     e.spielzeit = e.zugzaehler = false;
     e.knoepfeRechts = 438;
     EXPECT_EQ(BerechneTauschmasse(e).fenster.width(), 438 + 8);
+
+    // Wider buttons push the counters right instead of touching them.
+    e = KleinesBrett();
+    e.knoepfeRechts = 460;
+    e.zaehlerBreite = 60;
+    m = BerechneTauschmasse(e);
+    EXPECT_EQ(m.zaehlerLinks, 460 + 12);
+    EXPECT_EQ(m.zeitLinks, 460 + 12 + 60 + 12);
+    // The result's row lies below the buttons, inside the window.
+    EXPECT_GE(m.meldungOben, m.knopfOben + 25);
+    EXPECT_LE(m.meldungOben + 22, m.fenster.height());
 }
 
 TEST(Tauschmasse, VorschauNebenDemBrettUndBildschirmgrenze)

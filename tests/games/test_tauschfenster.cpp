@@ -3,6 +3,7 @@
 #include "app/fenster/programm.h"
 #include "fenster/bildfeld.h"
 #include "games/fenster/tauschfenster.h"
+#include "games/spielanzeige.h"
 #include "modell/farbe.h"
 #include "modell/sitzung.h"
 #include "testhilfe.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -196,19 +198,86 @@ TEST_F(TauschFenster, ZweiKlicksTauschenMitBeschriftungUndEinemZug)
     EXPECT_TRUE(Spiel()->Brett().ErsterKlick());
     EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 2"));
 
-    // "Auflösen" between the two clicks: solved, and the next click completes
-    // the swap with the field chosen before.
+    // "Auflösen" between the two clicks: solved, the choice gone and the game
+    // over; the next click changes nothing.
     Teil<QPushButton>("BuAufloesen")->click();
     EXPECT_EQ(TeilAuf(3, 0), 9);
     EXPECT_EQ(TeilAuf(1, 2), 5);
+    EXPECT_FALSE(Spiel()->Brett().ErsterKlick());
     Klick(1, 0);
-    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 3"));
-    EXPECT_EQ(TeilAuf(0, 0), 3);
-    EXPECT_EQ(TeilAuf(1, 0), 0);
+    EXPECT_EQ(Text("LaZugZaehler"), QStringLiteral("Zug: 2"));
+    EXPECT_EQ(TeilAuf(0, 0), 0);
 
     // The position display follows the pointer.
     Zeige(Spielfeld(), Stelle(2 * B + 1, B + 1));
     EXPECT_EQ(Text("LaPos"), QStringLiteral("(2|1)"));
+}
+
+TEST_F(TauschFenster, GewinnHaeltDieUhrAnUndEscapeHebtErstDieWahlAuf)
+{
+    E().ZugausgabeImSpiel = true;
+    Spiel()->show();
+    Teil<QPushButton>("BuMischen")->click();
+    QTimer* uhr = Spiel()->findChild<QTimer*>();
+    ASSERT_TRUE(uhr->isActive());
+    QLabel* meldung = Teil<QLabel>("LaMeldung");
+
+    // Every tile to its place, field by field. The first choice is marked;
+    // Escape drops it without closing the game.
+    const Tauschbrett& brett = Spiel()->Brett();
+    const auto rand = [](int feld) {
+        return QColor(Spielfeld()->bild().pixel(feld / 3 * B + 1, feld % 3 * B + B / 2));
+    };
+    bool abgewaehlt = false;
+    for (int i = 0; i < brett.Feldzahl(); ++i) {
+        if (brett.Tauschfeld(i).Aktuell == brett.Tauschfeld(i).Loesung)
+            continue;
+        int j = i + 1;
+        while (brett.Tauschfeld(j).Aktuell != brett.Tauschfeld(i).Loesung)
+            ++j;
+        Klick(i / 3, i % 3);
+        if (!abgewaehlt) {
+            abgewaehlt = true;
+            EXPECT_EQ(rand(i), QColor(0xFF, 0xD7, 0x00));
+            QTest::keyClick(Spiel(), Qt::Key_Escape);
+            EXPECT_TRUE(Spiel()->isVisible());
+            EXPECT_FALSE(brett.ErsterKlick());
+            EXPECT_EQ(Text("LaVon"), QStringLiteral("Tausche"));
+            EXPECT_EQ(rand(i), Teilfarbe(brett.Tauschfeld(i).Aktuell));
+            Klick(i / 3, i % 3);
+        }
+        Klick(j / 3, j % 3);
+    }
+    ASSERT_TRUE(brett.Geloest());
+
+    // Won: the result in the window, the clock stopped at what it shows,
+    // and the board rests until "Mischen".
+    EXPECT_TRUE(meldung->isVisible());
+    const int sekunden = Text("LaZeit").section(QLatin1Char(' '), 1, 1).toInt();
+    EXPECT_EQ(meldung->text(), Ergebnistext(brett.Zugzahl(), sekunden));
+    EXPECT_FALSE(uhr->isActive());
+    const QString gezaehlt = Text("LaZugZaehler");
+    Klick(0, 0);
+    Klick(1, 0);
+    EXPECT_EQ(Text("LaZugZaehler"), gezaehlt);
+    EXPECT_TRUE(brett.Geloest());
+    for (QWidget* anderes : Spiel()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (anderes != meldung && anderes->isVisible())
+            EXPECT_FALSE(meldung->geometry().intersects(anderes->geometry())) << anderes->objectName().toStdString();
+    EXPECT_LE(meldung->geometry().bottom(), Spiel()->height());
+
+    Teil<QPushButton>("BuMischen")->click();
+    EXPECT_FALSE(meldung->isVisible());
+    EXPECT_TRUE(uhr->isActive());
+
+    // Without a choice Escape closes the game; shown again after a new cut,
+    // nothing of the last game's moves is left.
+    QTest::keyClick(Spiel(), Qt::Key_Escape);
+    EXPECT_FALSE(Spiel()->isVisible());
+    Schnitt(4, 2);
+    Spiel()->show();
+    EXPECT_EQ(Text("LaVon"), QStringLiteral("Tausche"));
+    EXPECT_EQ(Text("LaNach"), QStringLiteral("und"));
 }
 
 TEST_F(TauschFenster, AnleitungLaesstDasHauptfensterVersteckt)
@@ -230,8 +299,14 @@ TEST_F(TauschFenster, MindestbreitenUndVorschauplatz)
     E().VorschauErzeugen = false;
     Spiel()->show();
     EXPECT_GE(Spiel()->width(), 550);
-    EXPECT_EQ(Teil<QLabel>("LaZeit")->x(), 504);
-    EXPECT_EQ(Teil<QLabel>("LaZugZaehler")->x(), 440);
+    // The counters keep their distance from the buttons and from each other,
+    // also at their widest.
+    QLabel* zaehler = Teil<QLabel>("LaZugZaehler");
+    QLabel* zeit = Teil<QLabel>("LaZeit");
+    const QRect schliessen = Teil<QPushButton>("BuSchliessen")->geometry();
+    EXPECT_GE(zaehler->x(), std::max(440, schliessen.x() + schliessen.width() + 12));
+    EXPECT_GE(zeit->x(), std::max(504, zaehler->x() + zaehler->fontMetrics().horizontalAdvance(Zugtext(9999)) + 12));
+    EXPECT_LE(zeit->x() + zeit->fontMetrics().horizontalAdvance(Zeittext(9999)), Spiel()->width());
     EXPECT_EQ(Teil<QLabel>("LaZeit")->y(), 3 * B + 15);
     EXPECT_EQ(Teil<QPushButton>("BuMischen")->y(), 3 * B + 5);
     EXPECT_EQ(Spiel()->height(), 3 * B + 60);
@@ -242,7 +317,7 @@ TEST_F(TauschFenster, MindestbreitenUndVorschauplatz)
     Spiel()->show();
     EXPECT_GE(Spiel()->width(), 470);
     EXPECT_FALSE(Teil<QLabel>("LaZugZaehler")->isVisible());
-    EXPECT_EQ(Teil<QLabel>("LaZeit")->x(), 440);
+    EXPECT_EQ(Teil<QLabel>("LaZeit")->x(), Teil<QLabel>("LaZugZaehler")->x());
     EXPECT_EQ(Spiel()->Mindestbreite(), 470);
     Spiel()->hide();
 

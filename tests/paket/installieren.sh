@@ -80,18 +80,21 @@ done
 grep -q 'installierte Vorlage' "$arbeit/puzzles/katzesp.htm" || fehlt "installierte Vorlage in katzesp.htm"
 
 # Started from the installed place with a picture, the program loads it: a
-# JPEG's converted bitmap appears beside it while the program runs.
+# JPEG's converted bitmap appears in its scratch folder while it runs.
 cp "$ziel/usr/share/tesselo/Beispiele/rathaus.jpg" "$arbeit/foto.jpg"
-(cd / && exec "$ziel/usr/bin/tesselo" "$arbeit/foto.jpg") &
+mkdir -p "$arbeit/temp"
+(cd / && TMPDIR="$arbeit/temp" exec "$ziel/usr/bin/tesselo" "$arbeit/foto.jpg") &
 programm=$!
 geladen=0
 for i in $(seq 100); do
-  [ -s "$arbeit/foto.bmp" ] && { geladen=1; break; }
+  ls "$arbeit"/temp/tesselo-*/foto.bmp >/dev/null 2>&1 && { geladen=1; break; }
   kill -0 "$programm" 2>/dev/null || break
   sleep 0.1
 done
 [ "$geladen" -eq 1 ] || { echo "das installierte Programm hat foto.jpg nicht geladen"; fehler=1; }
 # It keeps running until it is ended: it came up without a crash.
 kill -0 "$programm" 2>/dev/null || { echo "tesselo endete nach dem Start"; fehler=1; }
+kill "$programm" 2>/dev/null
+wait "$programm" 2>/dev/null
 
 exit $fehler

@@ -90,6 +90,38 @@ TEST_F(Speichern, JpegUndBmpMitLeerfeldUndVorschau)
                 << c << "," << r;
 }
 
+// After writing, the status line says what went where, and its button opens
+// that folder; after a refusal it says that nothing was written.
+TEST_F(Speichern, StatuszeileNenntWasWohinGespeichertWurde)
+{
+    schneide();
+    QLabel* zeile = teil<QLabel>("LaStatus");
+    QPushButton* ordner = teil<QPushButton>("BuOrdner");
+    waehle("MenuKachelnJpg");
+    EXPECT_EQ(zeile->toolTip(),
+              QStringLiteral("Gespeichert: 14 JPEG-Bilder in ") + QDir::toNativeSeparators(QDir::cleanPath(pfad())));
+    EXPECT_FALSE(ordner->isHidden());
+    QString geoeffnet;
+    Dialoge::OrdnerOeffnen = [&geoeffnet](QWidget*, const QString& verzeichnis) {
+        geoeffnet = verzeichnis;
+        return false; // no file manager
+    };
+    ordner->click();
+    EXPECT_EQ(geoeffnet, pfad());
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().contains(QDir::toNativeSeparators(pfad()))) << qPrintable(meldungen.first());
+
+    // A tile changed behind the program's back is no longer its own; the
+    // question to replace it is answered "Abbrechen".
+    QFile fremd(pfad(QStringLiteral("luftbi0_0.jpg")));
+    ASSERT_TRUE(fremd.open(QIODevice::WriteOnly));
+    fremd.write("anders");
+    fremd.close();
+    waehle("MenuKachelnJpg");
+    EXPECT_EQ(zeile->toolTip(), QStringLiteral("Nichts gespeichert: abgebrochen"));
+    EXPECT_TRUE(ordner->isHidden());
+}
+
 TEST_F(Speichern, HochformatOhneVorschauUndUnmoeglicheVorschau)
 {
     lade(legeBmpAn(QStringLiteral("turm.bmp"), testhilfe::Muster(200, 300)));

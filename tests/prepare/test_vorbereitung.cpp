@@ -7,13 +7,14 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 const QColor Rot(0xFF, 0, 0);
@@ -28,8 +29,6 @@ Einstellungen& einstellungen() { return testhilfe::Modell().einstellungen; }
 const QImage& kachel(int i) { return puzzle().kacheln.teile.at(size_t(i)); }
 QString info(int zeile) { return testhilfe::Teil<QTableWidget>(&fenster(), "StGrInfo")->item(zeile, 1)->text(); }
 QAction* menue(const char* name) { return testhilfe::Teil<QMenu>(&fenster(), name)->menuAction(); }
-// The window below its menu bar.
-int klienthoehe() { return fenster().height() - fenster().menuBar()->sizeHint().height(); }
 
 // The folder the picture dialog of "&Laden" starts in (the dialog is
 // cancelled, which changes nothing).
@@ -59,18 +58,22 @@ TEST_F(Vorbereitung, LadenVorschauUndSchnittAuf361x300)
     EXPECT_EQ(startordner(), pfad());
     EXPECT_EQ(einstellungen().Ausgabeverzeichnis, pfad());
     EXPECT_EQ(dateien(), QStringList{QStringLiteral("luftbild.bmp")});
-    EXPECT_EQ(haupt().width(), 160 + 361 + 10);
-    EXPECT_EQ(klienthoehe(), 420);
+    // It fits the start size: shown at its own size in the unchanged window.
+    EXPECT_EQ(haupt().size(), haupt().minimumSize());
+    EXPECT_EQ(teil<Bildfeld>("ImBild")->size(), QSize(361, 300));
     EXPECT_TRUE(teil<QAction>("MenuSchneiden")->isEnabled());
     EXPECT_FALSE(menue("MenuSpeichern")->isEnabled());
 
+    // The grid lines, two pixels wide, are drawn over the clean picture.
     waehle("MenuVorschau");
-    const QImage& gezeigt = angezeigt();
+    EXPECT_TRUE(testhilfe::GleicheBilder(angezeigt(), bild));
+    const QImage gezeigt = gemalt();
     for (int x : {10, 90, 170, 250, 330})
-        EXPECT_EQ(gezeigt.pixelColor(x, 5), Rot) << x;
+        for (int dx : {0, 1})
+            EXPECT_EQ(gezeigt.pixelColor(x + dx, 5), Rot) << x;
     for (int y : {10, 90, 170, 250})
-        EXPECT_EQ(gezeigt.pixelColor(5, y), Rot) << y;
-    EXPECT_EQ(gezeigt.pixel(11, 11), bild.pixel(11, 11));
+        EXPECT_EQ(gezeigt.pixelColor(5, y + 1), Rot) << y;
+    EXPECT_EQ(gezeigt.pixel(12, 12), bild.pixel(12, 12));
     EXPECT_EQ(gezeigt.pixel(340, 295), bild.pixel(340, 295));
     const QImage& anzeige = teil<Bildfeld>("PaBoSchnitt")->bild();
     EXPECT_TRUE(testhilfe::GleicheBilder(anzeige.copy(0, 0, 80, 80), bild.copy(0, 0, 80, 80)));
@@ -118,7 +121,7 @@ TEST_F(Vorbereitung, AutomatischesGitterUndHochformat)
     EXPECT_EQ(teil<QSpinBox>("SpEdBreite")->value(), 60);
     EXPECT_EQ(teil<QSpinBox>("SpEdOffx")->value(), 10);
     EXPECT_EQ(teil<QSpinBox>("SpEdOffy")->value(), 0);
-    EXPECT_EQ(angezeigt().pixelColor(70, 1), Rot); // the preview ran
+    EXPECT_EQ(teil<Bildfeld>("ImBild")->Gitterlinien()->breite, 60); // the preview ran
 
     // A second tall picture swaps back; a wide one after it keeps the values.
     lade(pfad(QStringLiteral("hoch.png.bmp")));
@@ -126,58 +129,40 @@ TEST_F(Vorbereitung, AutomatischesGitterUndHochformat)
     lade(legeBmpAn(QStringLiteral("breit.bmp"), testhilfe::Muster(300, 200)));
     EXPECT_EQ(einstellungen().VorschauBreite, 240);
     EXPECT_EQ(einstellungen().VorschauHoehe, 160);
-    EXPECT_EQ(haupt().width(), 470);
-    EXPECT_EQ(klienthoehe(), 420);
 }
 
-TEST_F(Vorbereitung, JpegWirdAlsBitmapDanebenGeschriebenUndWiederGeloescht)
+// A JPEG is read through a bitmap converted from it: scratch of the program,
+// never among the user's photos, and gone when the next picture comes.
+TEST_F(Vorbereitung, JpegWirdAlsBitmapImArbeitsordnerGeschriebenUndWiederGeloescht)
 {
+    const QString eigene = legeBmpAn(QStringLiteral("Foto.bmp"), testhilfe::Muster(10, 10)); // the user's own
     const QString foto = legeJpegAn(QStringLiteral("Foto.JPG"), testhilfe::Muster(120, 90));
+    const QStringList vorher = dateien();
     lade(foto);
     ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-    EXPECT_EQ(puzzle().bilddatei, pfad(QStringLiteral("Foto.bmp")));
-    EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("Foto.bmp"))));
-    EXPECT_EQ(info(0), QStringLiteral("Foto.bmp"));
+    const QString bitmap = haupt().Arbeitsverzeichnis() + QStringLiteral("Foto.bmp");
+    EXPECT_EQ(puzzle().bilddatei, bitmap);
+    EXPECT_TRUE(QFile::exists(bitmap));
+    EXPECT_EQ(dateien(), vorher);
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(eigene), testhilfe::Muster(10, 10)));
+    EXPECT_EQ(info(0), QStringLiteral("Foto.JPG")); // the file chosen, not its bitmap
     EXPECT_EQ(puzzle().kuerzel, QStringLiteral("Foto"));
     EXPECT_EQ(Tabellendatei(puzzle().kuerzel), QStringLiteral("Fotota.htm"));
     EXPECT_EQ(einstellungen().Ausgabeverzeichnis, pfad());
 
-    // Cancelling the dialog keeps the bitmap; loading the JPEG again reuses it.
+    // Cancelling the dialog keeps the bitmap; loading the JPEG again reuses its name.
     lade(QString());
-    EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("Foto.bmp"))));
+    EXPECT_TRUE(QFile::exists(bitmap));
     lade(foto);
-    EXPECT_EQ(puzzle().bilddatei, pfad(QStringLiteral("Foto.bmp")));
-
-    // Picking our own bitmap in the dialog keeps it ours, not deleted.
-    lade(pfad(QStringLiteral("Foto.bmp")));
-    EXPECT_TRUE(QFile::exists(pfad(QStringLiteral("Foto.bmp"))));
+    EXPECT_EQ(puzzle().bilddatei, bitmap);
 
     // The next load deletes it; a PNG or BMP load writes nothing.
-    const QString anderes = legeBmpAn(QStringLiteral("anderes.bmp"), testhilfe::Muster(50, 40));
-    lade(anderes);
-    EXPECT_FALSE(QFile::exists(pfad(QStringLiteral("Foto.bmp"))));
-    EXPECT_EQ(dateien(), (QStringList{QStringLiteral("Foto.JPG"), QStringLiteral("anderes.bmp")}));
+    lade(eigene);
+    EXPECT_FALSE(QFile::exists(bitmap));
+    EXPECT_EQ(dateien(), vorher);
     // A picture the user chose is not the program's to delete.
     lade(foto);
-    EXPECT_TRUE(QFile::exists(anderes));
-}
-
-TEST_F(Vorbereitung, EineVorhandeneBitmapDesJpegNamensBleibtUnberuehrt)
-{
-    const QString eigene = legeBmpAn(QStringLiteral("Bild.bmp"), testhilfe::Muster(10, 10));
-    QFile datei(eigene);
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    const QByteArray vorher = datei.readAll();
-    datei.close();
-
-    lade(legeJpegAn(QStringLiteral("Bild.jpg"), testhilfe::Muster(64, 48)));
-    EXPECT_EQ(puzzle().bilddatei, pfad(QStringLiteral("Bild.1.bmp")));
-    EXPECT_EQ(puzzle().kuerzel, QStringLiteral("Bild"));
-    EXPECT_EQ(angezeigt().size(), QSize(64, 48));
-    lade(eigene);
-    EXPECT_FALSE(QFile::exists(pfad(QStringLiteral("Bild.1.bmp"))));
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    EXPECT_EQ(datei.readAll(), vorher);
+    EXPECT_TRUE(QFile::exists(eigene));
 }
 
 TEST_F(Vorbereitung, FehlgeschlagenesLadenAendertNichts)
@@ -383,28 +368,71 @@ TEST_F(Vorbereitung, ZwischenablageWirdAlsBitmapUebernommen)
     QGuiApplication::clipboard()->clear();
 }
 
-TEST_F(Vorbereitung, GrossesBildBleibtAufDemBildschirmUndRollt)
+// A picture larger than the screen: the window grows within the screen and
+// shows the picture whole, scaled down, with grid lines still two pixels
+// wide; 100 % shows it at its own size in scroll bars. The view follows the
+// window's size, and the cut's frames and its mosaic show scaled as well.
+TEST_F(Vorbereitung, GrossesBildWirdEingepasstUndAufWunschInOriginalgroesseGezeigt)
 {
-    lade(legeBmpAn(QStringLiteral("gross.bmp"), testhilfe::Muster(1000, 999)));
+    haupt().show();
+    lade(legeBmpAn(QStringLiteral("gross.bmp"), testhilfe::Muster(2000, 1500)));
     teil<QPushButton>("BuAuto")->click();
-    EXPECT_EQ(teil<QSpinBox>("SpEdBreite")->value(), 200);
-    EXPECT_EQ(teil<QSpinBox>("SpEdOffx")->value(), 0);
-    EXPECT_EQ(teil<QSpinBox>("SpEdOffy")->value(), 99);
-    for (int y : {99, 299, 499, 699, 899})
-        EXPECT_EQ(angezeigt().pixelColor(500, y), Rot) << y;
+    ASSERT_EQ(teil<QSpinBox>("SpEdBreite")->value(), 400);
+    ASSERT_EQ(teil<QSpinBox>("SpEdOffy")->value(), 150);
 
     const QRect frei = haupt().screen()->availableGeometry();
-    EXPECT_LE(haupt().frameGeometry().width(), frei.width());
-    EXPECT_LE(haupt().frameGeometry().height(), frei.height());
-    EXPECT_EQ(teil<Bildfeld>("ImBild")->size(), QSize(1000, 999));
+    EXPECT_TRUE(frei.contains(haupt().frameGeometry()));
+    EXPECT_GT(haupt().width(), haupt().minimumWidth());
+    Bildfeld* feld = teil<Bildfeld>("ImBild");
     const QScrollArea* panel = teil<QScrollArea>("PaBild");
-    EXPECT_LT(panel->width(), 1000);
-    EXPECT_LT(panel->height(), 999);
-    EXPECT_LE(panel->geometry().bottom(), klienthoehe());
+    // Whole, in proportion, and touching the area's edge on one side.
+    const auto eingepasst = [&] {
+        const QSize f = feld->size();
+        EXPECT_TRUE(panel->rect().contains(feld->geometry())) << f.width() << "x" << f.height();
+        EXPECT_TRUE(f.width() == panel->width() || f.height() == panel->height());
+        EXPECT_NEAR(f.width() * 3.0, f.height() * 4.0, 4.0);
+    };
+    eingepasst();
+    const QSize f = feld->size();
+    const QImage linien = gemalt();
+    for (int x : {400, 800, 1200, 1600})
+        for (int dx : {0, 1})
+            EXPECT_EQ(linien.pixelColor(x * f.width() / 2000 + dx, 5), Rot) << x;
+    EXPECT_EQ(linien.pixelColor(5, 550 * f.height() / 1500 + 1), Rot);
+    EXPECT_NE(linien.pixelColor(200 * f.width() / 2000, 350 * f.height() / 1500), Rot);
 
+    QPushButton* original = teil<QPushButton>("BuOriginal");
+    original->click();
+    EXPECT_EQ(feld->size(), QSize(2000, 1500));
+    EXPECT_GT(panel->horizontalScrollBar()->maximum(), 500);
+    panel->horizontalScrollBar()->setValue(500);
+    original->click();
+    EXPECT_EQ(feld->size(), f);
+    eingepasst(); // not left scrolled away
+
+    haupt().resize(haupt().minimumSize());
+    EXPECT_LT(feld->width(), f.width());
+    eingepasst();
+
+    // Halfway through the cut the first tile is framed in yellow, visibly;
+    // at its end the packed tiles show on the background.
+    QImage waehrend;
+    teil<QScrollBar>("ScBaWartezeit")->setValue(5);
+    QTimer::singleShot(0, &haupt(), [&] { waehrend = gemalt(); });
     waehle("MenuSchneiden");
+    teil<QScrollBar>("ScBaWartezeit")->setValue(0);
+    const QSize k = feld->size();
+    ASSERT_EQ(waehrend.size(), k);
+    for (const QPoint stelle : {QPoint(0, 350 * k.height() / 1500), QPoint(1, 350 * k.height() / 1500),
+                                QPoint(200 * k.width() / 2000, 155 * k.height() / 1500)}) {
+        const QColor farbe = waehrend.pixelColor(stelle);
+        EXPECT_TRUE(farbe.red() > 240 && farbe.green() > 240 && farbe.blue() < 20)
+            << stelle.x() << "," << stelle.y() << ": " << qPrintable(farbe.name());
+    }
     EXPECT_EQ(puzzle().kacheln.spalten, 5);
-    EXPECT_EQ(puzzle().kacheln.zeilen, 4);
+    EXPECT_EQ(puzzle().kacheln.zeilen, 3);
+    EXPECT_EQ(gemalt().pixelColor(k.width() / 2, 1400 * k.height() / 1500), Blau);
+    haupt().hide();
 }
 
 TEST_F(Vorbereitung, TastenkuerzelAusgabezeileUndDeutscheStandardtexte)
@@ -421,9 +449,15 @@ TEST_F(Vorbereitung, TastenkuerzelAusgabezeileUndDeutscheStandardtexte)
     EXPECT_EQ(info(2), QDir::toNativeSeparators(QStringLiteral("/woanders/")));
 
     // Alt+V draws the preview at the first press: the button and the menu
-    // item do not share the key.
+    // item do not share the key. Alt+1 shows the picture at 100 % and back.
     QTest::keyClick(&haupt(), Qt::Key_V, Qt::AltModifier);
-    EXPECT_EQ(angezeigt().pixelColor(10, 5), Rot);
+    EXPECT_TRUE(teil<Bildfeld>("ImBild")->Gitterlinien());
+    // The button clicks itself a moment after its key, as buttons do.
+    QPushButton* original = teil<QPushButton>("BuOriginal");
+    QTest::keyClick(&haupt(), Qt::Key_1, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([original] { return original->isChecked(); }));
+    QTest::keyClick(&haupt(), Qt::Key_1, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([original] { return !original->isChecked(); }));
 
     // Qt's own texts, as in the standard dialogs, are German.
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Find Directory"), QStringLiteral("Verzeichnis suchen"));
@@ -445,4 +479,36 @@ TEST_F(Vorbereitung, BildVonDerBefehlszeileWieMitLaden)
     EXPECT_EQ(puzzle().bilddatei, datei);
     EXPECT_EQ(info(1), QStringLiteral("200 x 150"));
     EXPECT_TRUE(teil<QAction>("MenuSchneiden")->isEnabled());
+}
+
+// A picture file dropped on the window loads as "&Laden" loads it; several
+// files or anything but a picture file are refused and change nothing.
+TEST_F(Vorbereitung, AbgelegteBilddateiWirdGeladen)
+{
+    const QString katze = legeJpegAn(QStringLiteral("katze.jpg"), testhilfe::Muster(120, 90));
+    const QString baum = legeBmpAn(QStringLiteral("baum.bmp"), testhilfe::Muster(50, 40));
+    const auto ablegen = [](const QList<QUrl>& adressen) {
+        QMimeData daten;
+        daten.setUrls(adressen);
+        QDragEnterEvent hinein(QPoint(300, 200), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&haupt(), &hinein);
+        EXPECT_TRUE(hinein.isAccepted());
+        QDropEvent ab(QPointF(300, 200), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&haupt(), &ab);
+        QCoreApplication::processEvents();
+    };
+    ablegen({QUrl::fromLocalFile(katze)});
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_EQ(puzzle().herkunft, QDir::toNativeSeparators(katze));
+    EXPECT_EQ(info(0), QStringLiteral("katze.jpg"));
+    EXPECT_EQ(startordner(), pfad());
+
+    const QString bilddatei = puzzle().bilddatei;
+    ablegen({QUrl::fromLocalFile(baum), QUrl::fromLocalFile(katze)});
+    ablegen({QUrl::fromLocalFile(pfad(QStringLiteral("notiz.txt")))});
+    ablegen({QUrl(QStringLiteral("https://example.org/bild.jpg"))});
+    ASSERT_EQ(meldungen.size(), 3);
+    EXPECT_TRUE(meldungen[0].contains(QStringLiteral("nur ein Bild"))) << qPrintable(meldungen[0]);
+    EXPECT_EQ(puzzle().bilddatei, bilddatei);
+    EXPECT_EQ(info(0), QStringLiteral("katze.jpg"));
 }

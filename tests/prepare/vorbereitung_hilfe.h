@@ -49,6 +49,11 @@ protected:
     static void waehle(const char* menueintrag) { teil<QAction>(menueintrag)->trigger(); }
     // The picture the main window shows.
     static const QImage& angezeigt() { return teil<Bildfeld>("ImBild")->bild(); }
+    // What the user sees of it: the picture as scaled, with the grid lines.
+    static QImage gemalt()
+    {
+        return teil<Bildfeld>("ImBild")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     // Path of a file in the test's directory (with trailing separator for "").
     QString pfad(const QString& name = QString()) const { return m_verzeichnis.path() + QLatin1Char('/') + name; }
