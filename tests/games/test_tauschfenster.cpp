@@ -2,6 +2,7 @@
 #include "app/fenster/hauptfenster.h"
 #include "app/fenster/programm.h"
 #include "fenster/bildfeld.h"
+#include "games/fenster/spielbrett.h"
 #include "games/fenster/tauschfenster.h"
 #include "games/spielanzeige.h"
 #include "modell/farbe.h"
@@ -101,6 +102,19 @@ protected:
 
     // The place on the control of board pixel (x, y).
     static QPoint Stelle(int x, int y) { return Spielfeld()->Anzeigebereich(QRect(x, y, 1, 1)).topLeft(); }
+
+    // The keyboard's way: the arrow keys to field (c, r), then Enter.
+    static void Taste(int c, int r)
+    {
+        auto* brett = qobject_cast<Spielbrett*>(Spielfeld());
+        brett->setFocus();
+        for (QPoint feld = brett->Tastenfeld(); feld != QPoint(c, r); feld = brett->Tastenfeld())
+            QTest::keyClick(brett, feld.x() < c   ? Qt::Key_Right
+                                   : feld.x() > c ? Qt::Key_Left
+                                   : feld.y() < r ? Qt::Key_Down
+                                                  : Qt::Key_Up);
+        QTest::keyClick(brett, Qt::Key_Return);
+    }
 
     static void Klick(int c, int r)
     {
@@ -222,8 +236,8 @@ TEST_F(TauschFenster, GewinnHaeltDieUhrAnUndEscapeHebtErstDieWahlAuf)
     ASSERT_TRUE(uhr->isActive());
     QLabel* meldung = Teil<QLabel>("LaMeldung");
 
-    // Every tile to its place, field by field. The first choice is marked;
-    // Escape drops it without closing the game.
+    // Every tile to its place, field by field, by keyboard. The first choice
+    // is marked; Escape drops it without closing the game.
     const Tauschbrett& brett = Spiel()->Brett();
     const auto rand = [](int feld) {
         return QColor(Spielfeld()->bild().pixel(feld / 3 * B + 1, feld % 3 * B + B / 2));
@@ -235,7 +249,7 @@ TEST_F(TauschFenster, GewinnHaeltDieUhrAnUndEscapeHebtErstDieWahlAuf)
         int j = i + 1;
         while (brett.Tauschfeld(j).Aktuell != brett.Tauschfeld(i).Loesung)
             ++j;
-        Klick(i / 3, i % 3);
+        Taste(i / 3, i % 3);
         if (!abgewaehlt) {
             abgewaehlt = true;
             EXPECT_EQ(rand(i), QColor(0xFF, 0xD7, 0x00));
@@ -244,9 +258,9 @@ TEST_F(TauschFenster, GewinnHaeltDieUhrAnUndEscapeHebtErstDieWahlAuf)
             EXPECT_FALSE(brett.ErsterKlick());
             EXPECT_EQ(Text("LaVon"), QStringLiteral("Tausche"));
             EXPECT_EQ(rand(i), Teilfarbe(brett.Tauschfeld(i).Aktuell));
-            Klick(i / 3, i % 3);
+            Taste(i / 3, i % 3);
         }
-        Klick(j / 3, j % 3);
+        Taste(j / 3, j % 3);
     }
     ASSERT_TRUE(brett.Geloest());
 
