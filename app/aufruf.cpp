@@ -85,6 +85,48 @@ Aufruf LiesAufruf(const QStringList& argumente)
             if (!q)
                 return fehler(QStringLiteral("--qualitaet braucht eine JPEG-Qualität von 0 bis 100."));
             aufruf.stapel.qualitaet = *q;
+        } else if (ist("--antworten")) {
+            const auto text = wert(QStringLiteral("--antworten"));
+            QStringList antworten;
+            for (const QString& antwort : text ? text->split(QLatin1Char(';')) : QStringList())
+                if (!antwort.trimmed().isEmpty())
+                    antworten << antwort.trimmed();
+            if (antworten.isEmpty())
+                return fehler(QStringLiteral("--antworten braucht die Antworten des Bilderrätsels, durch Semikolon "
+                                             "getrennt, etwa --antworten \"Katze;Hund;Pferd\"."));
+            aufruf.stapel.antworten = antworten;
+        } else if (ist("--richtig")) {
+            const auto text = wert(QStringLiteral("--richtig"));
+            const auto nummer = text ? Zahl(*text, 1, INT_MAX) : std::nullopt;
+            if (!nummer)
+                return fehler(QStringLiteral("--richtig braucht die Nummer der richtigen Antwort, ab 1."));
+            aufruf.stapel.richtig = *nummer;
+        } else if (ist("--jobs")) {
+            const auto text = wert(QStringLiteral("--jobs"));
+            const auto jobs = text ? Zahl(*text, 1, 256) : std::nullopt;
+            if (!jobs)
+                return fehler(QStringLiteral("--jobs braucht die Zahl der Bilder, die zugleich bearbeitet werden, "
+                                             "1 bis 256."));
+            aufruf.stapel.jobs = *jobs;
+        } else if (argument == QLatin1String("--still")) {
+            aufruf.stapel.still = true;
+        } else if (argument == QLatin1String("--arbeitsblatt")) {
+            aufruf.stapel.arbeitsblatt = true;
+        } else if (argument == QLatin1String("--einzeldatei")) {
+            aufruf.stapel.einzeldatei = true;
+        } else if (argument == QLatin1String("--scorm")) {
+            aufruf.stapel.scorm = true;
+        } else if (ist("--bildnachweis")) {
+            const auto text = wert(QStringLiteral("--bildnachweis"));
+            if (!text || text->trimmed().isEmpty())
+                return fehler(QStringLiteral("--bildnachweis braucht Urheber, Quelle und Lizenz des Bildes, etwa "
+                                             "--bildnachweis \"Foto: A. Muster, CC BY 4.0\"."));
+            aufruf.stapel.bildnachweis = text->trimmed();
+        } else if (ist("--beschreibung")) {
+            const auto text = wert(QStringLiteral("--beschreibung"));
+            if (!text || text->trimmed().isEmpty())
+                return fehler(QStringLiteral("--beschreibung braucht einen kurzen Text, der das Bild beschreibt."));
+            aufruf.stapel.beschreibung = text->trimmed();
         } else if (argument == QLatin1String("--ersetzen")) {
             aufruf.stapel.ersetzen = true;
         } else if (argument == QLatin1String("--unterordner")) {
@@ -101,8 +143,42 @@ Aufruf LiesAufruf(const QStringList& argumente)
         return fehler(QStringLiteral("--export braucht mindestens ein Bild."));
     if (aufruf.stapel.offset && !aufruf.stapel.breite)
         return fehler(QStringLiteral("--offset gilt nur zusammen mit --breite."));
+    if (aufruf.stapel.richtig > 0 && aufruf.stapel.antworten.isEmpty())
+        return fehler(QStringLiteral("--richtig gilt nur zusammen mit --antworten."));
+    if (aufruf.stapel.richtig > aufruf.stapel.antworten.size())
+        return fehler(QStringLiteral("--richtig %1 passt nicht zu %2 Antworten.")
+                          .arg(aufruf.stapel.richtig)
+                          .arg(aufruf.stapel.antworten.size()));
     aufruf.art = Aufruf::Art::Export;
     return aufruf;
+}
+
+std::optional<QString> OhneAnzeige(const QStringList& argumente, const QString& plattform, const QString& display,
+                                   const QString& wayland)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString name = plattform;
+    const qsizetype stelle = argumente.indexOf(QStringLiteral("-platform"));
+    if (stelle >= 0 && stelle + 1 < argumente.size())
+        name = argumente[stelle + 1];
+    name = name.section(QLatin1Char(':'), 0, 0);
+    const bool x11 = name.isEmpty() || name == QLatin1String("xcb");
+    const bool wl = name.startsWith(QLatin1String("wayland"));
+    if ((!x11 && !wl) || (x11 && !display.isEmpty()) || (!x11 && !wayland.isEmpty()) ||
+        (name.isEmpty() && !wayland.isEmpty()))
+        return std::nullopt;
+    return QStringLiteral("Tesselo braucht für seine Fenster eine grafische Anzeige, und hier gibt es keine "
+                          "(%1 ist nicht gesetzt).\n"
+                          "Ohne Fenster schreibt „tesselo --export ORDNER BILD …“ die Puzzles; mehr zeigt "
+                          "„tesselo --hilfe“.\n")
+        .arg(x11 ? QStringLiteral("DISPLAY") : QStringLiteral("WAYLAND_DISPLAY"));
+#else
+    Q_UNUSED(argumente);
+    Q_UNUSED(plattform);
+    Q_UNUSED(display);
+    Q_UNUSED(wayland);
+    return std::nullopt;
+#endif
 }
 
 QString Gebrauchstext()
@@ -110,21 +186,37 @@ QString Gebrauchstext()
     return QStringLiteral(
         "Aufruf: tesselo [BILD]\n"
         "        tesselo --export ORDNER [--breite N [--offset X,Y]] [--qualitaet Q]\n"
-        "                [--ersetzen] [--unterordner] BILD...\n"
+        "                [--antworten \"A;B;C\" [--richtig N]] [--ersetzen] [--unterordner]\n"
+        "                [--arbeitsblatt] [--jobs N] [--still] [--einzeldatei] [--scorm]\n"
+        "                [--bildnachweis TEXT] [--beschreibung TEXT] BILD...\n"
         "Macht aus einem Bild Schiebe-, Tausch- und Bilderrätsel-Puzzles.\n"
         "\n"
         "  BILD        startet mit diesem Bild (JPEG, PNG, BMP, WebP oder HEIF),\n"
         "              wie es \"Laden\" öffnen würde\n"
         "  --export ORDNER  schreibt ohne Fenster für jedes BILD die Kacheln, die drei\n"
         "              Spielseiten, die Tabellenseite und die Antwortbilder nach ORDNER\n"
-        "              (ein fehlender Ordner wird angelegt)\n"
+        "              (ein fehlender Ordner wird angelegt); ein Ordner als BILD steht\n"
+        "              für die Bilder darin\n"
         "  --breite N  Kachelbreite N Pixel statt des automatischen Gitters\n"
         "  --offset X,Y  linke obere Ecke des Gitters (sonst mittig)\n"
         "  --qualitaet Q  JPEG-Qualität der Kacheln, 0 bis 100 (sonst 85)\n"
-        "  --ersetzen  ersetzt vorhandene Dateien gleichen Namens; sonst wird ein\n"
-        "              solches Bild übersprungen\n"
+        "  --antworten \"A;B;C\"  die Antworten des Bilderrätsels; ohne sie nimmt eine\n"
+        "              Reihe von Bildern die Namen der Bilder als Antworten\n"
+        "  --richtig N  Nummer der richtigen Antwort (sonst 1)\n"
+        "  --arbeitsblatt  dazu ein Arbeitsblatt zum Ausdrucken (PDF): Legeplan,\n"
+        "              Ausschneidebögen und Lösung\n"
+        "  --einzeldatei  dazu jedes Spiel als eine HTML-Datei mit allen Bildern darin\n"
+        "              (\"Burg – Schiebepuzzle.html\"), etwa für eine E-Mail\n"
+        "  --scorm     dazu die drei Spiele als SCORM-Paket für Moodle, ILIAS und andere\n"
+        "              Lernplattformen (\"Burg – SCORM-Paket.zip\")\n"
+        "  --bildnachweis TEXT  Urheber, Quelle und Lizenz, steht unter jedem Spielfeld\n"
+        "  --beschreibung TEXT  kurzer Text für Screenreader, der das Bild beschreibt\n"
+        "  --ersetzen  ersetzt vorhandene Dateien gleichen Namens, die ein anderes Bild\n"
+        "              schrieb; sonst wird ein solches Bild übersprungen\n"
         "  --unterordner  jedes Bild in einen eigenen Unterordner von ORDNER, benannt\n"
         "              nach dem Bild (für Fotos, deren Namen gleich beginnen)\n"
+        "  --jobs N    N Bilder zugleich (sonst so viele, wie der Rechner Kerne hat)\n"
+        "  --still     schreibt nur Fehler, keine Zeile je Bild\n"
         "  --hilfe, --help  zeigt diese Hilfe\n"
         "  --version   zeigt die Version\n"
         "\n"

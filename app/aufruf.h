@@ -3,13 +3,14 @@
 // tested without starting the program.
 //   tesselo            the program, no picture
 //   tesselo BILD       the program with BILD loaded, as "&Laden" would
-//   tesselo --export ORDNER [--breite N [--offset X,Y]] [--qualitaet Q]
-//           [--ersetzen] [--unterordner] BILD...
-//                      every picture's puzzle into ORDNER, without a window
+//   tesselo --export ORDNER [OPTIONEN] BILD...
+//                      every picture's puzzle into ORDNER, without a window;
+//                      the options as Gebrauchstext() lists them
 //   tesselo --hilfe    (or --help) the usage; --version the version
 #include "export/stapel.h"
 
 #include <QString>
+#include <optional>
 
 struct Aufruf
 {
@@ -23,6 +24,14 @@ struct Aufruf
 
 // Reads the arguments after the program's name (Qt's own options removed).
 Aufruf LiesAufruf(const QStringList& argumente);
+
+// Why the windows cannot open: no display to show them on, with what to do
+// instead; none when there is one, or when the window system is told to
+// draw elsewhere (Qt's -platform in `argumente`, or `plattform`, the
+// environment's QT_QPA_PLATFORM, naming one that needs no display).
+// `display` and `wayland` are the environment's DISPLAY and WAYLAND_DISPLAY.
+std::optional<QString> OhneAnzeige(const QStringList& argumente, const QString& plattform, const QString& display,
+                                   const QString& wayland);
 
 // The German usage, several lines, ending in a line break.
 QString Gebrauchstext();

@@ -158,42 +158,77 @@ QImage NeuesBild(int breite, int hoehe)
     return QImage(breite, hoehe, QImage::Format_RGB32);
 }
 
-std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
-{
-    using intern::Fehler;
-    const QString endung = QFileInfo(pfad).suffix();
-    const QString klein = endung.toLower();
-    std::optional<QImage> (*leser)(QByteArrayView, QString*, Grenzen) = nullptr;
-    if (klein == u"bmp")
-        leser = LeseBmp;
-    else if (klein == u"png")
-        leser = LesePng;
-    else if (klein == u"jpg" || klein == u"jpeg")
-        leser = LeseJpeg;
-    else if (klein == u"webp")
-        leser = LeseWebp;
-    else if (klein == u"heic" || klein == u"heif")
-        leser = LeseHeif;
-    else
-        return Fehler(fehler, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)\n"
-                                             "Gelesen werden JPEG (.jpg, .jpeg), PNG (.png), Bitmap (.bmp), "
-                                             "WebP (.webp) und HEIF (.heic, .heif).")
-                                  .arg(endung));
+namespace {
 
+struct Format
+{
+    std::optional<QImage> (*lesen)(QByteArrayView, QString*, Grenzen) = nullptr;
+    std::optional<QSize> (*masse)(QByteArrayView) = nullptr;
+};
+
+Format FormatVon(const QString& pfad)
+{
+    const QString klein = QFileInfo(pfad).suffix().toLower();
+    if (klein == u"bmp")
+        return {LeseBmp, intern::MasseBmp};
+    if (klein == u"png")
+        return {LesePng, intern::MassePng};
+    if (klein == u"jpg" || klein == u"jpeg")
+        return {LeseJpeg, intern::MasseJpeg};
+    if (klein == u"webp")
+        return {LeseWebp, intern::MasseWebp};
+    if (klein == u"heic" || klein == u"heif")
+        return {LeseHeif, intern::MasseHeif};
+    return {};
+}
+
+// Hands the file's bytes to `tun`; false when the file cannot be read.
+// Mapping spares a copy of large files; files that cannot be mapped (empty,
+// special) are read instead.
+template <class Tun>
+bool MitDateiinhalt(const QString& pfad, Tun&& tun)
+{
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly) || QFileInfo(datei).isDir())
-        return Fehler(fehler, QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad));
-    // Mapping spares a copy of large files; files that cannot be mapped
-    // (empty, special) are read instead.
+        return false;
     const qint64 groesse = datei.size();
     if (groesse > 0) {
-        if (const uchar* abbild = datei.map(0, groesse))
-            return leser(QByteArrayView(abbild, groesse), fehler, Grenzen{});
+        if (const uchar* abbild = datei.map(0, groesse)) {
+            tun(QByteArrayView(abbild, groesse));
+            return true;
+        }
     }
     const QByteArray inhalt = datei.readAll();
     if (datei.error() != QFileDevice::NoError)
+        return false;
+    tun(QByteArrayView(inhalt));
+    return true;
+}
+
+} // namespace
+
+std::optional<QImage> LeseBild(const QString& pfad, QString* fehler)
+{
+    using intern::Fehler;
+    const Format format = FormatVon(pfad);
+    if (!format.lesen)
+        return Fehler(fehler, QStringLiteral("Unbekannte Bilddateierweiterung (.%1)\n"
+                                             "Gelesen werden JPEG (.jpg, .jpeg), PNG (.png), Bitmap (.bmp), "
+                                             "WebP (.webp) und HEIF (.heic, .heif).")
+                                  .arg(QFileInfo(pfad).suffix()));
+    std::optional<QImage> bild;
+    if (!MitDateiinhalt(pfad, [&](QByteArrayView daten) { bild = format.lesen(daten, fehler, Grenzen{}); }))
         return Fehler(fehler, QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad));
-    return leser(inhalt, fehler, Grenzen{});
+    return bild;
+}
+
+std::optional<QSize> LeseMasse(const QString& pfad)
+{
+    const Format format = FormatVon(pfad);
+    std::optional<QSize> masse;
+    if (format.masse)
+        MitDateiinhalt(pfad, [&](QByteArrayView daten) { masse = format.masse(daten); });
+    return masse;
 }
 
 bool SchreibeDatei(const QByteArray& inhalt, const QString& pfad, QString* fehler)

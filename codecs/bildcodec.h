@@ -37,6 +37,11 @@ std::optional<QImage> LeseJpeg(QByteArrayView daten, QString* fehler, Grenzen gr
 std::optional<QImage> LeseWebp(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen grenzen = {});
 
+// The size of the picture in the file as stored (a turn not applied), from its
+// header alone, by the extension as LeseBild chooses; none when the header
+// cannot be read. For planning how much memory reading it will take.
+std::optional<QSize> LeseMasse(const QString& pfad);
+
 // A new RGB32 picture of breite × hoehe with undefined pixels, like
 // QImage(breite, hoehe, QImage::Format_RGB32); null when memory runs out.
 // A large one lies in memory the kernel may map in 2 MiB pages: filling a

@@ -204,6 +204,14 @@ std::optional<QImage> RleLesen(QByteArrayView daten, const Kopf& kopf)
 
 } // namespace
 
+std::optional<QSize> intern::MasseBmp(QByteArrayView daten)
+{
+    const std::optional<Kopf> kopf = KopfPruefen(daten, Grenzen{}, nullptr);
+    if (!kopf)
+        return std::nullopt;
+    return QSize(int(kopf->breite), int(kopf->hoehe));
+}
+
 std::optional<QImage> LeseBmp(QByteArrayView daten, QString* fehler, Grenzen grenzen)
 {
     const std::optional<Kopf> kopf = KopfPruefen(daten, grenzen, fehler);

@@ -3,6 +3,7 @@
 #include "codecs/bildcodec.h"
 
 #include <QIODevice>
+#include <QSize>
 #include <functional>
 
 namespace bildcodec::intern {
@@ -15,6 +16,14 @@ std::nullopt_t Fehler(QString* fehler, const QString& text);
 // the German size message in *fehler. Zero or negative sizes are the format
 // reader's business and are not judged here.
 bool GroesseErlaubt(qint64 breite, qint64 hoehe, const Grenzen& grenzen, QString* fehler);
+
+// The stored size of a picture from its header, per format; none when the
+// header cannot be read.
+std::optional<QSize> MasseBmp(QByteArrayView daten);
+std::optional<QSize> MassePng(QByteArrayView daten);
+std::optional<QSize> MasseJpeg(QByteArrayView daten);
+std::optional<QSize> MasseWebp(QByteArrayView daten);
+std::optional<QSize> MasseHeif(QByteArrayView daten);
 
 // Lays a picture that may carry transparency over white, in place, and marks it
 // RGB32. Premultiplied formats are converted to straight alpha first.

@@ -59,6 +59,26 @@ QString HeifFehler(const heif_error& fehler, const Grenzen& grenzen)
 
 } // namespace
 
+std::optional<QSize> intern::MasseHeif(QByteArrayView daten)
+{
+    Bereit();
+    std::unique_ptr<heif_context, KontextFrei> kontext(heif_context_alloc());
+    if (!kontext)
+        return std::nullopt;
+    heif_context_set_maximum_image_size_limit(kontext.get(), MaxSeite + 64);
+    heif_image_handle* roherGriff = nullptr;
+    if (heif_context_read_from_memory_without_copy(kontext.get(), daten.data(), size_t(daten.size()), nullptr).code !=
+            heif_error_Ok ||
+        heif_context_get_primary_image_handle(kontext.get(), &roherGriff).code != heif_error_Ok)
+        return std::nullopt;
+    std::unique_ptr<heif_image_handle, GriffFrei> griff(roherGriff);
+    const int breite = heif_image_handle_get_width(griff.get());
+    const int hoehe = heif_image_handle_get_height(griff.get());
+    if (breite <= 0 || hoehe <= 0)
+        return std::nullopt;
+    return QSize(breite, hoehe);
+}
+
 std::optional<QImage> LeseHeif(QByteArrayView daten, QString* fehler, Grenzen grenzen)
 {
     Bereit();

@@ -8,6 +8,7 @@
 
 #include "codecs/codecintern.h"
 
+#include <QtEndian>
 #include <cstring>
 
 #include <png.h>
@@ -77,6 +78,21 @@ bool PixelLesen(png_structp png, png_infop info, uchar* bits, qsizetype zeilenLa
 }
 
 } // namespace
+
+std::optional<QSize> intern::MassePng(QByteArrayView daten)
+{
+    // The signature, then the first chunk, which must be IHDR: width and
+    // height as big-endian words.
+    static constexpr uchar Signatur[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const auto* d = reinterpret_cast<const uchar*>(daten.data());
+    if (daten.size() < 24 || std::memcmp(d, Signatur, 8) != 0 || std::memcmp(d + 12, "IHDR", 4) != 0)
+        return std::nullopt;
+    const quint32 breite = qFromBigEndian<quint32>(d + 16);
+    const quint32 hoehe = qFromBigEndian<quint32>(d + 20);
+    if (breite == 0 || hoehe == 0 || breite > quint32(MaxSeite) || hoehe > quint32(MaxSeite))
+        return std::nullopt;
+    return QSize(int(breite), int(hoehe));
+}
 
 std::optional<QImage> LesePng(QByteArrayView daten, QString* fehler, Grenzen grenzen)
 {

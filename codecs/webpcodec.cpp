@@ -15,6 +15,17 @@ QString Ungueltig() { return QStringLiteral("WebP-Datei ist ungültig"); }
 
 } // namespace
 
+std::optional<QSize> intern::MasseWebp(QByteArrayView daten)
+{
+    int breite = 0;
+    int hoehe = 0;
+    if (daten.isEmpty() ||
+        !WebPGetInfo(reinterpret_cast<const uint8_t*>(daten.data()), size_t(daten.size()), &breite, &hoehe) ||
+        breite <= 0 || hoehe <= 0)
+        return std::nullopt;
+    return QSize(breite, hoehe);
+}
+
 std::optional<QImage> LeseWebp(QByteArrayView daten, QString* fehler, Grenzen grenzen)
 {
     const auto* d = reinterpret_cast<const uint8_t*>(daten.data());

@@ -84,6 +84,8 @@ void Optionsdialog::FormActivate()
     EdVorschauBreite->setText(QString::number(e.VorschauBreite));
     EdVorschauHoehe->setText(QString::number(e.VorschauHoehe));
     EdUeberschrift->setText(e.Ueberschrift);
+    EdBildnachweis->setText(e.Bildnachweis);
+    EdBildbeschreibung->setText(e.Bildbeschreibung);
     ChBoSeitentreu->setChecked(e.Seitentreu);
     setzeLeerfeldgrenzen();
     EdProgrammverzeichnis->setText(m_sitzung.programmverzeichnis);
@@ -92,6 +94,8 @@ void Optionsdialog::FormActivate()
     ChBoZugausgabe->setChecked(e.Zugausgabe);
     ChBoSpielzeit->setChecked(e.Spielzeit);
     ChBoZugZaehler->setChecked(e.ZugZaehler);
+    ChBoBlassesBild->setChecked(e.ArbeitsblattBlassesBild);
+    ChBoLoesungsmarken->setChecked(e.ArbeitsblattLoesungsmarken);
     m_zeigtEinstellungen = false;
 }
 

@@ -41,6 +41,7 @@ private:
     void baueOberenTeil();
     void baueLinkeSpalte();
     void baueRechteSpalte();
+    void baueArbeitsblatt();
     void verbinde();
 
     // Copies the settings into the controls; runs on every activation.
@@ -69,6 +70,10 @@ private:
     QLineEdit* EdAusgabeverzeichnis = nullptr;
     QLabel* LaProgrammverzeichnis = nullptr;
     QLineEdit* EdProgrammverzeichnis = nullptr;
+    QLabel* LaBildnachweis = nullptr;
+    QLineEdit* EdBildnachweis = nullptr;
+    QLabel* LaBildbeschreibung = nullptr;
+    QLineEdit* EdBildbeschreibung = nullptr;
     QLabel* LaJPEGQualitaet = nullptr;
     QLabel* LaJPEGMin = nullptr;
     Schieberegler* TrBaJPEGQualitaet = nullptr;
@@ -116,6 +121,10 @@ private:
     QCheckBox* ChBoZugZaehler = nullptr;
     QCheckBox* ChBoSpielzeit = nullptr;
     QCheckBox* ChBoZugausgabe = nullptr;
+
+    QGroupBox* GrBoArbeitsblatt = nullptr;
+    QCheckBox* ChBoBlassesBild = nullptr;
+    QCheckBox* ChBoLoesungsmarken = nullptr;
 
     QPushButton* BuSchliessen = nullptr;
 };

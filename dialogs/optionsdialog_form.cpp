@@ -21,15 +21,21 @@
 namespace {
 
 // The form (client coordinates; inside a group relative to the group).
-constexpr QSize Klientgroesse{606, 383};
+// The rows of the picture's credit and description push the groups below them down.
+constexpr int Nachweiszeilen = 58;
+constexpr QSize Klientgroesse{606, 437 + Nachweiszeilen};
 constexpr QPoint PosLaUeberschrift{8, 12};
 constexpr QRect RectEdUeberschrift{168, 8, 430, 21};
 constexpr QRect RectBuAusgabeverzeichnis{8, 36, 152, 23};
 constexpr QRect RectEdAusgabeverzeichnis{168, 37, 430, 21};
 constexpr QPoint PosLaProgrammverzeichnis{8, 70};
 constexpr QRect RectEdProgrammverzeichnis{168, 66, 430, 21};
+constexpr QPoint PosLaBildnachweis{8, 99};
+constexpr QRect RectEdBildnachweis{168, 95, 430, 21};
+constexpr QPoint PosLaBildbeschreibung{8, 128};
+constexpr QRect RectEdBildbeschreibung{168, 124, 430, 21};
 
-constexpr QRect RectGrBoVorschaubild{8, 96, 292, 80};
+constexpr QRect RectGrBoVorschaubild{8, 96 + Nachweiszeilen, 292, 80};
 constexpr QRect RectChBoVorschau{12, 20, 90, 17};
 constexpr QRect RectChBoSeitentreu{110, 20, 170, 17};
 constexpr QPoint PosLaVorschauBreite{12, 52};
@@ -37,7 +43,7 @@ constexpr QRect RectEdVorschauBreite{56, 48, 60, 21};
 constexpr QPoint PosLaVorschauHoehe{150, 52};
 constexpr QRect RectEdVorschauHoehe{194, 48, 60, 21};
 
-constexpr QRect RectGrBoSchiebePuzzle{8, 182, 292, 80};
+constexpr QRect RectGrBoSchiebePuzzle{8, 182 + Nachweiszeilen, 292, 80};
 constexpr QPoint PosLaLeerfeld{12, 22};
 constexpr QPoint PosLaLeerfeldfarbe{150, 22};
 constexpr QRect RectCoBoLeerfeld{194, 18, 86, 21};
@@ -46,18 +52,18 @@ constexpr QRect RectSpEdLeerfeldX{56, 48, 60, 21};
 constexpr QPoint PosLaLeerfeldY{150, 52};
 constexpr QRect RectSpEdLeerfeldY{194, 48, 60, 21};
 
-constexpr QRect RectGrBoGitterlinien{8, 268, 292, 52};
+constexpr QRect RectGrBoGitterlinien{8, 268 + Nachweiszeilen, 292, 52};
 constexpr QPoint PosLaGitterlinien{12, 24};
 constexpr QRect RectSpEdGitterbreite{56, 20, 60, 21};
 constexpr QPoint PosLaGitterlinienfarbe{150, 24};
 constexpr QRect RectCoBoGitterlinienfarbe{194, 20, 86, 21};
 
-constexpr QPoint PosLaJPEGQualitaet{8, 340};
-constexpr QRect RectLaJPEGMin{84, 340, 16, 14};
-constexpr QRect RectTrBaJPEGQualitaet{104, 330, 166, 36};
-constexpr QPoint PosLaJPEGMax{274, 340};
+constexpr QPoint PosLaJPEGQualitaet{8, 340 + Nachweiszeilen};
+constexpr QRect RectLaJPEGMin{84, 340 + Nachweiszeilen, 16, 14};
+constexpr QRect RectTrBaJPEGQualitaet{104, 330 + Nachweiszeilen, 166, 36};
+constexpr QPoint PosLaJPEGMax{274, 340 + Nachweiszeilen};
 
-constexpr QRect RectGrBoRaetsel{308, 96, 290, 176};
+constexpr QRect RectGrBoRaetsel{308, 96 + Nachweiszeilen, 290, 176};
 constexpr QPoint PosLaMeAntworten{12, 20};
 constexpr QRect RectBuLoeschen{203, 15, 75, 22};
 constexpr QRect RectMeAntworten{12, 42, 266, 70};
@@ -67,15 +73,20 @@ constexpr QPoint PosRaGrAntwortenUnten{80, 24};
 constexpr QRect RectLaRichtigeAntwort{172, 120, 106, 28};
 constexpr QRect RectSpEdRichtigeAntwort{172, 147, 60, 21};
 
-constexpr QRect RectGrBoTauschpuzzle{308, 278, 140, 46};
+constexpr QRect RectGrBoTauschpuzzle{308, 278 + Nachweiszeilen, 140, 46};
 constexpr QRect RectChBoSpielfeldMinimal{10, 20, 125, 17};
 
-constexpr QRect RectGrBoAnzeige{456, 278, 142, 97};
+constexpr QRect RectGrBoAnzeige{456, 278 + Nachweiszeilen, 142, 97};
 constexpr QRect RectChBoZugZaehler{10, 20, 125, 17};
 constexpr QRect RectChBoSpielzeit{10, 44, 125, 17};
 constexpr QRect RectChBoZugausgabe{10, 68, 125, 17};
 
-constexpr QRect RectBuSchliessen{308, 348, 90, 27};
+constexpr QRect RectBuSchliessen{308, 348 + Nachweiszeilen, 90, 27};
+
+// The worksheet's group spans the form's foot, below both columns.
+constexpr QRect RectGrBoArbeitsblatt{8, Klientgroesse.height() - 54, 590, 46};
+constexpr QRect RectChBoBlassesBild{12, 20, 270, 17};
+constexpr QRect RectChBoLoesungsmarken{300, 20, 280, 17};
 
 template <typename T>
 T* neu(QWidget* eltern, const char* name, const QRect& ort)
@@ -120,6 +131,7 @@ Optionsdialog::Optionsdialog(Sitzung& sitzung, QWidget* parent) : Formular(paren
     baueOberenTeil();
     baueLinkeSpalte();
     baueRechteSpalte();
+    baueArbeitsblatt();
     BuSchliessen = neu<QPushButton>(this, "BuSchliessen", RectBuSchliessen);
     BuSchliessen->setText(QStringLiteral("&Schließen"));
     setzeAbbruchknopf(BuSchliessen);
@@ -138,6 +150,18 @@ void Optionsdialog::baueOberenTeil()
     LaProgrammverzeichnis = neuesLabel(this, "LaProgrammverzeichnis", QStringLiteral("Programmverzeichnis:"), PosLaProgrammverzeichnis);
     EdProgrammverzeichnis = neu<QLineEdit>(this, "EdProgrammverzeichnis", RectEdProgrammverzeichnis);
     EdProgrammverzeichnis->setEnabled(false);
+    LaBildnachweis = neuesLabel(this, "LaBildnachweis", QStringLiteral("Bild&nachweis:"), PosLaBildnachweis);
+    EdBildnachweis = neu<QLineEdit>(this, "EdBildnachweis", RectEdBildnachweis);
+    EdBildnachweis->setPlaceholderText(QStringLiteral("z. B. Foto: A. Muster, Wikimedia Commons, CC BY 4.0"));
+    LaBildnachweis->setBuddy(EdBildnachweis);
+    setzeHinweis(EdBildnachweis, QStringLiteral("Urheber, Quelle und Lizenz des Bildes: steht unter jedem Spielfeld, "
+                                                "im Lernpaket und auf dem Arbeitsblatt"));
+    LaBildbeschreibung = neuesLabel(this, "LaBildbeschreibung", QStringLiteral("Bild&beschreibung:"), PosLaBildbeschreibung);
+    EdBildbeschreibung = neu<QLineEdit>(this, "EdBildbeschreibung", RectEdBildbeschreibung);
+    EdBildbeschreibung->setPlaceholderText(QStringLiteral("z. B. Möwe auf einem Pfahl am Strand"));
+    LaBildbeschreibung->setBuddy(EdBildbeschreibung);
+    setzeHinweis(EdBildbeschreibung, QStringLiteral("kurzer Text für Screenreader: beschreibt das Vorschaubild und die "
+                                                    "Bildtabelle (das Bilderrätsel verrät es nicht)"));
 }
 
 void Optionsdialog::baueLinkeSpalte()
@@ -224,6 +248,19 @@ void Optionsdialog::baueRechteSpalte()
     setzeHinweis(ChBoZugausgabe, QStringLiteral("Beim HTML-Spiel erfolgt die Zugausgabe in einem separaten Fenster"));
 }
 
+void Optionsdialog::baueArbeitsblatt()
+{
+    GrBoArbeitsblatt = neu<QGroupBox>(this, "GrBoArbeitsblatt", RectGrBoArbeitsblatt);
+    GrBoArbeitsblatt->setTitle(QStringLiteral("Arbeitsblatt (PDF)"));
+    ChBoBlassesBild = neuesKaestchen(GrBoArbeitsblatt, "ChBoBlassesBild", QStringLiteral("Bild blass im Le&geplan"),
+                                     RectChBoBlassesBild, false);
+    setzeHinweis(ChBoBlassesBild, QStringLiteral("zeigt das Bild sehr hell im leeren Legeplan: eine starke Hilfe"));
+    ChBoLoesungsmarken = neuesKaestchen(GrBoArbeitsblatt, "ChBoLoesungsmarken",
+                                        QStringLiteral("Lösungsmar&ken auf den Teilen"), RectChBoLoesungsmarken, false);
+    setzeHinweis(ChBoLoesungsmarken,
+                 QStringLiteral("jedes Teil trägt seinen Platz, etwa B3, klein in einer Ecke: zum Selbstkontrollieren"));
+}
+
 void Optionsdialog::verbinde()
 {
     Einstellungen& e = m_sitzung.einstellungen;
@@ -231,6 +268,9 @@ void Optionsdialog::verbinde()
     connect(BuAusgabeverzeichnis, &QPushButton::clicked, this, &Optionsdialog::BuAusgabeverzeichnisClick);
     connect(EdAusgabeverzeichnis, &QLineEdit::textChanged, this, &Optionsdialog::EdAusgabeverzeichnisChange);
     connect(EdUeberschrift, &QLineEdit::textChanged, this, [&e](const QString& text) { e.Ueberschrift = text; });
+    connect(EdBildnachweis, &QLineEdit::textChanged, this, [&e](const QString& text) { e.Bildnachweis = text.trimmed(); });
+    connect(EdBildbeschreibung, &QLineEdit::textChanged, this,
+            [&e](const QString& text) { e.Bildbeschreibung = text.trimmed(); });
     connect(TrBaJPEGQualitaet, &QSlider::valueChanged, this, &Optionsdialog::TrBaJPEGQualitaetChange);
     connect(ChBoVorschau, &QCheckBox::toggled, this, &Optionsdialog::ChBoVorschauClick);
     connect(ChBoSeitentreu, &QCheckBox::toggled, this, &Optionsdialog::ChBoSeitentreuClick);
@@ -250,16 +290,19 @@ void Optionsdialog::verbinde()
     connect(ChBoZugZaehler, &QCheckBox::toggled, this, [&e](bool an) { e.ZugZaehler = an; });
     connect(ChBoSpielzeit, &QCheckBox::toggled, this, [&e](bool an) { e.Spielzeit = an; });
     connect(ChBoZugausgabe, &QCheckBox::toggled, this, &Optionsdialog::ChBoZugausgabeClick);
+    connect(ChBoBlassesBild, &QCheckBox::toggled, this, [&e](bool an) { e.ArbeitsblattBlassesBild = an; });
+    connect(ChBoLoesungsmarken, &QCheckBox::toggled, this, [&e](bool an) { e.ArbeitsblattLoesungsmarken = an; });
 
     // Every control's change that the user made, not the showing of the settings.
     const auto geaendert = [this] {
         if (!m_zeigtEinstellungen)
             emit this->geaendert();
     };
-    for (QLineEdit* feld : {EdUeberschrift, EdAusgabeverzeichnis, EdVorschauBreite, EdVorschauHoehe})
+    for (QLineEdit* feld : {EdUeberschrift, EdAusgabeverzeichnis, EdVorschauBreite, EdVorschauHoehe, EdBildnachweis,
+                            EdBildbeschreibung})
         connect(feld, &QLineEdit::textChanged, this, geaendert);
     for (QCheckBox* kaestchen : {ChBoVorschau, ChBoSeitentreu, ChBoSpielfeldMinimal, ChBoZugZaehler, ChBoSpielzeit,
-                                 ChBoZugausgabe})
+                                 ChBoZugausgabe, ChBoBlassesBild, ChBoLoesungsmarken})
         connect(kaestchen, &QCheckBox::toggled, this, geaendert);
     for (QSpinBox* feld : {SpEdLeerfeldX, SpEdLeerfeldY, SpEdGitterbreite, SpEdRichtigeAntwort})
         connect(feld, &QSpinBox::valueChanged, this, geaendert);

@@ -5,12 +5,17 @@
 //
 // Output names hold only the first six characters of the picture's name, so
 // two phone photos IMG_20240512_101500.jpg and IMG_20240513_083000.jpg share
-// every one of them. The book remembers which picture wrote which file while
-// the program runs; a file counts as the picture's own only while it is
-// unchanged since (same size and modification time). Nothing is written to
-// disk for it, so after a restart the files found are foreign until the user
-// agreed once to replace them.
+// every one of them. The book remembers which picture wrote which file; a
+// file counts as the picture's own only while it is unchanged since (same
+// size and modification time). It keeps that in a small file of its own in
+// each output folder (Buchdatei), so a later run, of the windows or of the
+// command line, replaces a picture's own earlier puzzle without a question.
+// The pictures are kept there as a hash, not by their path: the folder may
+// be handed on, and the teacher's folders are nobody's business.
+// A book may be used from several threads at once.
 #include <QHash>
+#include <QMutex>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,13 +23,16 @@
 class Ausgabebuch
 {
 public:
+    // The name of the book's file in an output folder.
+    static QString Buchdatei();
+
     // Notes that the file `pfad` was just written for the picture `herkunft`.
     void Geschrieben(const QString& pfad, const QString& herkunft);
 
     // Those of `namen` (file names in `verzeichnis`, which ends in a
     // separator) that exist but were not written for `herkunft`: writing them
     // would replace something without the user's word. In the given order.
-    QStringList Fremde(const QString& verzeichnis, const QStringList& namen, const QString& herkunft) const;
+    QStringList Fremde(const QString& verzeichnis, const QStringList& namen, const QString& herkunft);
 
     // The user agreed that `herkunft` replaces the puzzle with the prefix
     // `kuerzel` in `verzeichnis`: every file of that puzzle found there now
@@ -33,16 +41,34 @@ public:
     void Freigeben(const QString& verzeichnis, const QString& kuerzel, const QStringList& namen,
                    const QString& herkunft);
 
+    // The JPEG tiles with the prefix `kuerzel` in `verzeichnis` that
+    // `herkunft` wrote earlier and that are unchanged, but are none of
+    // `behalten`: what is left of its earlier puzzle after a new one of
+    // another grid. They are deleted and forgotten; their names.
+    QStringList RaeumeAuf(const QString& verzeichnis, const QString& kuerzel, const QString& herkunft,
+                          const QStringList& behalten);
+
+    // Writes what changed into the book's file of each folder concerned.
+    // A folder that takes no file keeps no book; that is no error.
+    void Sichere();
+
 private:
     struct Eintrag
     {
-        QString herkunft;
+        QString herkunft; // a hash of the picture's origin
         qint64 groesse = -1;
         qint64 geaendertMs = 0;
     };
     static std::optional<Eintrag> Stand(const QString& pfad);
+    // Reads the book's file of `verzeichnis` once; what this book noted
+    // meanwhile stays.
+    void Lade(const QString& verzeichnis);
+    void NotiereGeschrieben(const QString& pfad, const QString& kennung);
 
-    QHash<QString, Eintrag> m_dateien;
+    QMutex m_sperre;
+    QHash<QString, Eintrag> m_dateien; // by the file's clean path
+    QSet<QString> m_geladen;           // folders whose book was read
+    QSet<QString> m_geaendert;         // folders whose book must be written
 };
 
 namespace ausgabe {

@@ -16,10 +16,12 @@ struct Art
 };
 
 // In the order the line names them; the last takes what no other does.
-const std::array<Art, 4> Arten{{
+const std::array<Art, 6> Arten{{
     {{QStringLiteral("htm"), QStringLiteral("html")}, "Webseite", "Webseiten"},
     {{QStringLiteral("jpg"), QStringLiteral("jpeg")}, "JPEG-Bild", "JPEG-Bilder"},
     {{QStringLiteral("bmp")}, "BMP-Bild", "BMP-Bilder"},
+    {{QStringLiteral("pdf")}, "PDF-Arbeitsblatt", "PDF-Arbeitsblätter"},
+    {{QStringLiteral("zip")}, "SCORM-Paket", "SCORM-Pakete"},
     {{}, "weitere Datei", "weitere Dateien"},
 }};
 

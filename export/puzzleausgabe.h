@@ -1,8 +1,9 @@
 #pragma once
 // The one job that writes a puzzle into the output folder: the tiles with the
 // empty tile and the preview, the game pages with the riddle's answer
-// pictures, and the picture table, in the order the caller asks for. The
-// main window's "&Speichern" commands and `tesselo --export` both run it; they
+// pictures, the picture table and the printable worksheet, in the order the
+// caller asks for. The main window's "&Speichern" commands and
+// `tesselo --export` both run it; they
 // differ only in what they pass and in how they answer its questions.
 //
 // Before a part is written its files are cleared: the folder must take them,
@@ -12,15 +13,31 @@
 // first page written, unless this cut's JPEG tiles were written already.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class Ausgabebuch;
 struct Ausgabestand;
 struct Einstellungen;
+struct KodierteKacheln;
 struct Kachelsatz;
 
-enum class Ausgabeteil { KachelnJpeg, KachelnBmp, Schiebeseite, Tauschseite, Raetselseite, Tabelle };
+// Einzeldateien: the three games each as one HTML file with its pictures
+// inside; Lernpaket: the three games as one SCORM 1.2 package. Neither needs
+// the tile files beside it.
+enum class Ausgabeteil {
+    KachelnJpeg,
+    KachelnBmp,
+    Schiebeseite,
+    Tauschseite,
+    Raetselseite,
+    Tabelle,
+    Arbeitsblatt,
+    Einzeldateien,
+    Lernpaket
+};
 
 // A problem the job met, with its German message.
 struct Ausgabefehler
@@ -34,6 +51,8 @@ struct Ausgabefehler
         Vorlage,       // a page's template is missing; the page is not written
         Seite,         // a page could not be written
         Antwortbilder, // the riddle page stands, its answer pictures could not be copied
+        Arbeitsblatt,  // the worksheet is refused (too many tiles) or could not be written
+        KleineTeile,   // a note only: the worksheet stands, its pieces are under 2 cm; the job goes on
     };
     Art art = Art::Seite;
     QString text;
@@ -78,6 +97,12 @@ struct Puzzleauftrag
     QString tabellenbild;        // the picture named in the table page's heading
     int kachelbreite = 80;       // the pages' tile width, which may differ from the cut's
     std::vector<Ausgabeteil> teile; // what is written, in this order
+    // The order of the worksheet's pieces; none shuffles them anew.
+    std::optional<std::uint32_t> mischung;
+    // The JPEG files of the tiles, encoded before with these settings (a
+    // cut streamed from its file, whose tile set holds no pictures): every
+    // part takes them instead of encoding the tiles.
+    std::shared_ptr<const KodierteKacheln> kodierteKacheln;
 };
 
 struct Ausgabeergebnis

@@ -81,25 +81,24 @@ private:
     int m_fehlernummer = 0;
 };
 
-// Copies the template's lines into the page, each ended by CR LF; false
-// when the template cannot be opened.
-bool VorlageKopieren(Seite& seite, const QString& pfad)
+// Appends the template's lines, each ended by CR LF; false when the template
+// cannot be opened.
+bool VorlageKopieren(QByteArray& bytes, const QString& pfad)
 {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return false;
     const QByteArray inhalt = datei.readAll();
-    QByteArray bytes;
-    bytes.reserve(inhalt.size() + 1024);
+    bytes.reserve(bytes.size() + inhalt.size() + 1024);
     for (const QByteArray& zeile : VorlageZeilen(inhalt))
         bytes += zeile + "\r\n";
-    seite.Schreibe(bytes);
     return true;
 }
 
-
 // Copies the files `quellen` into the folder `ziel`, replacing files of the
-// same name; a file already in place is left alone. False when any copy failed.
+// same name; a file already in place is left alone. Each copy is put in place
+// whole, so two writers of one folder at once never leave a broken file.
+// False when any copy failed.
 bool KopiereDateien(const QStringList& quellen, const QString& ziel)
 {
     QString verzeichnis = ziel;
@@ -110,8 +109,11 @@ bool KopiereDateien(const QStringList& quellen, const QString& ziel)
         const QString zieldatei = verzeichnis + QFileInfo(datei).fileName();
         if (QFileInfo(datei).absoluteFilePath() == QFileInfo(zieldatei).absoluteFilePath())
             continue;
-        QFile::remove(zieldatei);
-        alleKopiert = QFile::copy(datei, zieldatei) && alleKopiert;
+        QFile quelle(datei);
+        QSaveFile kopie(zieldatei);
+        const bool kopiert = quelle.open(QIODevice::ReadOnly) && kopie.open(QIODevice::WriteOnly) &&
+                             kopie.write(quelle.readAll()) == quelle.size() && kopie.commit();
+        alleKopiert = kopiert && alleKopiert;
     }
     return alleKopiert;
 }
@@ -141,8 +143,7 @@ QStringList Antwortbilder()
     return {QStringLiteral("falsch.gif"), QStringLiteral("richtig.gif"), QStringLiteral("falsrich.gif")};
 }
 
-std::optional<Seitenfehler> SchreibeSpielseite(Spielseite art, const SeitenEingabe& eingabe,
-                                               const QString& vorlagenverzeichnis, const QString& pfad)
+Seiteninhalt Spielseitenbytes(Spielseite art, const SeitenEingabe& eingabe, const QString& vorlagenverzeichnis)
 {
     struct Vorlagen
     {
@@ -153,18 +154,37 @@ std::optional<Seitenfehler> SchreibeSpielseite(Spielseite art, const SeitenEinga
     const Vorlagen v = art == Spielseite::Schieben   ? Vorlagen{"spuzv1.htm", "spuzv2.htm", SchiebeSeite}
                        : art == Spielseite::Tauschen ? Vorlagen{"tpuzv1.htm", "tpuzv2.htm", TauschSeite}
                                                      : Vorlagen{"rpuzv1.htm", "rpuzv2.htm", RaetselSeite};
+    const Seitentext text = v.text(eingabe);
+    Seiteninhalt ergebnis;
+    for (const char* name : {v.erste, v.zweite}) {
+        if (!VorlageKopieren(ergebnis.bytes, vorlagenverzeichnis + QString::fromLatin1(name))) {
+            ergebnis.fehler = Seitenfehler{true, QStringLiteral("Abbruch: Vorlagedatei %1 nicht gefunden!")
+                                                     .arg(QString::fromLatin1(name).toUpper())};
+            return ergebnis;
+        }
+        ergebnis.bytes += name == v.erste ? Seitenbytes(text.Skript, Textart::Skript)
+                                          : Seitenbytes(text.Koerper, Textart::Html);
+    }
+    return ergebnis;
+}
+
+std::optional<Seitenfehler> SchreibeSeitenbytes(const QByteArray& bytes, const QString& pfad)
+{
     Seite seite;
     if (auto fehler = seite.Oeffne(pfad))
         return fehler;
-    const Seitentext text = v.text(eingabe);
-    for (const char* name : {v.erste, v.zweite}) {
-        if (!VorlageKopieren(seite, vorlagenverzeichnis + QString::fromLatin1(name)))
-            return Seitenfehler{true, QStringLiteral("Abbruch: Vorlagedatei %1 nicht gefunden!")
-                                          .arg(QString::fromLatin1(name).toUpper())};
-        seite.Schreibe(name == v.erste ? Seitenbytes(text.Skript, Textart::Skript)
-                                       : Seitenbytes(text.Koerper, Textart::Html));
-    }
+    seite.Schreibe(bytes);
     return seite.Schliesse();
+}
+
+std::optional<Seitenfehler> SchreibeSpielseite(Spielseite art, const SeitenEingabe& eingabe,
+                                               const QString& vorlagenverzeichnis, const QString& pfad)
+{
+    // A missing template leaves an earlier page of that name as it was.
+    const Seiteninhalt seite = Spielseitenbytes(art, eingabe, vorlagenverzeichnis);
+    if (seite.fehler)
+        return seite.fehler;
+    return SchreibeSeitenbytes(seite.bytes, pfad);
 }
 
 std::optional<Seitenfehler> SchreibeTabelle(const TabellenEingabe& eingabe, const QString& pfad)
@@ -205,6 +225,8 @@ TabellenEingabe Tabelleneingabe(const Einstellungen& s, const QString& bilddatei
     e.Spalten = spalten;
     e.Hintergrundfarbe = s.Hintergrundfarbe;
     e.Gitterbreite = s.Gitterbreite;
+    e.Bildnachweis = s.Bildnachweis;
+    e.Bildbeschreibung = s.Bildbeschreibung;
     return e;
 }
 
@@ -231,5 +253,7 @@ SeitenEingabe Seiteneingabe(const Einstellungen& s, const QString& kuerzel, int 
     e.Antworten = s.Antworten;
     e.RichtigAntwort = s.RichtigeAntwort;
     e.AntwortenUnten = s.AntwortenUnten;
+    e.Bildnachweis = s.Bildnachweis;
+    e.Bildbeschreibung = s.Bildbeschreibung;
     return e;
 }

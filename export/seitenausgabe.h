@@ -33,6 +33,17 @@ struct Seitenfehler
     QString text;
 };
 
+// A game page's bytes, or why there are none (a missing template).
+struct Seiteninhalt
+{
+    QByteArray bytes;
+    std::optional<Seitenfehler> fehler;
+};
+Seiteninhalt Spielseitenbytes(Spielseite seite, const SeitenEingabe& eingabe, const QString& vorlagenverzeichnis);
+
+// Writes a page's bytes as every page is written (complete or not at all).
+std::optional<Seitenfehler> SchreibeSeitenbytes(const QByteArray& bytes, const QString& pfad);
+
 // A game page: the first template, the generated variable block, the second
 // template and the generated body, the templates read from
 // `vorlagenverzeichnis` (ending in a separator).

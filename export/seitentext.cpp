@@ -1,5 +1,7 @@
 #include "export/seitentext.h"
 
+#include <algorithm>
+
 namespace {
 
 QString zahl(int wert) { return QString::number(wert); }
@@ -16,13 +18,27 @@ QString imSkript(const QString& name)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// A file name inside a double-quoted attribute; only the quote would break it.
+// A file name inside a double-quoted attribute: the quote would end it, and an
+// "&" could start a reference.
 QString imAttribut(const QString& name)
 {
     QString text = name;
+    text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     text.replace(QLatin1Char('"'), QLatin1String("&quot;"));
     return text;
 }
+
+// The preview's name stands unquoted where it can ("Möwe a" + "vs.jpg" cannot).
+QString alsAttributwert(const QString& name)
+{
+    static const QString trenner = QStringLiteral(" \t\n\r\f\"'=<>`&");
+    const bool ohne = !name.isEmpty() &&
+                      std::none_of(name.begin(), name.end(), [](QChar z) { return trenner.contains(z); });
+    return ohne ? name : QLatin1Char('"') + imAttribut(name) + QLatin1Char('"');
+}
+
+// Where the page finds a picture: beside it, or inside it.
+QString quelle(const SeitenEingabe& e, const QString& name) { return e.Bildadressen.value(name, name); }
 
 // Tile file of row r and column c, both from 0 (the names the tile saving writes).
 QString kachel(const QString& kuerzel, int zeile, int spalte)
@@ -31,6 +47,28 @@ QString kachel(const QString& kuerzel, int zeile, int spalte)
 }
 
 QString leerbild(const QString& kuerzel) { return kuerzel + QLatin1String("le.jpg"); }
+
+// A page that is one file names its pictures as the folder page does; those
+// the board does not show at load come along in the script, the others the
+// script takes from the board, so no picture is in the page twice.
+void eingebetteteBilder(QStringList& z, const SeitenEingabe& e, const QStringList& namen)
+{
+    if (e.Bildadressen.isEmpty())
+        return;
+    z << QStringLiteral("// Die Bilder der Seite, in die Seite eingebettet") << QStringLiteral("var Bildquellen = {};");
+    for (const QString& name : namen)
+        if (e.Bildadressen.contains(name))
+            z << QStringLiteral("Bildquellen[") + imSkript(name) + QStringLiteral("] = ") +
+                     imSkript(e.Bildadressen.value(name)) + QLatin1Char(';');
+    z << QString();
+}
+
+void bildnachweis(QStringList& z, const QString& nachweis)
+{
+    if (!nachweis.isEmpty())
+        z << QStringLiteral("<p class=\"tesselo-nachweis\">Bildnachweis: ") + HtmlText(nachweis) +
+                 QStringLiteral("</p>");
+}
 
 // The picture list, one line per row; every entry but the very last is
 // followed by ", ". mitLeerfeld puts the empty tile's name at its cell.
@@ -89,7 +127,7 @@ void kopfUndRaster(QStringList& z, const SeitenEingabe& e, const QString& funkti
         for (int c = 1; c <= e.Spalten; ++c) {
             const QString bild = verdeckt ? leerbild(e.Dateikuerzel) : kachel(e.Dateikuerzel, r - 1, c - 1);
             z << zelle + zahl(c) + QLatin1Char(',') + zahl(r) + QStringLiteral(");\">") + QStringLiteral("<img src=\"") +
-                     imAttribut(bild) + QStringLiteral("\" border=0 ") + groesse;
+                     imAttribut(quelle(e, bild)) + QStringLiteral("\" border=0 ") + groesse;
         }
         z << QStringLiteral("</tr>");
     }
@@ -117,9 +155,12 @@ QStringList spielkoerper(const SeitenEingabe& e, const QString& funktion)
     kopfUndRaster(z, e, funktion, false);
     z << QStringLiteral("<td>") << QStringLiteral("<table cellspacing=0 cellpadding=0>");
     if (e.VorschauErzeugen)
-        z << QStringLiteral("<tr><td align=center><img src=") + e.Dateikuerzel + QStringLiteral("vs.jpg") +
-                 QStringLiteral(" width=") + zahl(e.VorschauBreite) + QStringLiteral(" height=") +
-                 zahl(e.VorschauHoehe) + QStringLiteral("></td></tr>");
+        z << QStringLiteral("<tr><td align=center><img src=") +
+                 alsAttributwert(quelle(e, e.Dateikuerzel + QStringLiteral("vs.jpg"))) + QStringLiteral(" width=") +
+                 zahl(e.VorschauBreite) + QStringLiteral(" height=") + zahl(e.VorschauHoehe) +
+                 (e.Bildbeschreibung.isEmpty() ? QString()
+                                               : QStringLiteral(" alt=\"") + HtmlText(e.Bildbeschreibung) + "\"") +
+                 QStringLiteral("></td></tr>");
     z << QStringLiteral("<tr><td>&nbsp;</td></tr>") << QStringLiteral("<tr><td align=center>")
       << QStringLiteral("<FORM><INPUT type=button value=\"Mischen\" width=\"70\" onClick=\"javascript:Mischen()\">&nbsp;")
       << QStringLiteral("<INPUT type=button value=\"Anzeigen\" width=\"70\" onClick=\"javascript:NeuStart()\">&nbsp;")
@@ -128,8 +169,9 @@ QStringList spielkoerper(const SeitenEingabe& e, const QString& funktion)
       << keinSkriptHinweis() << QStringLiteral("<br></noscript><script language=\"JavaScript\">");
     zugZeitAufruf(z);
     z << QStringLiteral("</td></tr>") << QStringLiteral("</table>") << QStringLiteral("</td>")
-      << QStringLiteral("</tr>") << QStringLiteral("</table>") << QStringLiteral("</body>")
-      << QStringLiteral("</html>");
+      << QStringLiteral("</tr>") << QStringLiteral("</table>");
+    bildnachweis(z, e.Bildnachweis);
+    z << QStringLiteral("</body>") << QStringLiteral("</html>");
     return z;
 }
 
@@ -146,11 +188,32 @@ void antworttabelle(QStringList& z, const SeitenEingabe& e)
           << QStringLiteral("</tr>");
     }
     z << QStringLiteral("</table>") << QStringLiteral("</td>") << QStringLiteral("</tr>") << QStringLiteral("<tr>")
-      << QStringLiteral("<td valign=\"top\">") << QStringLiteral("<img src=\"falsrich.gif\" vspace=10>")
+      << QStringLiteral("<td valign=\"top\">")
+      << QStringLiteral("<img src=\"") + imAttribut(quelle(e, QStringLiteral("falsrich.gif"))) +
+             QStringLiteral("\" vspace=10>")
       << QStringLiteral("</td>") << QStringLiteral("</tr>") << QStringLiteral("</table>");
 }
 
+QStringList kachelnamen(const SeitenEingabe& e)
+{
+    QStringList namen;
+    for (int r = 0; r < e.Zeilen; ++r)
+        for (int c = 0; c < e.Spalten; ++c)
+            namen << kachel(e.Dateikuerzel, r, c);
+    return namen;
+}
+
 } // namespace
+
+QString Dateiname(const QString& pfad)
+{
+    return pfad.mid(std::max(pfad.lastIndexOf(QLatin1Char('/')), pfad.lastIndexOf(QLatin1Char('\\'))) + 1);
+}
+
+QString HtmlText(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
 
 QString HtmlFarbe(Farbwert farbe)
 {
@@ -161,6 +224,7 @@ QString HtmlFarbe(Farbwert farbe)
 Seitentext SchiebeSeite(const SeitenEingabe& e)
 {
     Seitentext s;
+    eingebetteteBilder(s.Skript, e, {leerbild(e.Dateikuerzel)});
     s.Skript << QStringLiteral("// Liste mit den Bildern (unbedingt das leer-Bild einbauen, zeilenweise)");
     bildliste(s.Skript, e, true);
     s.Skript << QString();
@@ -176,6 +240,7 @@ Seitentext SchiebeSeite(const SeitenEingabe& e)
 Seitentext TauschSeite(const SeitenEingabe& e)
 {
     Seitentext s;
+    eingebetteteBilder(s.Skript, e, {});
     s.Skript << QStringLiteral("// Liste mit den Bildern (zeilenweise)");
     bildliste(s.Skript, e, false);
     s.Skript << QString();
@@ -196,6 +261,9 @@ Seitentext TauschSeite(const SeitenEingabe& e)
 Seitentext RaetselSeite(const SeitenEingabe& e)
 {
     Seitentext s;
+    eingebetteteBilder(s.Skript, e,
+                       kachelnamen(e) + QStringList{QStringLiteral("falsrich.gif"), QStringLiteral("richtig.gif"),
+                                                    QStringLiteral("falsch.gif")});
     s.Skript << QStringLiteral("// Liste mit den Bildern (zeilenweise)");
     bildliste(s.Skript, e, false);
     s.Skript << QStringLiteral("leer = ") + imSkript(leerbild(e.Dateikuerzel)) + ";" << QString();
@@ -222,6 +290,7 @@ Seitentext RaetselSeite(const SeitenEingabe& e)
     z << QStringLiteral("</td>") << QStringLiteral("</tr>") << QStringLiteral("</table>");
     if (e.AntwortenUnten)
         antworttabelle(z, e);
+    bildnachweis(z, e.Bildnachweis);
     z << QStringLiteral("</body>") << QStringLiteral("</html>");
     return s;
 }
@@ -234,14 +303,25 @@ QStringList TabellenSeite(const TabellenEingabe& e)
       << QStringLiteral("   <meta name=\"author\" content=\"Tesselo\">")
       << QStringLiteral("   <meta name=\"GENERATOR\" content=\"Tesselo\">") << QStringLiteral("   <title>Bildtabelle</title>")
       << QStringLiteral("</head>") << QStringLiteral("<body bgcolor=#") + HtmlFarbe(e.Hintergrundfarbe) + ">"
-      << QStringLiteral("<h1>Bildtabelle von ") + e.Bilddatei + QStringLiteral("</h1>")
-      << QStringLiteral("<table border=0 cellpadding=0 cellspacing=") + zahl(e.Gitterbreite) + QStringLiteral(" align=center>");
+      << QStringLiteral("<h1>Bildtabelle von ") + HtmlText(Dateiname(e.Bilddatei)) + QStringLiteral("</h1>");
+    // A description names the whole table as one picture; its tiles are parts of it.
+    const bool beschrieben = !e.Bildbeschreibung.isEmpty();
+    z << QStringLiteral("<table border=0 cellpadding=0 cellspacing=") + zahl(e.Gitterbreite) +
+             QStringLiteral(" align=center") +
+             (beschrieben ? QStringLiteral(" role=\"img\" aria-label=\"") + HtmlText(e.Bildbeschreibung) + "\"" : QString()) +
+             QLatin1Char('>');
     for (int r = 0; r < e.Zeilen; ++r) {
         QString zeile;
         for (int c = 0; c < e.Spalten; ++c)
-            zeile += QStringLiteral("<td><img src=\"") + imAttribut(kachel(e.Dateikuerzel, r, c)) + QStringLiteral("\"></td>");
+            zeile += QStringLiteral("<td><img src=\"") + imAttribut(kachel(e.Dateikuerzel, r, c)) +
+                     (beschrieben ? QStringLiteral("\" alt=\"\"></td>") : QStringLiteral("\"></td>"));
         z << QStringLiteral("<tr>") << zeile << QStringLiteral("</tr>");
     }
-    z << QStringLiteral("</table>") << QStringLiteral("</body>") << QStringLiteral("</html>");
+    z << QStringLiteral("</table>");
+    if (!e.Bildnachweis.isEmpty())
+        z << QStringLiteral("<p align=center><span style=\"background:#FFFFFF;color:#000000;padding:2px 6px\">"
+                            "Bildnachweis: ") +
+                 HtmlText(e.Bildnachweis) + QStringLiteral("</span></p>");
+    z << QStringLiteral("</body>") << QStringLiteral("</html>");
     return z;
 }

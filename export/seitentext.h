@@ -5,6 +5,7 @@
 // lines can be checked without a window; export/seitenausgabe writes them
 // into the page files.
 #include "modell/farbe.h"
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,16 @@ struct SeitenEingabe
     QStringList Antworten;
     int RichtigAntwort = 1;
     bool AntwortenUnten = false; // false: right of the tiles
+
+    // Both empty leave every line as without them. The credit is text, never
+    // markup: a licence line is typed, not written as HTML.
+    QString Bildnachweis;
+    QString Bildbeschreibung; // the preview's alternative text (the riddle has none: it would tell)
+
+    // A page that is one file: every picture file it names (tiles, empty
+    // tile, preview, answer pictures) with the data URI that stands for it.
+    // Empty: the page names the files beside it.
+    QMap<QString, QString> Bildadressen;
 };
 
 // The generated part of a game page: Skript goes between the two templates
@@ -61,13 +72,24 @@ Seitentext RaetselSeite(const SeitenEingabe& e);
 // Everything the picture table page reads.
 struct TabellenEingabe
 {
-    QString Bilddatei; // full path, shown in the heading
+    // The picture; the heading names only its file name, since a page may be
+    // published and the teacher's folders are nobody's business.
+    QString Bilddatei;
     QString Dateikuerzel;
     int Zeilen = 0;
     int Spalten = 0;
     Farbwert Hintergrundfarbe = 0xFF0000;
     int Gitterbreite = 1;
+    QString Bildnachweis;
+    QString Bildbeschreibung; // names the table as one picture
 };
+
+// The file name of a path of either kind of separator.
+QString Dateiname(const QString& pfad);
+
+// Text for HTML: the characters that would start markup or end an attribute
+// become references.
+QString HtmlText(const QString& text);
 
 // All lines of the picture table page (it uses no template).
 QStringList TabellenSeite(const TabellenEingabe& e);

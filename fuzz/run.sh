@@ -22,7 +22,7 @@ cxx="${FUZZ_CXX:-clang++}"
 mkdir -p "$bau"
 qt=$(pkg-config --cflags --libs Qt6Gui)
 bib="$(pkg-config --cflags --libs libpng zlib libwebp libheif) -ljpeg"
-codecs="codecs/bildcodec.cpp codecs/bmpcodec.cpp codecs/heifcodec.cpp codecs/jpegcodec.cpp codecs/pngcodec.cpp codecs/webpcodec.cpp"
+codecs="codecs/bildcodec.cpp codecs/bmpcodec.cpp codecs/heifcodec.cpp codecs/jpegcodec.cpp codecs/jpegstrom.cpp codecs/pngcodec.cpp codecs/webpcodec.cpp"
 gemeinsam="-std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer -I$wurzel -I$wurzel/tests/codecs"
 
 # The seed corpus: generated, never committed.

@@ -29,6 +29,11 @@ struct Einstellungen
     int Gitterbreite = 1; // pixels between the tiles of the pages, written as it stands
     bool SpielfeldMinimal = true; // the swap puzzle without its frame of blank fields
     QString Ueberschrift;         // the pages' heading, written as typed
+    // Who made the picture and under which licence ("Foto: A. Muster, CC BY 4.0"), shown
+    // below every board; and a short text for screen readers, the alternative text of the
+    // pictures that show the whole picture. Empty: the pages stay as without them.
+    QString Bildnachweis;
+    QString Bildbeschreibung;
     int LeerfeldX = 0;            // the sliding puzzle's empty field, counted from 0
     int LeerfeldY = 0;
     Farbwert Hintergrundfarbe = 0xFF0000; // blue
@@ -53,6 +58,12 @@ struct Einstellungen
 
     // Where every output goes, ending in a separator.
     QString Ausgabeverzeichnis = StartAusgabeverzeichnis();
+
+    // The printed worksheet: the picture very faint inside the empty board
+    // (off: it gives much away), and each piece's place in tiny print on a
+    // corner for pupils who check their own work.
+    bool ArbeitsblattBlassesBild = false;
+    bool ArbeitsblattLoesungsmarken = false;
 };
 
 // A picture taller than wide turns the preview: width and height exchanged.

@@ -65,8 +65,9 @@ std::optional<QString> BreitenFehler(int breite)
         .arg(breite);
 }
 
-std::optional<QString> SchnittFehler(QSize bild, const Gitter& g)
+std::optional<QString> SchnittFehler(QSize bild, const Gitter& g, Gitterwahl wahl)
 {
+    const bool fenster = wahl == Gitterwahl::Fenster;
     if (auto fehler = BreitenFehler(g.breite))
         return fehler;
     if (g.breite > MaxKachelbreite)
@@ -77,18 +78,22 @@ std::optional<QString> SchnittFehler(QSize bild, const Gitter& g)
     const qint64 zeilen = Zeilen(bild, g);
     if (spalten == 0 || zeilen == 0)
         return QStringLiteral("Mit Offset x %1, Offset y %2 und Breite %3 passt kein ganzes Teil in das Bild "
-                              "(%4 x %5 Pixel). Bitte kleinere Werte eingeben oder „Auto“ wählen.")
+                              "(%4 x %5 Pixel). %6")
             .arg(g.x0)
             .arg(g.y0)
             .arg(g.breite)
             .arg(bild.width())
-            .arg(bild.height());
+            .arg(bild.height())
+            .arg(fenster ? QStringLiteral("Bitte kleinere Werte eingeben oder „Auto“ wählen.")
+                         : QStringLiteral("Bitte --breite weglassen (dann gilt das automatische Gitter) oder "
+                                          "eine kleinere Breite angeben."));
     const qint64 teile = spalten * zeilen;
     if (teile > MaxTeile)
-        return QStringLiteral("Das Gitter ergibt %1 Teile, höchstens %2 Teile sind möglich. "
-                              "Bitte eine größere Breite wählen.")
+        return QStringLiteral("Das Gitter ergibt %1 Teile, höchstens %2 Teile sind möglich. %3")
             .arg(teile)
-            .arg(MaxTeile);
+            .arg(MaxTeile)
+            .arg(fenster ? QStringLiteral("Bitte eine größere Breite wählen.")
+                         : QStringLiteral("Bitte eine größere --breite angeben."));
     // Only negative offsets can make the packed tiles larger than the picture.
     const qint64 gesamtBreite = spalten * g.breite;
     const qint64 gesamtHoehe = zeilen * g.breite;

@@ -45,10 +45,15 @@ QString KeinGanzesTeil(QSize bild);
 // German message when the width cannot be used at all (below 1), else none.
 std::optional<QString> BreitenFehler(int breite);
 
+// Where the user chooses another grid: the main window's fields and "Auto",
+// or the command line's --breite and --offset.
+enum class Gitterwahl { Fenster, Befehlszeile };
+
 // German message when a cut of this grid must be refused: a width below 1 or
 // above MaxKachelbreite, no whole tile at all (offset or width too large),
 // more tiles than the store holds (names the number and the limit), or a
-// packed picture beyond the readable picture size.
-std::optional<QString> SchnittFehler(QSize bild, const Gitter& g);
+// packed picture beyond the readable picture size. It tells what to do where
+// the grid was chosen.
+std::optional<QString> SchnittFehler(QSize bild, const Gitter& g, Gitterwahl wahl = Gitterwahl::Fenster);
 
 } // namespace gitter

@@ -1,9 +1,12 @@
 #pragma once
 // Saving a tile set into the output folder: every tile in the save's order,
 // the empty tile and the preview picture.
+#include "prepare/kodiertekacheln.h"
+
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -21,6 +24,12 @@ struct Kachelsicherungsauftrag
     int vorschauBreite = 240;
     int vorschauHoehe = 160;
     QImage gesamtbild;
+    // The JPEG files encoded before (a cut streamed from its file holds no
+    // pictures): written as they are, and teile, leerbild and gesamtbild go
+    // unused.
+    std::shared_ptr<const KodierteKacheln> dateien;
+    // Keep the JPEG files encoded here for the outputs after the save.
+    bool behalten = false;
     // Told every file that is complete, with its path.
     std::function<void(const QString& pfad)> geschrieben;
 };
@@ -31,6 +40,8 @@ struct Kachelsicherung
     std::optional<QString> fehler;
     // A preview of an impossible size is not made, the rest is written.
     std::optional<QString> vorschauFehler;
+    // With `behalten`, the JPEG files written, once all are.
+    std::shared_ptr<const KodierteKacheln> dateien;
 };
 
 // Tiles are encoded on all cores but written one after the other in the

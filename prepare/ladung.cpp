@@ -30,6 +30,17 @@ Wandelergebnis SchreibeWandelbitmap(const QImage& bild, const QString& jpegPfad,
     return {Wandlung{datei, wunschname}, QString()};
 }
 
+QString Herkunft(const QString& pfad)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(pfad).absoluteFilePath()));
+}
+
+QString Lesefehler(const QString& pfad, const QString& fehler)
+{
+    const QString name = QFileInfo(pfad).fileName();
+    return fehler.contains(name) ? fehler : QStringLiteral("%1: %2").arg(name, fehler);
+}
+
 QString MitTrenner(QString verzeichnis)
 {
     verzeichnis = QDir::toNativeSeparators(verzeichnis);

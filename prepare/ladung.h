@@ -31,6 +31,14 @@ struct Wandelergebnis
 };
 Wandelergebnis SchreibeWandelbitmap(const QImage& bild, const QString& jpegPfad, const QString& arbeitsverzeichnis);
 
+// How a picture file is known to the output folders' books: its absolute,
+// clean path, the same from the windows and the command line.
+QString Herkunft(const QString& pfad);
+
+// The message for a picture file `pfad` that cannot be read: the reader's
+// `fehler`, after the file's name where the reader does not name the file.
+QString Lesefehler(const QString& pfad, const QString& fehler);
+
 // The folder `verzeichnis` in native separators and ending in one.
 QString MitTrenner(QString verzeichnis);
 

@@ -1,5 +1,7 @@
 #include "prepare/mosaikbau.h"
 
+#include "codecs/bildcodec.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -20,7 +22,7 @@ Mosaikbau::Mosaikbau(int spalten, int zeilen, int breite, QImage vorrat) : m_bre
             [](void* info) { delete static_cast<QImage*>(info); }, halter);
     } else {
         vorrat = QImage(); // a shared picture is let go before anything is drawn
-        m_mosaik = QImage(w, h, QImage::Format_RGB32);
+        m_mosaik = bildcodec::NeuesBild(w, h);
     }
     m_pixel = m_mosaik.bits();
 }

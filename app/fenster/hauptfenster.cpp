@@ -328,7 +328,7 @@ void Hauptfenster::LadeBild(const QString& gewaehlt)
         bild = m_ablage.Lies(pfad, &fehler);
     }
     if (!bild) {
-        Dialoge::Meldung(this, fehler);
+        Dialoge::Meldung(this, ladung::Lesefehler(pfad, fehler));
         return;
     }
 
@@ -362,7 +362,7 @@ void Hauptfenster::LadeBild(const QString& gewaehlt)
     m_sitzung.einstellungen.Ausgabeverzeichnis =
         beispiel ? StartAusgabeverzeichnis() : ladung::Ausgabeverzeichnis(m_bildverzeichnis);
     m_tempDatei = !wunschname.isEmpty() || eigeneTempDatei;
-    puzzle.herkunft = pfad;
+    puzzle.herkunft = ladung::Herkunft(pfad);
     ZeigeBild(*bild);
     QCoreApplication::processEvents();
     UebernimmBild(QFileInfo(pfad).fileName());
@@ -584,7 +584,9 @@ void Hauptfenster::Schreibe(std::vector<Ausgabeteil> teile)
     // A picture's own file is never a tile of it, whatever the answer would be.
     auftrag.bilddateien = {puzzle.herkunft, puzzle.bilddatei};
     auftrag.ausweg = ausgabe::AuswegOptionen;
-    auftrag.tabellenbild = puzzle.bilddatei;
+    // The picture as the teacher chose it (katze.jpg, not its scratch bitmap);
+    // a clipboard picture has no file but its scratch one.
+    auftrag.tabellenbild = QFileInfo::exists(puzzle.herkunft) ? puzzle.herkunft : puzzle.bilddatei;
     auftrag.kachelbreite = puzzle.gitter.breite;
     auftrag.teile = std::move(teile);
     Fensterantworten antworten(*this);

@@ -272,6 +272,15 @@ void Hauptfenster::baueMenue()
     });
     MenuTabelle = eintrag(MenuSpeichern, "MenuTabelle", QStringLiteral("als HTML-Tabe&lle"),
                           schreibe(Ausgabeteil::Tabelle));
+    setzeHinweis(eintrag(MenuSpeichern, "MenuEinzeldateien", QStringLiteral("als &Einzeldatei"),
+                         schreibe(Ausgabeteil::Einzeldateien)),
+                 QStringLiteral("jedes Spiel als eine HTML-Datei mit allen Bildern, etwa für eine E-Mail"));
+    setzeHinweis(eintrag(MenuSpeichern, "MenuLernpaket", QStringLiteral("für &Lernplattform (SCORM)"),
+                         schreibe(Ausgabeteil::Lernpaket)),
+                 QStringLiteral("die drei Spiele als ein SCORM-Paket (.zip) für Moodle, ILIAS und andere"));
+    setzeHinweis(eintrag(MenuSpeichern, "MenuArbeitsblatt", QStringLiteral("Arbeits&blatt (PDF)"),
+                         schreibe(Ausgabeteil::Arbeitsblatt)),
+                 QStringLiteral("Legeplan, Ausschneidebögen und Lösung zum Ausdrucken"));
     MenuKachelnJpg = eintrag(MenuSpeichern, "MenuKachelnJpg", QStringLiteral("&Einzelbilder (jpg)"),
                              schreibe(Ausgabeteil::KachelnJpeg));
     MenuKachelnBmp = eintrag(MenuSpeichern, "MenuKachelnBmp", QStringLiteral("Einzelbilder (b&mp)"),

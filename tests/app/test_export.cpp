@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -79,6 +80,26 @@ protected:
         return kodiert ? bildcodec::LeseJpeg(*kodiert, nullptr).value_or(QImage()) : QImage();
     }
 
+    struct Raetsel
+    {
+        QStringList antworten; // in the page's order
+        QString richtig;
+    };
+    Raetsel raetsel(const QString& name) const
+    {
+        QFile datei(pfad(name));
+        EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << qPrintable(name);
+        const QString text = QString::fromLatin1(datei.readAll());
+        Raetsel r;
+        static const QRegularExpression antwort(QStringLiteral("<td>&nbsp;(.*?)&nbsp;</td>"));
+        for (const QRegularExpressionMatch& m : antwort.globalMatch(text))
+            r.antworten << m.captured(1);
+        const int nummer = QRegularExpression(QStringLiteral("RichtigAntwort = (\\d+)")).match(text).captured(1).toInt();
+        if (nummer >= 1 && nummer <= r.antworten.size())
+            r.richtig = r.antworten[nummer - 1];
+        return r;
+    }
+
     // Every file a puzzle of this prefix and grid consists of.
     static QStringList puzzle(const QString& kuerzel, int spalten, int zeilen)
     {
@@ -123,12 +144,30 @@ TEST_F(Export, JedesBildWirdZumPuzzleOhneAnzeigeUndOhneBitmap)
     ASSERT_EQ(leer.size(), QSize(100, 100));
     EXPECT_GT(qRed(leer.pixel(50, 50)), 240);
 
-    // The page's tile width is the cut's, and the riddle offers the start answers.
+    // The page's tile width is the cut's; the riddle asks for the picture's
+    // name among the other's.
     QFile seite(pfad(QStringLiteral("aus/neu/turmrp.htm")));
     ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
-    const QByteArray text = seite.readAll();
-    EXPECT_TRUE(text.contains("width=100")) << text.left(400).constData();
-    EXPECT_TRUE(text.contains(QStringLiteral("Köln: der Dom am Rheinufer").toLatin1()));
+    EXPECT_TRUE(seite.readAll().contains("width=100"));
+    const Raetsel turm = raetsel(QStringLiteral("aus/neu/turmrp.htm"));
+    EXPECT_EQ(turm.richtig, QStringLiteral("turm"));
+    EXPECT_TRUE(turm.antworten.contains(QStringLiteral("Ferien"))) << qPrintable(turm.antworten.join(u';'));
+}
+
+// The worksheet needs fonts, yet no display: the process has none.
+TEST_F(Export, ArbeitsblattOhneAnzeige)
+{
+    jpeg(QStringLiteral("Ferien.jpg"), testhilfe::Muster(600, 400));
+    const Lauf lauf = starte({QStringLiteral("aus"), QStringLiteral("--arbeitsblatt"), QStringLiteral("Ferien.jpg")});
+    EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
+    EXPECT_TRUE(lauf.fehler.isEmpty()) << qPrintable(lauf.fehler);
+    ASSERT_EQ(lauf.zeilen.size(), 1);
+    EXPECT_TRUE(lauf.zeilen[0].contains(QStringLiteral("5 x 3 Teile zu 120 Pixeln, 22 Dateien"))) << qPrintable(lauf.zeilen[0]);
+    QFile pdf(pfad(QStringLiteral("aus/Ferien-Arbeitsblatt.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = pdf.readAll();
+    EXPECT_TRUE(inhalt.startsWith("%PDF-"));
+    EXPECT_TRUE(inhalt.contains("/BaseFont /DejaVuSans"));
 }
 
 TEST_F(Export, EinFehlerHaeltDieAnderenBilderNichtAuf)
@@ -148,9 +187,14 @@ TEST_F(Export, EinFehlerHaeltDieAnderenBilderNichtAuf)
     EXPECT_EQ(lauf.zeilen, QStringList{QStringLiteral("gut.bmp: 4 x 2 Teile zu 50 Pixeln, 14 Dateien")});
     const QStringList fehler = lauf.fehler.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(fehler.size(), 3) << qPrintable(lauf.fehler);
-    EXPECT_TRUE(fehler[0].startsWith(QStringLiteral("kaputt.jpg: ")));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^kaputt.jpg: Die JPEG-Datei ist beschädigt oder unvollständig "
+                                                  "\\(JPEG-Fehlernr. \\d+\\)$"))
+                    .match(fehler[0])
+                    .hasMatch())
+        << qPrintable(fehler[0]);
     EXPECT_TRUE(fehler[1].startsWith(QStringLiteral("fehlt.png: ")));
     EXPECT_TRUE(fehler[2].startsWith(QStringLiteral("streifen.bmp: ")));
+    EXPECT_TRUE(fehler[2].contains(QStringLiteral("--breite weglassen"))) << qPrintable(fehler[2]);
     const QStringList geschrieben = QDir(pfad(QStringLiteral("aus"))).entryList(QDir::Files);
     EXPECT_EQ(geschrieben.filter(QStringLiteral("kaputt")), QStringList());
     EXPECT_EQ(geschrieben.filter(QStringLiteral("streifen")), QStringList());
@@ -173,9 +217,22 @@ TEST_F(Export, FremdePuzzleNurMitErsetzen)
     EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("--ersetzen")));
     EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(erstes, QRect(0, 0, 40, 40))));
 
-    // A later run finds the files of the earlier one and does not know whose they are.
+    // The folder remembers whose files they are: the same command again, and
+    // after a change of the grid, replaces the picture's own puzzle and
+    // leaves nothing of the coarser one; the other picture is still skipped.
     lauf = starte({QStringLiteral("aus"), QStringLiteral("IMG_20240512_1.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
+    lauf = starte({QStringLiteral("aus"), QStringLiteral("--breite"), QStringLiteral("50"),
+                   QStringLiteral("IMG_20240512_1.bmp")});
+    EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
+    EXPECT_FALSE(QFileInfo::exists(pfad(QStringLiteral("aus/IMG_204_4.jpg"))));
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(erstes, QRect(0, 0, 50, 50))));
+    lauf = starte({QStringLiteral("aus"), QStringLiteral("IMG_20240512_2.bmp")});
     EXPECT_EQ(lauf.ergebnis, 1);
+    EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(erstes, QRect(0, 0, 50, 50))));
+    // A tile changed by hand is no longer the picture's own.
+    jpeg(ecke, zweites);
+    EXPECT_EQ(starte({QStringLiteral("aus"), QStringLiteral("IMG_20240512_1.bmp")}).ergebnis, 1);
     lauf = starte({QStringLiteral("aus"), QStringLiteral("--ersetzen"), QStringLiteral("IMG_20240512_2.bmp")});
     EXPECT_EQ(lauf.ergebnis, 0) << qPrintable(lauf.fehler);
     EXPECT_TRUE(testhilfe::GleicheBilder(lies(ecke), kachel(zweites, QRect(0, 0, 40, 40))));
@@ -200,6 +257,100 @@ TEST_F(Export, FremdePuzzleNurMitErsetzen)
     EXPECT_EQ(lauf.ergebnis, 1);
     EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("das geladene Bild selbst"))) << qPrintable(lauf.fehler);
     EXPECT_TRUE(testhilfe::GleicheBilder(lies(QStringLiteral("aus/abcdef0_0.jpg")), vorher));
+}
+
+TEST_F(Export, OrdnerAlsBildUndDieAntwortenDesRaetsels)
+{
+    jpeg(QStringLiteral("Tiere/Katze.jpg"), testhilfe::Muster(300, 200));
+    bmp(QStringLiteral("Tiere/Hund.bmp"), testhilfe::Muster(200, 200));
+    bmp(QStringLiteral("Tiere/Pferd-weiss_2.bmp"), testhilfe::Muster(200, 300));
+    bmp(QStringLiteral("Tiere/alt/Maus.bmp"), testhilfe::Muster(200, 200)); // subfolders are not read
+    QDir().mkpath(pfad(QStringLiteral("leer")));
+    QFile notiz(pfad(QStringLiteral("Tiere/notiz.txt")));
+    ASSERT_TRUE(notiz.open(QIODevice::WriteOnly));
+    notiz.close();
+
+    const Lauf lauf = starte({QStringLiteral("aus"), QStringLiteral("Tiere/"), QStringLiteral("leer")});
+    EXPECT_EQ(lauf.ergebnis, 1);
+    EXPECT_EQ(lauf.zeilen, (QStringList{QStringLiteral("Tiere/Hund.bmp: 5 x 5 Teile zu 40 Pixeln, 31 Dateien"),
+                                        QStringLiteral("Tiere/Katze.jpg: 5 x 3 Teile zu 60 Pixeln, 21 Dateien"),
+                                        QStringLiteral("Tiere/Pferd-weiss_2.bmp: 3 x 5 Teile zu 60 Pixeln, 21 Dateien")}));
+    EXPECT_TRUE(lauf.fehler.startsWith(QStringLiteral("leer: Der Ordner enthält keine Bilder"))) << qPrintable(lauf.fehler);
+    EXPECT_FALSE(QFileInfo::exists(pfad(QStringLiteral("aus/Maus0_0.jpg"))));
+
+    // Each riddle asks for its picture's name among the others', not always
+    // at the same place.
+    QSet<int> stellen;
+    for (const auto& [seite, name] : {std::pair{"aus/Hundrp.htm", "Hund"}, std::pair{"aus/Katzerp.htm", "Katze"},
+                                      std::pair{"aus/Pferd-rp.htm", "Pferd weiss 2"}}) {
+        const Raetsel r = raetsel(QLatin1String(seite));
+        EXPECT_EQ(r.richtig, QLatin1String(name));
+        QStringList sortiert = r.antworten;
+        sortiert.sort();
+        EXPECT_EQ(sortiert, (QStringList{QStringLiteral("Hund"), QStringLiteral("Katze"), QStringLiteral("Pferd weiss 2")}));
+        stellen.insert(r.antworten.indexOf(r.richtig));
+    }
+    EXPECT_GT(stellen.size(), 1);
+
+    // One picture keeps the sample answers and says so; given answers are taken.
+    Lauf einzeln = starte({QStringLiteral("aus"), QStringLiteral("Tiere/Hund.bmp")});
+    EXPECT_EQ(einzeln.zeilen, QStringList{QStringLiteral("Tiere/Hund.bmp: 5 x 5 Teile zu 40 Pixeln, 31 Dateien (Hinweis: das "
+                                                         "Bilderrätsel fragt mit den Beispielantworten, eigene mit --antworten)")});
+    EXPECT_TRUE(raetsel(QStringLiteral("aus/Hundrp.htm")).antworten.contains(QStringLiteral("Köln: der Dom am Rheinufer")));
+    einzeln = starte({QStringLiteral("aus"), QStringLiteral("--antworten"), QStringLiteral("Dackel;Pudel;Mops"),
+                      QStringLiteral("--richtig"), QStringLiteral("2"), QStringLiteral("Tiere/Hund.bmp")});
+    EXPECT_EQ(einzeln.zeilen, QStringList{QStringLiteral("Tiere/Hund.bmp: 5 x 5 Teile zu 40 Pixeln, 31 Dateien")});
+    const Raetsel gegeben = raetsel(QStringLiteral("aus/Hundrp.htm"));
+    EXPECT_EQ(gegeben.antworten, (QStringList{QStringLiteral("Dackel"), QStringLiteral("Pudel"), QStringLiteral("Mops")}));
+    EXPECT_EQ(gegeben.richtig, QStringLiteral("Pudel"));
+}
+
+TEST_F(Export, ParallelDieselbenDateienInDerReihenfolgeDesAufrufs)
+{
+    QStringList bilder;
+    for (int i = 0; i < 5; ++i)
+        bilder << bmp(QStringLiteral("bild%1.bmp").arg(5 - i), testhilfe::Muster(180 + 40 * i, 240 - 20 * i));
+    const Lauf einer = starte(QStringList{QStringLiteral("eins"), QStringLiteral("--jobs"), QStringLiteral("1")} + bilder);
+    const Lauf zwei = starte(QStringList{QStringLiteral("zwei"), QStringLiteral("--jobs=2")} + bilder);
+    ASSERT_EQ(einer.ergebnis, 0) << qPrintable(einer.fehler);
+    ASSERT_EQ(zwei.ergebnis, 0) << qPrintable(zwei.fehler);
+    ASSERT_EQ(einer.zeilen.size(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(einer.zeilen[i].startsWith(bilder[i] + QLatin1Char(':')));
+    EXPECT_EQ(zwei.zeilen, einer.zeilen);
+    const QStringList dateien = QDir(pfad(QStringLiteral("eins"))).entryList(QDir::Files);
+    EXPECT_EQ(QDir(pfad(QStringLiteral("zwei"))).entryList(QDir::Files), dateien);
+    for (const QString& name : dateien) {
+        QFile a(pfad(QStringLiteral("eins/") + name));
+        QFile b(pfad(QStringLiteral("zwei/") + name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(a.readAll() == b.readAll()) << qPrintable(name);
+    }
+
+    // Quietly, only what failed is said; without a terminal there is no progress line.
+    const Lauf still = starte(QStringList{QStringLiteral("drei"), QStringLiteral("--still"), QStringLiteral("fehlt.bmp")} + bilder);
+    EXPECT_EQ(still.ergebnis, 1);
+    EXPECT_TRUE(still.zeilen.isEmpty());
+    EXPECT_EQ(still.fehler.count(u'\n'), 1) << qPrintable(still.fehler);
+    EXPECT_TRUE(still.fehler.startsWith(QStringLiteral("fehlt.bmp: ")));
+
+    // On a terminal a progress line goes along and is wiped at the end.
+    QStringList befehl{testhilfe::Bauverzeichnis() + QStringLiteral("tesselo"), QStringLiteral("--export"),
+                       QStringLiteral("vier")};
+    befehl += bilder;
+    for (QString& wort : befehl)
+        wort = QLatin1Char('\'') + wort + QLatin1Char('\'');
+    QProcess terminal;
+    terminal.setWorkingDirectory(ordner.path());
+    terminal.start(QStringLiteral("script"), {QStringLiteral("-qec"), befehl.join(u' '), QStringLiteral("/dev/null")});
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    const QString gezeigt = QString::fromUtf8(terminal.readAllStandardOutput());
+    EXPECT_EQ(terminal.exitCode(), 0) << qPrintable(gezeigt);
+    // Pictures finish in any order on parallel queues, so which count shows first varies.
+    EXPECT_TRUE(gezeigt.contains(QRegularExpression(QStringLiteral("[1-4] von 5 Bildern, noch etwa"))))
+        << qPrintable(gezeigt);
+    EXPECT_FALSE(gezeigt.section(QStringLiteral("\r\033[K"), -1).contains(QStringLiteral("Bildern")))
+        << qPrintable(gezeigt);
 }
 
 TEST_F(Export, VolleDatentraegerHinterlassenKeineHalbeSeite)
@@ -260,6 +411,29 @@ TEST_F(Export, OrdnerOhneSchreibrechtUndFalscheAufrufe)
         EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Aufruf: tesselo"))) << qPrintable(lauf.fehler);
         EXPECT_FALSE(QFileInfo::exists(pfad(QStringLiteral("aus"))));
     }
+}
+
+// A photo cut short in the middle: its message, and not one file of it,
+// though the tile rows above the damage were encoded before it showed.
+TEST_F(Export, AbgebrochenesFotoHinterlaesstKeineHalbenKacheln)
+{
+    QFile voll(pfad(jpeg(QStringLiteral("voll.jpg"), testhilfe::Muster(600, 400))));
+    ASSERT_TRUE(voll.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = voll.readAll();
+    QFile kurz(pfad(QStringLiteral("kurz.jpg")));
+    ASSERT_TRUE(kurz.open(QIODevice::WriteOnly));
+    kurz.write(inhalt.left(inhalt.size() * 7 / 10));
+    kurz.close();
+
+    const Lauf lauf = starte({QStringLiteral("aus"), QStringLiteral("kurz.jpg")});
+    EXPECT_EQ(lauf.ergebnis, 1);
+    EXPECT_TRUE(lauf.zeilen.isEmpty());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^kurz.jpg: Die JPEG-Datei ist beschädigt oder unvollständig "
+                                                  "\\(JPEG-Fehlernr. \\d+\\)\\n$"))
+                    .match(lauf.fehler)
+                    .hasMatch())
+        << qPrintable(lauf.fehler);
+    EXPECT_EQ(QDir(pfad(QStringLiteral("aus"))).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 } // namespace

@@ -137,7 +137,9 @@ TEST(Hauptfenster, MenueBeschriftungenUndHinweise)
                            "S&pielen", "&Ende", "&Info", "&Hilfe"}));
     EXPECT_EQ(texte(teil<QMenu>("MenuSpeichern")->actions()),
               QStringList({"als HTML-&SchiebePuzzle", "als HTML-&TauschPuzzle", "als HTML-&Bilderrätsel",
-                           "&alle HTML-Spiele", "als HTML-Tabe&lle", "&Einzelbilder (jpg)", "Einzelbilder (b&mp)"}));
+                           "&alle HTML-Spiele", "als HTML-Tabe&lle", "als &Einzeldatei",
+                           "für &Lernplattform (SCORM)", "Arbeits&blatt (PDF)", "&Einzelbilder (jpg)",
+                           "Einzelbilder (b&mp)"}));
     EXPECT_EQ(texte(teil<QMenu>("MenuSpielen")->actions()),
               QStringList({"&TauschPuzzle", "&SchiebePuzzle", "&Bilderrätsel"}));
 

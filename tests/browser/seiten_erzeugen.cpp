@@ -10,6 +10,9 @@
 //   <ziel>/d  1 row of 6 tiles of 1200 pixels, a heading with a picture
 //             and bold text
 //   <ziel>/e  1 column of 6 tiles of 300 pixels, answers below
+//   <ziel>/f  the picture "Möwe am Strand & Meer.bmp" (a prefix with a space),
+//             a credit and a description
+// a/ and f/ also hold the games as single files and the SCORM package.
 // Usage: seiten_erzeugen <ziel> <vorlagenverzeichnis>
 #include "export/ausgabebuch.h"
 #include "export/puzzleausgabe.h"
@@ -77,13 +80,16 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
     // Taking a portrait picture over turns the preview.
     PasseVorschauAn(einstellungen, QSize(Spalten, Zeilen));
     Puzzleauftrag auftrag;
-    auftrag.tabellenbild = QDir::toNativeSeparators(verzeichnis + QStringLiteral("/luftbild.bmp"));
+    auftrag.tabellenbild = QDir::toNativeSeparators(
+        verzeichnis + (art == 'f' ? QString::fromUtf8("/M\u00f6we am Strand & Meer.bmp") : QStringLiteral("/luftbild.bmp")));
     auftrag.kuerzel = kachelnamen::Dateikuerzel(auftrag.tabellenbild);
     auftrag.herkunft = auftrag.tabellenbild;
     auftrag.verzeichnis = QDir::toNativeSeparators(verzeichnis + QLatin1Char('/'));
     auftrag.vorlagenverzeichnis = vorlagen;
     auftrag.teile = {Ausgabeteil::KachelnJpeg, Ausgabeteil::Schiebeseite, Ausgabeteil::Tauschseite,
                      Ausgabeteil::Raetselseite, Ausgabeteil::Tabelle};
+    if (art == 'a' || art == 'f')
+        auftrag.teile.insert(auftrag.teile.end(), {Ausgabeteil::Einzeldateien, Ausgabeteil::Lernpaket});
     if (art != 'c') {
         einstellungen.LeerfeldX = 2;
         einstellungen.LeerfeldY = 1;
@@ -119,6 +125,19 @@ bool Variante(const QString& verzeichnis, const QString& vorlagen, char art)
         einstellungen.LeerfeldY = 5;
         einstellungen.ZugZaehler = true;
     }
+    if (art == 'f') {
+        einstellungen.LeerfeldX = 2;
+        einstellungen.LeerfeldY = 1;
+        einstellungen.Ueberschrift = QStringLiteral("Am Meer");
+        einstellungen.Bildnachweis = QString::fromUtf8("Foto: A. M\u00fcller & B. <Beispiel>, CC BY 4.0");
+        einstellungen.Bildbeschreibung = QString::fromUtf8("M\u00f6we auf einem Pfahl am Strand");
+        einstellungen.VorschauErzeugen = true;
+        einstellungen.VorschauBreite = 240;
+        einstellungen.VorschauHoehe = 160;
+        einstellungen.Zugausgabe = true;
+        einstellungen.ZugZaehler = true;
+        einstellungen.AntwortenUnten = false;
+    }
     // The pages are written with the tile width the field shows then, which
     // may differ from the cut's.
     auftrag.kachelbreite = Seitenbreite;
@@ -145,7 +164,7 @@ int main(int argc, char** argv)
     vorlagen += QDir::separator();
     const QString ziel = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     bool gut = true;
-    for (const char art : {'c', 'a', 'b', 'd', 'e'})
+    for (const char art : {'c', 'a', 'b', 'd', 'e', 'f'})
         gut = gut && Variante(ziel + QLatin1Char('/') + QLatin1Char(art), vorlagen, art);
     return gut ? 0 : 1;
 }

@@ -166,9 +166,9 @@ TEST_F(Codecs, LesefehlerMitDenVorgegebenenTexten)
     EXPECT_FALSE(LeseBild(Pfad("leer.bmp"), &fehler));
     EXPECT_EQ(fehler, "Bitmap ist ungültig");
     EXPECT_FALSE(LeseBild(Pfad("leer.jpg"), &fehler));
-    EXPECT_EQ(fehler, QStringLiteral("JPEG-Fehlernr. %1").arg(JERR_INPUT_EMPTY));
+    EXPECT_EQ(fehler, QStringLiteral("Die JPEG-Datei ist beschädigt oder unvollständig (JPEG-Fehlernr. %1)").arg(JERR_INPUT_EMPTY));
     EXPECT_FALSE(LeseBild(Pfad("text.jpg"), &fehler));
-    EXPECT_EQ(fehler, QStringLiteral("JPEG-Fehlernr. %1").arg(JERR_NO_SOI));
+    EXPECT_EQ(fehler, QStringLiteral("Die JPEG-Datei ist beschädigt oder unvollständig (JPEG-Fehlernr. %1)").arg(JERR_NO_SOI));
     for (const char* name : {"leer.png", "text.png"}) {
         EXPECT_FALSE(LeseBild(Pfad(name), &fehler));
         EXPECT_EQ(fehler, "PNG-Datei ist ungültig");
@@ -184,7 +184,7 @@ TEST_F(Codecs, AbgeschnitteneDateienSindFehlerKeineHalbenBilder)
     EXPECT_FALSE(LeseBmp(QByteArrayView(bmp).first(bmp.size() - 10), &fehler));
     EXPECT_EQ(fehler, "Bitmap ist ungültig");
 
-    const QString zuKurz = QStringLiteral("JPEG-Fehlernr. %1").arg(JWRN_JPEG_EOF);
+    const QString zuKurz = QStringLiteral("Die JPEG-Datei ist beschädigt oder unvollständig (JPEG-Fehlernr. %1)").arg(JWRN_JPEG_EOF);
     for (auto art : {proben::JpegArt::Grundlinie, proben::JpegArt::Progressiv, proben::JpegArt::Cmyk}) {
         const QByteArray jpeg = proben::JpegDatei(bild, art);
         for (qsizetype laenge : {qsizetype(200), jpeg.size() * 2 / 3, jpeg.size() - 3}) {

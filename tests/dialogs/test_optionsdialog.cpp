@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -95,7 +96,7 @@ TEST_F(Optionen, VorDerErstenAktivierungUndBeimOeffnen)
         EXPECT_EQ(antworten.split(QLatin1Char('\n')).size(), 5);
         EXPECT_EQ(testhilfe::Teil<QSpinBox>(&frisch, "SpEdRichtigeAntwort")->value(), 1);
         EXPECT_TRUE(testhilfe::Teil<QRadioButton>(&frisch, "RaGrAntwortenRechts")->isChecked());
-        EXPECT_EQ(frisch.size(), QSize(606, 383));
+        EXPECT_EQ(frisch.size(), QSize(606, 495));
     }
 
     // Opened from the main window: activation copies the settings in.
@@ -103,7 +104,11 @@ TEST_F(Optionen, VorDerErstenAktivierungUndBeimOeffnen)
     modell().programmverzeichnis = QStringLiteral("/opt/tesselo/");
     e.Leerfeldfarbe = 0x00FF00;
     e.JPEGQualitaet = 70;
+    e.Bildnachweis = QStringLiteral("Foto: A. Muster, CC BY 4.0");
     oeffne();
+    EXPECT_EQ(teil<QLineEdit>("EdBildnachweis")->text(), e.Bildnachweis);
+    QTest::keyClicks(teil<QLineEdit>("EdBildbeschreibung"), QStringLiteral(" Der Schulhof im Schnee "));
+    EXPECT_EQ(e.Bildbeschreibung, QStringLiteral("Der Schulhof im Schnee"));
     EXPECT_TRUE(teil<QCheckBox>("ChBoZugausgabe")->isChecked());
     EXPECT_TRUE(e.ZugausgabeImSpiel); // the games follow the box from now on
     EXPECT_TRUE(teil<QCheckBox>("ChBoSpielfeldMinimal")->isChecked());
@@ -357,6 +362,23 @@ TEST_F(Optionen, AntwortenUndGitterbreiteBleibenBeiDerAktivierung)
     richtige->setValue(1);
     teil<QRadioButton>("RaGrAntwortenRechts")->setChecked(true);
     gitterbreite->setValue(1);
+}
+
+TEST_F(Optionen, ArbeitsblattWahlenFolgenDenEinstellungen)
+{
+    // Both start off: the faint picture gives much away, the marks the answer.
+    oeffne();
+    QCheckBox* blass = teil<QCheckBox>("ChBoBlassesBild");
+    QCheckBox* marken = teil<QCheckBox>("ChBoLoesungsmarken");
+    EXPECT_FALSE(blass->isChecked());
+    EXPECT_FALSE(marken->isChecked());
+    EXPECT_TRUE(o.rect().contains(teil<QGroupBox>("GrBoArbeitsblatt")->geometry()));
+    blass->click();
+    EXPECT_TRUE(e.ArbeitsblattBlassesBild);
+    e.ArbeitsblattLoesungsmarken = true;
+    oeffne();
+    EXPECT_TRUE(marken->isChecked());
+    EXPECT_TRUE(blass->isChecked());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "prepare/vorbereitung_hilfe.h"
 
 #include "export/ausgabebuch.h"
+#include "export/stapel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -154,6 +155,22 @@ TEST_F(Ersetzen, DasselbeBildFragtNieAuchNachNeuemSchnitt)
     antwort = false;
     ladeUndSchneide(Erstes);
     fragen.clear();
+    waehle("MenuKachelnJpg");
+    EXPECT_EQ(fragen.size(), 1);
+}
+
+TEST_F(Ersetzen, DieFensterErsetzenDasPuzzleDerBefehlszeileVomSelbenBild)
+{
+    // Written by another process: only the folder's book tells whose it is.
+    Stapelauftrag stapel;
+    stapel.ordner = pfad();
+    stapel.bilder = {pfad(Erstes)};
+    const auto fehler = [](const QString& text) { ADD_FAILURE() << qPrintable(text); };
+    ASSERT_EQ(Stapelexport(stapel, testhilfe::Bauverzeichnis(), {[](const QString&) {}, fehler, {}}), 0);
+
+    ladeUndSchneide(Erstes);
+    alleBefehle(0);
+    ladeUndSchneide(Zweites);
     waehle("MenuKachelnJpg");
     EXPECT_EQ(fragen.size(), 1);
 }

@@ -144,6 +144,27 @@ TEST_F(SeitenExport, SchiebeSeiteAusVorlagenUndSteuerelementen)
     EXPECT_EQ(ausgabedateien(), QStringList{QStringLiteral("luftblsp.htm")});
 }
 
+// Named after the picture as the teacher chose it, with the folder's tiles nowhere.
+TEST_F(SeitenExport, EinzeldateiUndLernpaketAusDemMenue)
+{
+    p.ausgabe.jpegGespeichert = false;
+    p.herkunft = prog.filePath(QStringLiteral("Burg am See.jpg"));
+    schreibe(p.herkunft, "JPEG");
+    e.Bildnachweis = QStringLiteral("Foto: A. Muster");
+    waehle("MenuEinzeldateien");
+    waehle("MenuLernpaket");
+    EXPECT_EQ(ausgabedateien(), (QStringList{QString::fromUtf8("Burg am See \u2013 Bilderr\u00e4tsel.html"),
+                                             QString::fromUtf8("Burg am See \u2013 SCORM-Paket.zip"),
+                                             QString::fromUtf8("Burg am See \u2013 Schiebepuzzle.html"),
+                                             QString::fromUtf8("Burg am See \u2013 Tauschpuzzle.html")}));
+    EXPECT_FALSE(p.ausgabe.jpegGespeichert);
+    const QByteArray tausch = lies(ausgabe(QString::fromUtf8("Burg am See \u2013 Tauschpuzzle.html")));
+    EXPECT_TRUE(tausch.contains("Bildnachweis: Foto: A. Muster"));
+    EXPECT_TRUE(tausch.contains("<img src=\"data:image/jpeg;base64,"));
+    EXPECT_TRUE(testhilfe::Teil<QLabel>(&haupt(), "LaStatus")->toolTip().startsWith("Gespeichert: 1 SCORM-Paket in "));
+    EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+}
+
 TEST_F(SeitenExport, TauschSeiteLiestZugausgabeAusDenEinstellungen)
 {
     e.ZugausgabeImSpiel = true;
@@ -279,7 +300,8 @@ TEST_F(SeitenExport, TabelleUndKachelnWennNochKeinJpegGespeichert)
     t.Spalten = 3;
     const QByteArray datei = lies(ausgabe(QStringLiteral("luftblta.htm")));
     EXPECT_EQ(datei, Seitenbytes(TabellenSeite(t), Textart::Html));
-    EXPECT_TRUE(datei.contains("<h1>Bildtabelle von /bilder/&#8364;/luftbild.bmp</h1>"));
+    // The heading names the picture, not the folders it lies in.
+    EXPECT_TRUE(datei.contains("<h1>Bildtabelle von luftbild.bmp</h1>"));
     EXPECT_TRUE(p.ausgabe.jpegGespeichert);
     EXPECT_EQ(ausgabedateien(), (QStringList{"luftbl0_0.jpg", "luftbl0_1.jpg", "luftbl0_2.jpg", "luftbl1_0.jpg",
                                              "luftbl1_1.jpg", "luftbl1_2.jpg", "luftblle.jpg", "luftblta.htm"}));

@@ -338,7 +338,7 @@ TEST(TabellenSeite, ZeigtJedeKachelAuchAmLeerfeld)
    <title>Bildtabelle</title>
 </head>
 <body bgcolor=#0000FF>
-<h1>Bildtabelle von /tmp/bilder/zwischenablage_temp.bmp</h1>
+<h1>Bildtabelle von zwischenablage_temp.bmp</h1>
 <table border=0 cellpadding=0 cellspacing=0 align=center>
 <tr>
 <td><img src="luftbl0_0.jpg"></td><td><img src="luftbl0_1.jpg"></td><td><img src="luftbl0_2.jpg"></td>
@@ -359,6 +359,65 @@ TEST(Seitentext, AnfuehrungszeichenImKuerzelZerbrechenWederSkriptNochAttribut)
     EXPECT_EQ(s.Skript.at(2).left(17), QStringLiteral("\"a\\\"b\\\\0_0.jpg\", "));
     EXPECT_TRUE(s.Skript.contains(QStringLiteral("leer = \"a\\\"b\\\\le.jpg\";")));
     EXPECT_TRUE(s.Koerper.join(QString()).contains(QStringLiteral("<img src=\"a&quot;b\\le.jpg\" border=0")));
+}
+
+TEST(Seitentext, NachweisBeschreibungUndKuerzelMitLeerzeichen)
+{
+    SeitenEingabe e = luftbl();
+    e.Dateikuerzel = QStringLiteral("Möwe a");
+    e.Bildnachweis = QStringLiteral("A & B <C>");
+    e.Bildbeschreibung = QStringLiteral("Möwe \"am\" Strand");
+    const QStringList schiebe = SchiebeSeite(e).Koerper;
+    // Unquoted, a space would end the preview's name.
+    EXPECT_TRUE(schiebe.contains(QStringLiteral(
+        "<tr><td align=center><img src=\"Möwe avs.jpg\" width=240 height=160 alt=\"Möwe &quot;am&quot; Strand\"></td></tr>")));
+    EXPECT_EQ(schiebe.at(schiebe.size() - 3), QStringLiteral("<p class=\"tesselo-nachweis\">Bildnachweis: A &amp; B &lt;C&gt;</p>"));
+    const QStringList raetsel = RaetselSeite(e).Koerper;
+    EXPECT_EQ(raetsel.at(raetsel.size() - 3), schiebe.at(schiebe.size() - 3));
+    EXPECT_FALSE(raetsel.join(QString()).contains(QStringLiteral("Strand")));
+
+    TabellenEingabe t;
+    t.Bilddatei = QStringLiteral("C:\\Fotos\\<b>Möwe & Co.bmp");
+    t.Dateikuerzel = QStringLiteral("Möwe a");
+    t.Zeilen = 1;
+    t.Spalten = 2;
+    t.Bildnachweis = e.Bildnachweis;
+    t.Bildbeschreibung = QStringLiteral("Eine Möwe");
+    const QStringList tabelle = TabellenSeite(t);
+    EXPECT_EQ(tabelle.at(8), QStringLiteral("<h1>Bildtabelle von &lt;b&gt;Möwe &amp; Co.bmp</h1>"));
+    EXPECT_EQ(tabelle.at(9), QStringLiteral("<table border=0 cellpadding=0 cellspacing=1 align=center role=\"img\" "
+                                            "aria-label=\"Eine Möwe\">"));
+    EXPECT_EQ(tabelle.at(11), QStringLiteral("<td><img src=\"Möwe a0_0.jpg\" alt=\"\"></td><td><img src=\"Möwe a0_1.jpg\" alt=\"\"></td>"));
+    EXPECT_EQ(tabelle.at(14), QStringLiteral("<p align=center><span style=\"background:#FFFFFF;color:#000000;padding:2px 6px\">"
+                                             "Bildnachweis: A &amp; B &lt;C&gt;</span></p>"));
+}
+
+TEST(Seitentext, EingebetteteBilderStehenFuerIhreDateinamen)
+{
+    SeitenEingabe e = luftbl();
+    const auto adresse = [](const QString& name) { return QStringLiteral("data:image/jpeg;base64,") + name + "=="; };
+    for (const QString& name : {"luftbl0_0.jpg", "luftbl0_1.jpg", "luftbl0_2.jpg", "luftbl1_0.jpg", "luftbl1_1.jpg",
+                                "luftbl1_2.jpg", "luftblle.jpg", "luftblvs.jpg", "falsch.gif", "richtig.gif",
+                                "falsrich.gif"})
+        e.Bildadressen.insert(name, adresse(name));
+    // The script names the pictures the board does not show at load, the board the others.
+    const Seitentext schiebe = SchiebeSeite(e);
+    EXPECT_EQ(schiebe.Skript.mid(0, 4),
+              (QStringList{"// Die Bilder der Seite, in die Seite eingebettet", "var Bildquellen = {};",
+                           "Bildquellen[\"luftblle.jpg\"] = \"" + adresse("luftblle.jpg") + "\";", QString()}));
+    EXPECT_EQ(schiebe.Skript.mid(4), SchiebeSeite(luftbl()).Skript);
+    EXPECT_TRUE(schiebe.Koerper.contains("<tr><td align=center><img src=\"" + adresse("luftblvs.jpg") +
+                                         "\" width=240 height=160></td></tr>"));
+    EXPECT_TRUE(schiebe.Koerper.join(QString()).contains("<img src=\"" + adresse("luftbl1_2.jpg") + "\" border=0"));
+    EXPECT_FALSE(schiebe.Koerper.join(QString()).contains(QStringLiteral("src=\"luftbl")));
+    EXPECT_EQ(TauschSeite(e).Skript.mid(0, 3),
+              (QStringList{"// Die Bilder der Seite, in die Seite eingebettet", "var Bildquellen = {};", QString()}));
+
+    const Seitentext raetsel = RaetselSeite(e);
+    EXPECT_EQ(raetsel.Skript.indexOf(QStringLiteral("var Bildquellen = {};")), 1);
+    EXPECT_EQ(raetsel.Skript.filter(QStringLiteral("Bildquellen[")).size(), 6 + 3);
+    EXPECT_TRUE(raetsel.Skript.contains(QStringLiteral("leer = \"luftblle.jpg\";")));
+    EXPECT_TRUE(raetsel.Koerper.contains("<img src=\"" + adresse("falsrich.gif") + "\" vspace=10>"));
 }
 
 TEST(Seitenbytes, Latin1UndVerweiseFuerAlleAnderenZeichen)

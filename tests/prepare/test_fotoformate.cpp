@@ -72,6 +72,17 @@ TEST_F(Vorbereitung, GedrehtesHandyfotoIstUeberallAufrecht)
     EXPECT_TRUE(testhilfe::GleicheBilder(kacheln.teile.at(1), bitmap.copy(0, 80, 80, 80)));
 }
 
+// The command line cuts a JPEG while decoding it, the windows cut the whole
+// picture: for a phone photo stored on its side, progressive, the files are
+// the same, the turned preview as well.
+TEST_F(Vorbereitung, BefehlszeileSchneidetDasHandyfotoWieDieFenster)
+{
+    const QString foto = pfad(QStringLiteral("Handy.jpg"));
+    Schreibe(foto, proben::MitApp1(proben::JpegDatei(testhilfe::Muster(457, 300), proben::JpegArt::Progressiv),
+                                   proben::ExifMitLage(6, true)));
+    vergleicheMitBefehlszeile(foto);
+}
+
 TEST_F(Vorbereitung, WebpUndHeicWerdenDirektGeladen)
 {
     const QImage bild = Verlauf(200, 120);

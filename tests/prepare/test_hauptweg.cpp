@@ -4,8 +4,6 @@
 #include "vorbereitung_hilfe.h"
 
 #include <QDateTime>
-#include <QProcess>
-#include <QPushButton>
 
 namespace {
 const Kachelsatz& kacheln() { return testhilfe::Modell().puzzle.kacheln; }
@@ -78,38 +76,8 @@ TEST_F(Vorbereitung, ZweiteVorschauAufGrossemFotoZeigtNurIhrGitter)
     EXPECT_TRUE(testhilfe::GleicheBilder(kacheln().gesamtbild, geladen.copy(0, 30, 2000, 1500)));
 }
 
-// The command line and the windows share one main path: for the same picture
-// with the automatic grid and the start values, "&alle HTML-Spiele" and
-// "als HTML-Tabe&lle" write exactly the files tesselo --export writes.
+// A portrait picture, so the turned preview is compared as well.
 TEST_F(Vorbereitung, BefehlszeileSchreibtDasselbePuzzleWieDieFenster)
 {
-    modell().programmverzeichnis = testhilfe::Bauverzeichnis();
-    Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
-    // A portrait picture, so the turned preview is compared as well.
-    const QString bild = legeBmpAn(QStringLiteral("Hochformat.bmp"), testhilfe::Muster(300, 452));
-    lade(bild);
-    teil<QPushButton>("BuAuto")->click();
-    waehle("MenuSchneiden");
-    waehle("MenuAlleSeiten");
-    waehle("MenuTabelle");
-    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
-
-    QProcess programm;
-    programm.start(testhilfe::Bauverzeichnis() + QStringLiteral("tesselo"),
-                   {QStringLiteral("--export"), pfad(QStringLiteral("aus")), bild});
-    ASSERT_TRUE(programm.waitForFinished(60000));
-    ASSERT_EQ(programm.exitCode(), 0) << programm.readAllStandardError().constData();
-
-    QStringList fenster = dateien();
-    fenster.removeAll(QStringLiteral("aus"));
-    fenster.removeAll(QStringLiteral("Hochformat.bmp"));
-    const QStringList befehlszeile = QDir(pfad(QStringLiteral("aus"))).entryList(QDir::Files, QDir::Name);
-    ASSERT_EQ(befehlszeile, fenster);
-    EXPECT_EQ(fenster.size(), 15 + 2 + 4 + 3); // 3 x 5 tiles, empty tile, preview, pages, answer pictures
-    for (const QString& name : fenster) {
-        QFile a(pfad(name));
-        QFile b(pfad(QStringLiteral("aus/") + name));
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(a.readAll() == b.readAll()) << qPrintable(name);
-    }
+    vergleicheMitBefehlszeile(legeBmpAn(QStringLiteral("Hochformat.bmp"), testhilfe::Muster(300, 452)));
 }

@@ -122,6 +122,20 @@ TEST_F(Speichern, StatuszeileNenntWasWohinGespeichertWurde)
     EXPECT_TRUE(ordner->isHidden());
 }
 
+// The worksheet from the menu: one PDF, no tile files, told in the status line.
+TEST_F(Speichern, ArbeitsblattAusDemMenue)
+{
+    schneide();
+    waehle("MenuArbeitsblatt");
+    ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+    EXPECT_EQ(dateien(), (QStringList{QStringLiteral("luftbi-Arbeitsblatt.pdf"), QStringLiteral("luftbild.bmp")}));
+    QFile pdf(pfad(QStringLiteral("luftbi-Arbeitsblatt.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(teil<QLabel>("LaStatus")->toolTip(), QStringLiteral("Gespeichert: 1 PDF-Arbeitsblatt in ") +
+                                                      QDir::toNativeSeparators(QDir::cleanPath(pfad())));
+}
+
 TEST_F(Speichern, HochformatOhneVorschauUndUnmoeglicheVorschau)
 {
     lade(legeBmpAn(QStringLiteral("turm.bmp"), testhilfe::Muster(200, 300)));

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStringList>
@@ -76,6 +78,40 @@ protected:
         Dialoge::BildOeffnen = [datei](QWidget*, const QString&, const QString&) { return datei; };
         waehle("MenuLaden");
         Dialoge::BildOeffnen = [](QWidget*, const QString&, const QString&) { return QString(); };
+    }
+
+    // The command line and the windows share one main path: for the picture
+    // with the automatic grid and the start values, "&alle HTML-Spiele" and
+    // "als HTML-Tabe&lle" write exactly the files tesselo --export writes.
+    // The picture lies alone in the test's directory.
+    void vergleicheMitBefehlszeile(const QString& bild)
+    {
+        modell().programmverzeichnis = testhilfe::Bauverzeichnis();
+        Dialoge::Ersetzen = [](QWidget*, const QString&) { return true; };
+        lade(bild);
+        teil<QPushButton>("BuAuto")->click();
+        waehle("MenuSchneiden");
+        waehle("MenuAlleSeiten");
+        waehle("MenuTabelle");
+        ASSERT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(u'\n'));
+
+        QProcess programm;
+        programm.start(testhilfe::Bauverzeichnis() + QStringLiteral("tesselo"),
+                       {QStringLiteral("--export"), pfad(QStringLiteral("aus")), bild});
+        ASSERT_TRUE(programm.waitForFinished(60000));
+        ASSERT_EQ(programm.exitCode(), 0) << programm.readAllStandardError().constData();
+
+        QStringList fenster = dateien();
+        fenster.removeAll(QStringLiteral("aus"));
+        fenster.removeAll(QFileInfo(bild).fileName());
+        ASSERT_EQ(QDir(pfad(QStringLiteral("aus"))).entryList(QDir::Files, QDir::Name), fenster);
+        EXPECT_EQ(fenster.size(), 15 + 2 + 4 + 3); // 3 x 5 tiles, empty tile, preview, pages, answer pictures
+        for (const QString& name : fenster) {
+            QFile a(pfad(name));
+            QFile b(pfad(QStringLiteral("aus/") + name));
+            ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(a.readAll() == b.readAll()) << qPrintable(name);
+        }
     }
 
     static QImage lies(const QString& datei)
