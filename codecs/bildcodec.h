@@ -44,10 +44,10 @@ std::optional<QSize> LeseMasse(const QString& pfad);
 
 // A new RGB32 picture of breite × hoehe with undefined pixels, like
 // QImage(breite, hoehe, QImage::Format_RGB32); null when memory runs out.
-// A large one lies in memory the kernel may map in 2 MiB pages: filling a
-// fresh picture of a hundred megabytes in 4 KiB pages costs tens of
-// thousands of page faults, which on a virtual machine takes longer than
-// decoding a JPEG into it.
+// A large one is mapped in whole by the kernel in one call: filling a fresh
+// picture of a hundred megabytes page by page costs tens of thousands of
+// page faults, which on a virtual machine takes longer than decoding a JPEG
+// into it. For pictures that are filled whole.
 QImage NeuesBild(int breite, int hoehe);
 
 // Writes a picture as a 24-bit BMP file. False with *fehler set on failure.

@@ -312,15 +312,21 @@ bool KopfLesen(JpegLeser::Zustand& z, const uchar* daten, size_t laenge, bool au
     return true;
 }
 
-bool Lesen(JpegLeser::Zustand& z, QRgb* const* zeilen, int anzahl)
+// Only inside a function that has set the jump.
+void Starten(JpegLeser::Zustand& z)
 {
-    if (setjmp(z.verwalter.sprung))
-        return false;
     if (!z.begonnen) {
         jpeg_start_decompress(&z.info);
         z.begonnen = true;
         z.invertiert = z.info.saw_Adobe_marker;
     }
+}
+
+bool Lesen(JpegLeser::Zustand& z, QRgb* const* zeilen, int anzahl)
+{
+    if (setjmp(z.verwalter.sprung))
+        return false;
+    Starten(z);
     for (int gelesen = 0; gelesen < anzahl;) {
         if (z.info.out_color_space == JCS_CMYK) {
             JSAMPROW zeile = z.cmyk.data();
@@ -337,6 +343,16 @@ bool Lesen(JpegLeser::Zustand& z, QRgb* const* zeilen, int anzahl)
         }
     }
     return true;
+}
+
+// The lines are entropy-decoded, so damage in them is found as by reading,
+// but neither transformed nor converted.
+bool Ueberspringen(JpegLeser::Zustand& z, int anzahl)
+{
+    if (setjmp(z.verwalter.sprung))
+        return false;
+    Starten(z);
+    return jpeg_skip_scanlines(&z.info, JDIMENSION(anzahl)) == JDIMENSION(anzahl);
 }
 
 bool Abschliessen(JpegLeser::Zustand& z)
@@ -422,6 +438,21 @@ bool JpegLeser::Lies(QRgb* const* zeilen, int anzahl, QString* fehler)
     for (int i = 0; i < anzahl; ++i)
         m->zeiger[size_t(i)] = reinterpret_cast<JSAMPROW>(zeilen[i]);
     if (!Lesen(*m, zeilen, anzahl)) {
+        m->verbraucht = true;
+        intern::Fehler(fehler, JpegFehler(m->verwalter));
+        return false;
+    }
+    return true;
+}
+
+bool JpegLeser::Ueberspringe(int anzahl, QString* fehler)
+{
+    if (m->verbraucht) {
+        intern::Fehler(fehler, JpegFehler(m->verwalter));
+        return false;
+    }
+    Q_ASSERT(anzahl >= 0 && qint64(Zeile()) + anzahl <= m->info.image_height);
+    if (!Ueberspringen(*m, anzahl)) {
         m->verbraucht = true;
         intern::Fehler(fehler, JpegFehler(m->verwalter));
         return false;

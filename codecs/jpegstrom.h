@@ -40,6 +40,9 @@ public:
     // Gespeichert().width() RGB32 pixels each. False after a damaged or
     // truncated file, with the message; the reader is then spent.
     bool Lies(QRgb* const* zeilen, int anzahl, QString* fehler);
+    // Passes over the next `anzahl` stored lines without handing them out;
+    // damage in them counts as in Lies.
+    bool Ueberspringe(int anzahl, QString* fehler);
     // After the last line: the rest of the file, whose damage counts too.
     bool Beende(QString* fehler);
     int Zeile() const; // the stored line Lies hands out next

@@ -76,7 +76,14 @@ void Bildfeld::zeigeBereich(const QRect& bereich)
     const QRect ziel = Anzeigebereich(bereich);
     // Only this part is scaled again, unless the copy is stale anyway.
     if (!m_anzeige.isNull() && m_anzeige.size() == size() && !ziel.isEmpty()) {
-        const QImage teil = m_bild.copy(bereich).scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Scaled straight from the picture's own lines: a copy of a large
+        // tile first would cost fresh memory on every tile of a cut.
+        const QImage quelle =
+            m_bild.depth() == 32 && m_bild.rect().contains(bereich)
+                ? QImage(m_bild.constScanLine(bereich.y()) + qsizetype(bereich.x()) * qsizetype(sizeof(QRgb)),
+                         bereich.width(), bereich.height(), m_bild.bytesPerLine(), m_bild.format())
+                : m_bild.copy(bereich);
+        const QImage teil = quelle.scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QPainter maler(&m_anzeige);
         maler.drawImage(ziel.topLeft(), teil);
         m_anzeigeQuelle = m_bild.cacheKey();

@@ -358,13 +358,7 @@ private:
         return m_leser.Lies(zeilen, anzahl, m_fehler);
     }
 
-    bool Ueberspringe(int bis)
-    {
-        while (m_leser.Zeile() < bis)
-            if (!Lies(nullptr, std::min(Buendel, bis - m_leser.Zeile())))
-                return false;
-        return true;
-    }
+    bool Ueberspringe(int bis) { return m_leser.Zeile() >= bis || m_leser.Ueberspringe(bis - m_leser.Zeile(), m_fehler); }
 
     // Stored upright or mirrored: each stored line is a line of the packed
     // tiles, decoded straight into a buffer whose lines begin with the
