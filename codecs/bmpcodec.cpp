@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
+#include <future>
 #include <vector>
 
 namespace bildcodec {
@@ -311,7 +312,7 @@ void Zeilen(const BmpAufbau& a, qint64 von, qint64 bis, uchar* ziel)
 
 // Rows are written in slices of about this size: the whole file in memory
 // would cost as much again as the picture's bitmap.
-constexpr qint64 ScheibenGroesse = 1 << 20;
+constexpr qint64 ScheibenGroesse = qint64(4) << 20;
 
 } // namespace
 
@@ -339,17 +340,32 @@ bool SchreibeBmp(const QImage& quelle, const QString& pfad, QString* fehler)
         Kopf(*a, reinterpret_cast<uchar*>(kopf.data()));
         if (datei.write(kopf) != kopf.size())
             return false;
+        // While one slice is written, the next one's rows are converted on
+        // another thread: for a photo the conversion takes as long as the
+        // writing. At most one conversion is under way, and it is always
+        // waited for, so the buffers outlive it.
         const qint64 hoehe = a->bild.height();
         const qint64 zeilenJeScheibe = std::max<qint64>(1, ScheibenGroesse / a->zeilenLaenge);
-        QByteArray scheibe(std::min(hoehe, zeilenJeScheibe) * a->zeilenLaenge, Qt::Uninitialized);
-        for (qint64 y = 0; y < hoehe; y += zeilenJeScheibe) {
-            const qint64 bis = std::min(hoehe, y + zeilenJeScheibe);
-            const qint64 laenge = (bis - y) * a->zeilenLaenge;
-            Zeilen(*a, y, bis, reinterpret_cast<uchar*>(scheibe.data()));
-            if (datei.write(scheibe.constData(), laenge) != laenge)
-                return false;
+        const qint64 puffer = std::min(hoehe, zeilenJeScheibe) * a->zeilenLaenge;
+        QByteArray scheiben[2] = {QByteArray(puffer, Qt::Uninitialized), QByteArray(puffer, Qt::Uninitialized)};
+        const auto wandle = [&a, &scheiben, hoehe, zeilenJeScheibe](qint64 y) {
+            Zeilen(*a, y, std::min(hoehe, y + zeilenJeScheibe),
+                   reinterpret_cast<uchar*>(scheiben[(y / zeilenJeScheibe) % 2].data()));
+        };
+        wandle(0);
+        std::future<void> naechste;
+        bool geschrieben = true;
+        for (qint64 y = 0; y < hoehe && geschrieben; y += zeilenJeScheibe) {
+            if (naechste.valid())
+                naechste.get();
+            if (y + zeilenJeScheibe < hoehe)
+                naechste = std::async(std::launch::async, wandle, y + zeilenJeScheibe);
+            const qint64 laenge = (std::min(hoehe, y + zeilenJeScheibe) - y) * a->zeilenLaenge;
+            geschrieben = datei.write(scheiben[(y / zeilenJeScheibe) % 2].constData(), laenge) == laenge;
         }
-        return true;
+        if (naechste.valid())
+            naechste.get();
+        return geschrieben;
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent)
 {
@@ -14,6 +15,8 @@ Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent)
 void Bildfeld::setzeBild(const QImage& bild)
 {
     m_bild = bild.format() == QImage::Format_RGB32 ? bild : bild.convertToFormat(QImage::Format_RGB32);
+    m_flaechen.clear();
+    m_rahmen.clear();
     if (m_autoGroesse)
         resize(m_bild.size());
     update();
@@ -31,6 +34,8 @@ void Bildfeld::fuelle(const QColor& farbe)
     if (m_bild.size() != size())
         m_bild = QImage(size(), QImage::Format_RGB32);
     m_bild.fill(farbe);
+    m_flaechen.clear();
+    m_rahmen.clear();
     update();
 }
 
@@ -113,6 +118,26 @@ void Bildfeld::setzeMarke(const QRect& bereich)
         update(Anzeigebereich(m_marke).adjusted(-Rand, -Rand, Rand, Rand));
 }
 
+void Bildfeld::zeigeFlaeche(const QRect& bereich, const QColor& farbe)
+{
+    m_flaechen.emplace_back(bereich, farbe);
+    update(Anzeigebereich(bereich));
+}
+
+void Bildfeld::zeigeRahmen(const QRect& bereich, const QColor& farbe)
+{
+    m_rahmen.emplace_back(bereich, farbe);
+    update(Anzeigebereich(bereich));
+}
+
+void Bildfeld::loescheRahmen()
+{
+    if (m_rahmen.empty())
+        return;
+    m_rahmen.clear();
+    update();
+}
+
 void Bildfeld::setzeGitter(const std::optional<Gitter>& gitter)
 {
     const bool gleich = gitter.has_value() == m_gitter.has_value() &&
@@ -125,6 +150,8 @@ void Bildfeld::setzeGitter(const std::optional<Gitter>& gitter)
 
 void Bildfeld::zeichneUeber(QPainter& maler)
 {
+    for (const auto& [bereich, farbe] : m_flaechen)
+        maler.fillRect(Anzeigebereich(bereich & m_bild.rect()), farbe);
     if (m_gitter && !m_bild.isNull()) {
         // A line of the picture's pixel column x covers the control from the
         // start of x to the start of x + 1, but never less than two pixels.
@@ -138,6 +165,14 @@ void Bildfeld::zeichneUeber(QPainter& maler)
             const QRect linie = Anzeigebereich(QRect(0, y, m_bild.width(), 1));
             maler.fillRect(QRect(ganz.left(), linie.top(), ganz.width(), std::max(2, linie.height())), rot);
         }
+    }
+    for (const auto& [bereich, farbe] : m_rahmen) {
+        const QRect feld = Anzeigebereich(bereich);
+        const int s = std::min({2, feld.width(), feld.height()});
+        maler.fillRect(QRect(feld.left(), feld.top(), feld.width(), s), farbe);
+        maler.fillRect(QRect(feld.left(), feld.bottom() - s + 1, feld.width(), s), farbe);
+        maler.fillRect(QRect(feld.left(), feld.top(), s, feld.height()), farbe);
+        maler.fillRect(QRect(feld.right() - s + 1, feld.top(), s, feld.height()), farbe);
     }
     if (!m_marke.isEmpty()) {
         // Dark inside light, so the frame shows on every picture.

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QWidget>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Bildfeld : public QWidget
 {
@@ -43,6 +45,17 @@ public:
     void setzeMarke(const QRect& bereich);
     QRect Marke() const { return m_marke; }
 
+    // An area filled over the shown bitmap in one colour (bitmap pixels),
+    // as if painted into it, until another bitmap is shown: the shown bitmap
+    // may be shared with pictures that must not change.
+    void zeigeFlaeche(const QRect& bereich, const QColor& farbe);
+
+    // Frames drawn over the shown bitmap along the border of each area
+    // (bitmap pixels), two screen pixels wide: the tiles a cut has taken so
+    // far. They stay until cleared.
+    void zeigeRahmen(const QRect& bereich, const QColor& farbe);
+    void loescheRahmen();
+
     // The lines of a grid drawn over the shown bitmap in red, at least two
     // screen pixels wide whatever the scale (the grid preview); none without.
     void setzeGitter(const std::optional<Gitter>& gitter);
@@ -68,6 +81,8 @@ private:
 
     QImage m_bild;
     QRect m_marke;
+    std::vector<std::pair<QRect, QColor>> m_rahmen;
+    std::vector<std::pair<QRect, QColor>> m_flaechen;
     std::optional<Gitter> m_gitter;
     QImage m_anzeige;            // the bitmap at the control's size
     qint64 m_anzeigeQuelle = 0;  // cacheKey of the bitmap that m_anzeige shows

@@ -43,12 +43,4 @@ QRect AufDemSchirm(const QRect& fenster, const QRect& frei)
     return ergebnis;
 }
 
-int Strichstaerke(int bildbreite, int anzeigebreite, int bildschirmpixel)
-{
-    if (bildbreite <= 0 || anzeigebreite <= 0 || bildschirmpixel <= 0)
-        return 1;
-    const qint64 noetig = (qint64(bildbreite) * bildschirmpixel + anzeigebreite - 1) / anzeigebreite;
-    return int(std::clamp<qint64>(noetig, 1, bildbreite));
-}
-
 } // namespace bildansicht

@@ -25,9 +25,4 @@ QSize Klientgroesse(QSize bild, const QMargins& rand, QSize mindest, QSize hoech
 // corner first when it is larger.
 QRect AufDemSchirm(const QRect& fenster, const QRect& frei);
 
-// The width in picture pixels of a line that shows at least `bildschirmpixel`
-// wide when the picture of width `bildbreite` is shown `anzeigebreite` wide;
-// at least 1.
-int Strichstaerke(int bildbreite, int anzeigebreite, int bildschirmpixel);
-
 } // namespace bildansicht

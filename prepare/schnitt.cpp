@@ -5,6 +5,7 @@
 #include "prepare/mosaikbau.h"
 
 #include <QPainter>
+#include <cstring>
 
 namespace schnitt {
 
@@ -43,12 +44,15 @@ Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hinter
     if (satz.spalten < 1 || satz.zeilen < 1)
         return satz;
     satz.teile.reserve(size_t(satz.spalten) * size_t(satz.zeilen));
-    if (!jeTeil && bild.rect().contains(flaeche)) {
+    if (bild.rect().contains(flaeche)) {
         satz.gesamtbild = Mosaikbau::Ansicht(bild, flaeche);
         for (int spalte = 0; spalte < satz.spalten; ++spalte)
-            for (int zeile = 0; zeile < satz.zeilen; ++zeile)
-                satz.teile.push_back(
-                    Mosaikbau::Ansicht(bild, QRect(g.x0 + spalte * b, g.y0 + zeile * b, b, b)));
+            for (int zeile = 0; zeile < satz.zeilen; ++zeile) {
+                const QRect quelle(g.x0 + spalte * b, g.y0 + zeile * b, b, b);
+                satz.teile.push_back(Mosaikbau::Ansicht(bild, quelle));
+                if (jeTeil)
+                    jeTeil(spalte, zeile, quelle, satz.teile.back());
+            }
         return satz;
     }
     Mosaikbau mosaik(satz.spalten, satz.zeilen, b, std::move(vorrat));
@@ -61,6 +65,37 @@ Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hinter
         }
     }
     satz.gesamtbild = mosaik.Mosaik();
+    return satz;
+}
+
+Kachelsatz Packe(QImage& bild, const Gitter& g, int spalten, int zeilen, const QColor& hintergrund)
+{
+    const int b = g.breite;
+    const QRect flaeche(g.x0, g.y0, spalten * b, zeilen * b);
+    Q_ASSERT(bild.format() == QImage::Format_RGB32 && bild.rect().contains(flaeche));
+    uchar* pixel = bild.bits();
+    const qsizetype schritt = bild.bytesPerLine();
+    const size_t laenge = size_t(flaeche.width()) * sizeof(QRgb);
+    // From the top: a line moves up, or left within itself, before anything
+    // overwrites it.
+    if (flaeche.topLeft() != QPoint(0, 0))
+        for (int y = 0; y < flaeche.height(); ++y)
+            std::memmove(pixel + qsizetype(y) * schritt,
+                         pixel + qsizetype(flaeche.y() + y) * schritt + qsizetype(flaeche.x()) * qsizetype(sizeof(QRgb)),
+                         laenge);
+    {
+        QPainter maler(&bild);
+        maler.fillRect(QRect(flaeche.width(), 0, bild.width() - flaeche.width(), bild.height()), hintergrund);
+        maler.fillRect(QRect(0, flaeche.height(), flaeche.width(), bild.height() - flaeche.height()), hintergrund);
+    }
+    Kachelsatz satz;
+    satz.breite = b;
+    satz.spalten = spalten;
+    satz.zeilen = zeilen;
+    satz.gesamtbild = Mosaikbau::Ansicht(bild, QRect(QPoint(0, 0), flaeche.size()));
+    for (int spalte = 0; spalte < spalten; ++spalte)
+        for (int zeile = 0; zeile < zeilen; ++zeile)
+            satz.teile.push_back(Mosaikbau::Ansicht(bild, QRect(spalte * b, zeile * b, b, b)));
     return satz;
 }
 

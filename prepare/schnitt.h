@@ -30,14 +30,20 @@ QImage Mosaik(std::span<const QImage> teile, int spalten, int zeilen, int breite
 using Teilmeldung = std::function<void(int spalte, int zeile, const QRect& quelle, const QImage& teil)>;
 
 // Cuts the RGB32 picture `bild` along a grid that gitter::SchnittFehler
-// accepted. Parts of a tile outside the picture show `hintergrund`.
-// With `jeTeil` the tiles are copied one by one into a mosaic of their own
-// (`vorrat` may lend its buffer, see Mosaikbau), and `jeTeil` may draw on
-// `bild` inside the area just cut. Without it, and with the grid inside the
-// picture, the tiles and the packed picture are views of `bild` that keep its
-// buffer alive: no copy of a picture of a hundred megabytes.
+// accepted, calling `jeTeil` (if any) after each tile. With the grid inside
+// the picture the tiles and the packed picture are views of `bild` that keep
+// its buffer alive: no copy of a picture of a hundred megabytes. A grid that
+// reaches outside has its tiles copied into a mosaic of their own (`vorrat`
+// may lend its buffer, see Mosaikbau), where parts outside the picture show
+// `hintergrund`.
 Kachelsatz Zerschneide(const QImage& bild, const Gitter& g, const QColor& hintergrund,
                        const Teilmeldung& jeTeil = {}, QImage vorrat = QImage());
+
+// What the main window shows after a cut of a grid inside `bild`: the
+// spalten x zeilen tiles moved together to the top-left corner, in place,
+// the rest `hintergrund`. Returns the tiles and the packed picture as views of
+// `bild`. Should anything else still hold bild's buffer, bild is copied first.
+Kachelsatz Packe(QImage& bild, const Gitter& g, int spalten, int zeilen, const QColor& hintergrund);
 
 // The packed tiles stretched over breite x hoehe pixels, proportions not
 // kept; white where there is nothing to stretch.

@@ -20,7 +20,6 @@
 #include "games/fenster/schiebefenster.h"
 #include "games/fenster/tauschfenster.h"
 #include "modell/sitzung.h"
-#include "prepare/bildansicht.h"
 #include "prepare/bildformate.h"
 #include "prepare/gitter.h"
 #include "prepare/kachelnamen.h"
@@ -84,19 +83,6 @@ void Warte(int ms)
     schleife.exec();
 }
 
-// The frame lies on the tile's own border pixels and is drawn after the tile
-// was copied, so no tile contains it. It is `staerke` pixels wide, so it
-// stays visible in the scaled-down view.
-void Rahmen(QImage& bild, const QRect& feld, const QColor& farbe, int staerke)
-{
-    const int s = std::min({staerke, feld.width(), feld.height()});
-    QPainter maler(&bild);
-    maler.fillRect(QRect(feld.left(), feld.top(), feld.width(), s), farbe);
-    maler.fillRect(QRect(feld.left(), feld.bottom() - s + 1, feld.width(), s), farbe);
-    maler.fillRect(QRect(feld.left(), feld.top(), s, feld.height()), farbe);
-    maler.fillRect(QRect(feld.right() - s + 1, feld.top(), s, feld.height()), farbe);
-}
-
 } // namespace
 
 // The job's questions answered as the windows answer them: with the two
@@ -129,17 +115,15 @@ public:
             Dialoge::Meldung(&m_haupt, fehler.text);
         return true;
     }
-    // The empty tile is painted over the first tile of the shown mosaic.
+    // The empty tile is shown over the first tile of the shown mosaic; over
+    // it, not in it, since the tiles are views of the shown picture.
     void KachelnGeschrieben() override
     {
-        QImage& bild = m_haupt.ImBild->bild();
-        if (bild.isNull())
+        if (m_haupt.ImBild->bild().isNull())
             return;
         const Kachelsatz& kacheln = m_haupt.m_sitzung.puzzle.kacheln;
         const int breite = kacheln.breite > 0 ? kacheln.breite : m_haupt.m_sitzung.puzzle.gitter.breite;
-        QPainter maler(&bild);
-        maler.fillRect(QRect(0, 0, breite, breite), Farbe(m_haupt.m_sitzung.einstellungen.Leerfeldfarbe));
-        m_haupt.ImBild->update();
+        m_haupt.ImBild->zeigeFlaeche(QRect(0, 0, breite, breite), Farbe(m_haupt.m_sitzung.einstellungen.Leerfeldfarbe));
     }
 
 private:
@@ -510,53 +494,55 @@ void Hauptfenster::Schneiden()
     // A game left open would go on showing the old tiles.
     SchliesseSpiele();
     SchnittSperre(true);
-    // The frames and then the mosaic are drawn on the clean picture itself:
-    // with the store's and this function's references gone, that needs no
-    // second copy of the whole picture.
-    // The shown picture (the last cut's mosaic, say) lends its buffer to the
+    // The shown picture (the last cut's mosaic, say) lends its buffer to a
     // mosaic when nothing else holds it; the clean picture itself, shown
     // since the preview, is not lent.
     QImage vorrat = ImBild->bild().cacheKey() == bild->cacheKey() ? QImage() : ImBild->bild();
     m_ablage.Vergiss();
     ZeigeBild(*bild);
     bild.reset();
-    const int staerke = bildansicht::Strichstaerke(ImBild->bild().width(), ImBild->width(), 2);
     if (PaBoSchnitt->bild().size() != PaBoSchnitt->size())
         PaBoSchnitt->fuelle(hintergrund);
     const QRect ziel(0, 0, b, b);
-    // The tiles are cut straight into the mosaic and are views of it; the
-    // previous mosaic lives on as long as the last cut's tile set holds it.
-    // The frame is drawn on the picture after its tile was taken.
+    // The tiles are views of the shown picture (or, where the grid reaches
+    // outside it, copies in a mosaic); the frames are drawn over it, so
+    // nothing changes the picture while tiles are taken from it.
     Kachelsatz satz = schnitt::Zerschneide(
         ImBild->bild(), g, hintergrund,
-        [this, &ziel, staerke](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
+        [this, &ziel](int spalte, int zeile, const QRect& quelle, const QImage& teil) {
             {
                 QPainter maler(&PaBoSchnitt->bild());
                 maler.drawImage(ziel.topLeft(), teil);
             }
             PaBoSchnitt->update(ziel);
             StGrInfo->item(2, 1)->setText(kachelnamen::Kachellabel(m_sitzung.puzzle.kuerzel, spalte, zeile));
-            Rahmen(ImBild->bild(), quelle, Rahmengelb, staerke);
-            ImBild->zeigeBereich(quelle);
+            ImBild->zeigeRahmen(quelle, Rahmengelb);
             QCoreApplication::processEvents();
             Warte(ScBaWartezeit->value());
         },
         std::move(vorrat));
     Warte(SchlusspauseFaktor * ScBaWartezeit->value());
-    puzzle.kacheln = std::move(satz);
+    ImBild->loescheRahmen();
 
-    // The tiles packed together from the top-left corner, on the background;
-    // only what the mosaic leaves free needs the background.
-    {
-        QImage& flaeche = ImBild->bild();
-        const QImage& gesamtbild = puzzle.kacheln.gesamtbild;
-        const QRect bedeckt = QRect(QPoint(0, 0), gesamtbild.size()) & flaeche.rect();
+    // The tiles packed together from the top-left corner, on the background.
+    QImage& flaeche = ImBild->bild();
+    if (flaeche.rect().contains(QRect(g.x0, g.y0, satz.spalten * b, satz.zeilen * b))) {
+        // The tiles are views of the shown picture: they let it go, it is
+        // packed in place, and they become views of its packed part.
+        const int spalten = satz.spalten;
+        const int zeilen = satz.zeilen;
+        satz = Kachelsatz();
+        satz = schnitt::Packe(flaeche, g, spalten, zeilen, hintergrund);
+    } else {
+        // Only what the mosaic leaves free needs the background.
+        const QRect bedeckt = QRect(QPoint(0, 0), satz.gesamtbild.size()) & flaeche.rect();
         QPainter maler(&flaeche);
         maler.setCompositionMode(QPainter::CompositionMode_Source);
         maler.fillRect(QRect(bedeckt.width(), 0, flaeche.width() - bedeckt.width(), flaeche.height()), hintergrund);
         maler.fillRect(QRect(0, bedeckt.height(), bedeckt.width(), flaeche.height() - bedeckt.height()), hintergrund);
-        maler.drawImage(0, 0, gesamtbild);
+        maler.drawImage(0, 0, satz.gesamtbild);
     }
+    puzzle.kacheln = std::move(satz);
     ImBild->update();
 
     SchnittSperre(false);

@@ -28,6 +28,34 @@ TEST(Zerschneiden, TeileSindDieFelderDesBildesUndBleibenSo)
     EXPECT_TRUE(testhilfe::GleicheBilder(satz.gesamtbild, vorher.copy(5, 10, 240, 120)));
 }
 
+// The main window packs the cut tiles inside the picture itself: moved up,
+// left, or both (overlapping lines included), and the rest the background.
+TEST(Zerschneiden, PackenSchiebtDieTeileImBildSelbstZusammen)
+{
+    for (const Gitter g : {Gitter{5, 10, 60}, Gitter{7, 0, 60}, Gitter{0, 0, 60}}) {
+        SCOPED_TRACE(g.x0 * 100 + g.y0);
+        QImage bild = testhilfe::Muster(250, 130);
+        const QImage vorher = bild.copy();
+        Kachelsatz satz = schnitt::Zerschneide(bild, g, Qt::blue);
+        const int spalten = satz.spalten;
+        const int zeilen = satz.zeilen;
+        satz = Kachelsatz(); // the views let the picture go
+        const Kachelsatz gepackt = schnitt::Packe(bild, g, spalten, zeilen, Qt::blue);
+
+        const QRect flaeche(g.x0, g.y0, spalten * 60, zeilen * 60);
+        QImage erwartet(bild.size(), QImage::Format_RGB32);
+        erwartet.fill(Qt::blue);
+        QPainter(&erwartet).drawImage(0, 0, vorher.copy(flaeche));
+        EXPECT_TRUE(testhilfe::GleicheBilder(bild, erwartet));
+        EXPECT_TRUE(testhilfe::GleicheBilder(gepackt.gesamtbild, vorher.copy(flaeche)));
+        ASSERT_EQ(gepackt.teile.size(), size_t(spalten * zeilen));
+        for (int c = 0; c < spalten; ++c)
+            for (int r = 0; r < zeilen; ++r)
+                EXPECT_TRUE(testhilfe::GleicheBilder(gepackt.teile[size_t(c * zeilen + r)],
+                                                     vorher.copy(g.x0 + c * 60, g.y0 + r * 60, 60, 60)));
+    }
+}
+
 TEST(Zerschneiden, RandAusserhalbZeigtDenHintergrundUndJedesTeilWirdGemeldet)
 {
     const QImage bild = testhilfe::Muster(100, 100);
