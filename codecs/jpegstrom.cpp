@@ -429,15 +429,12 @@ int JpegLeser::Zeile() const { return int(m->info.output_scanline); }
 
 bool JpegLeser::Lies(QRgb* const* zeilen, int anzahl, QString* fehler)
 {
-    if (m->verbraucht) {
-        intern::Fehler(fehler, JpegFehler(m->verwalter));
-        return false;
-    }
     Q_ASSERT(anzahl >= 0 && qint64(Zeile()) + anzahl <= m->info.image_height);
     m->zeiger.resize(size_t(anzahl));
     for (int i = 0; i < anzahl; ++i)
         m->zeiger[size_t(i)] = reinterpret_cast<JSAMPROW>(zeilen[i]);
-    if (!Lesen(*m, zeilen, anzahl)) {
+    // A spent reader says again why it is spent.
+    if (m->verbraucht || !Lesen(*m, zeilen, anzahl)) {
         m->verbraucht = true;
         intern::Fehler(fehler, JpegFehler(m->verwalter));
         return false;
@@ -447,12 +444,8 @@ bool JpegLeser::Lies(QRgb* const* zeilen, int anzahl, QString* fehler)
 
 bool JpegLeser::Ueberspringe(int anzahl, QString* fehler)
 {
-    if (m->verbraucht) {
-        intern::Fehler(fehler, JpegFehler(m->verwalter));
-        return false;
-    }
     Q_ASSERT(anzahl >= 0 && qint64(Zeile()) + anzahl <= m->info.image_height);
-    if (!Ueberspringen(*m, anzahl)) {
+    if (m->verbraucht || !Ueberspringen(*m, anzahl)) {
         m->verbraucht = true;
         intern::Fehler(fehler, JpegFehler(m->verwalter));
         return false;
